@@ -1,0 +1,28 @@
+# Shared by the set-up scripts: install what is missing, then configure and build.
+set -euo pipefail
+
+TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+BUILD_DIR=${TIRAVO_BUILD_DIR:-$TOP/build}
+
+PACKAGES=(g++ make cmake pkg-config qt6-base-dev libgl-dev libsqlcipher-dev
+          libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
+          fonts-dejavu-core xvfb xauth)
+
+install_missing() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake -S "$TOP" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$BUILD_DIR" -j "$(nproc)"
+}

@@ -1,0 +1,145 @@
+#include "store/Connection.h"
+
+#include "common/Error.h"
+#include "store/ConnectionText.h"
+#include "store/Dialect.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace tiravo {
+
+namespace {
+
+QString QuotedLiteral(const QString& text) {
+    QString quoted = text;
+    quoted.replace(u'\'', QLatin1String("''"));
+    return u'\'' + quoted + u'\'';
+}
+
+void RunPlain(sqlite3* db, const char* sql) {
+    char* message = nullptr;
+    if (sqlite3_exec(db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
+        const QString text = QString::fromUtf8(message ? message : sqlite3_errmsg(db));
+        sqlite3_free(message);
+        throw Error(text);
+    }
+}
+
+// Keys the handle, proves the key by reading the schema, and sets the
+// journal so that a returned write has reached the disk.
+void Prepare(sqlite3* db, const QString& path, const QString& password) {
+    sqlite3_busy_timeout(db, Connection::kBusyTimeoutMs);
+    const QByteArray key = QStringLiteral("PRAGMA key = %1").arg(QuotedLiteral(password)).toUtf8();
+    RunPlain(db, key.constData());
+    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) !=
+        SQLITE_OK) {
+        if (sqlite3_errcode(db) == SQLITE_NOTADB)
+            throw Error(QStringLiteral("Not a valid password, or not a database file: '%1'")
+                            .arg(QDir::toNativeSeparators(path)));
+        throw Error(QString::fromUtf8(sqlite3_errmsg(db)));
+    }
+    RunPlain(db, "PRAGMA journal_mode = WAL");
+    RunPlain(db, "PRAGMA synchronous = FULL");
+}
+
+sqlite3* OpenHandle(const QString& path, const QString& password, int flags) {
+    sqlite3* db = nullptr;
+    const QByteArray file = path.toUtf8();
+    if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : "out of memory");
+        sqlite3_close(db);
+        throw Error(QStringLiteral("Could not open the database file '%1': %2")
+                        .arg(QDir::toNativeSeparators(path), message));
+    }
+    try {
+        Prepare(db, path, password);
+    } catch (...) {
+        sqlite3_close(db);
+        throw;
+    }
+    return db;
+}
+
+} // namespace
+
+Connection::Connection() = default;
+
+Connection::~Connection() {
+    close();
+}
+
+void Connection::setConnectionText(const QString& text) {
+    if (isOpen())
+        throw Error(QStringLiteral("Operation not allowed on an open connection"));
+    text_ = text;
+}
+
+void Connection::open() {
+    if (isOpen())
+        return;
+    const ConnectionSettings settings = ParseConnectionText(text_);
+    const QFileInfo file(settings.dataSource);
+    if (!file.exists())
+        throw Error(QStringLiteral("Could not find file '%1'")
+                        .arg(QDir::toNativeSeparators(settings.dataSource)));
+    if (!file.isFile())
+        throw Error(QStringLiteral("'%1' is not a database file")
+                        .arg(QDir::toNativeSeparators(settings.dataSource)));
+    db_ = OpenHandle(settings.dataSource, settings.password, SQLITE_OPEN_READWRITE);
+}
+
+void Connection::close() {
+    statements_.clear();
+    if (db_) {
+        sqlite3_close(db_);
+        db_ = nullptr;
+    }
+    batchDepth_ = 0;
+}
+
+void Connection::requireOpen() const {
+    if (!isOpen())
+        throw Error(QStringLiteral("The connection to the database is not open"));
+}
+
+SqlStatement& Connection::statement(const QString& engineSql) {
+    requireOpen();
+    auto found = statements_.find(engineSql);
+    if (found == statements_.end())
+        found =
+            statements_.emplace(engineSql, std::make_unique<SqlStatement>(db_, engineSql)).first;
+    found->second->reset();
+    return *found->second;
+}
+
+void Connection::execute(const QString& programSql) {
+    SqlStatement& statement = this->statement(ToEngineSql(programSql));
+    while (statement.step()) {
+    }
+    statement.reset();
+}
+
+std::int64_t Connection::lastInsertedKey() const {
+    requireOpen();
+    return sqlite3_last_insert_rowid(db_);
+}
+
+int Connection::changedRows() const {
+    requireOpen();
+    return sqlite3_changes(db_);
+}
+
+void CreateDatabaseFile(Connection& connection, const QString& path, const QString& password) {
+    if (QFileInfo::exists(path))
+        throw Error(QStringLiteral("The file '%1' exists already").arg(path));
+    sqlite3* db = OpenHandle(path, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    sqlite3_close(db);
+    connection.close();
+    connection.setConnectionText(ConnectionTextFor(path) + password);
+    connection.open();
+}
+
+} // namespace tiravo

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "store/SqlStatement.h"
+
+#include <QString>
+
+#include <map>
+#include <memory>
+
+struct sqlite3;
+
+namespace tiravo {
+
+// The one connection to the database file. Views, queries and batches all
+// run through it.
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Only while closed.
+    void setConnectionText(const QString& text);
+    const QString& connectionText() const { return text_; }
+
+    // Opens an existing file with the password of the connection text; a
+    // missing file or a wrong password is an error, never a new empty file.
+    void open();
+    void close();
+    bool isOpen() const { return db_ != nullptr; }
+
+    // Runs one of the program's statements that returns no rows.
+    void execute(const QString& programSql);
+
+    // A prepared statement of engine SQL, kept for reuse while the
+    // connection is open. It is reset when handed out.
+    SqlStatement& statement(const QString& engineSql);
+
+    std::int64_t lastInsertedKey() const;
+    int changedRows() const;
+
+    // Nesting count of Batch objects; the outermost one owns the transaction.
+    int& batchDepth() { return batchDepth_; }
+
+    static constexpr int kBusyTimeoutMs = 10000;
+
+private:
+    void requireOpen() const;
+
+    QString text_;
+    sqlite3* db_ = nullptr;
+    std::map<QString, std::unique_ptr<SqlStatement>> statements_;
+    int batchDepth_ = 0;
+};
+
+// Creates a new database file (the database tool does this; the program never
+// does) and leaves the connection open on it.
+void CreateDatabaseFile(Connection& connection, const QString& path, const QString& password);
+
+} // namespace tiravo

@@ -1,0 +1,445 @@
+#include "store/Dataset.h"
+
+#include "common/Error.h"
+#include "store/Connection.h"
+
+#include <algorithm>
+
+namespace tiravo {
+
+namespace {
+
+QString Quoted(const QString& identifier) {
+    return u'"' + identifier + u'"';
+}
+
+bool Matches(const QString& cell, const QString& wanted, LocateOptions options) {
+    const Qt::CaseSensitivity cs =
+        options.caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    // An empty beginning would match every row; it asks for the empty text.
+    if (options.partialKey && !wanted.isEmpty())
+        return cell.startsWith(wanted, cs);
+    return cell.compare(wanted, cs) == 0;
+}
+
+} // namespace
+
+// ---- Field ----
+
+const Column& Field::column() const {
+    return dataset_->columns_.at(index_);
+}
+
+Value Field::value() const {
+    if (dataset_->editing())
+        return dataset_->buffer_.at(index_);
+    const std::vector<Value>* row = dataset_->currentValues();
+    return row ? row->at(index_) : Value{};
+}
+
+void Field::setValue(const Value& value) {
+    dataset_->requireEditing();
+    const Column& c = column();
+    if (c.type == ColumnType::Key)
+        throw Error(QStringLiteral("Field '%1' cannot be modified").arg(c.name));
+    dataset_->buffer_.at(index_) = c.fit(value);
+    dataset_->dirty_.at(index_) = true;
+    emit dataset_->fieldChanged(static_cast<int>(index_));
+}
+
+QString Field::asString() const {
+    return column().formatText(value());
+}
+
+void Field::setAsString(const QString& text) {
+    dataset_->requireEditing();
+    setValue(column().parseText(text));
+}
+
+std::int64_t Field::asInteger() const {
+    const Value v = value();
+    if (const auto* number = std::get_if<std::int64_t>(&v))
+        return *number;
+    if (const auto* flag = std::get_if<bool>(&v))
+        return *flag ? 1 : 0;
+    if (const auto* text = std::get_if<QString>(&v)) {
+        bool ok = false;
+        const qlonglong number = text->toLongLong(&ok);
+        if (!ok)
+            throw Error(QStringLiteral("'%1' is not a valid integer value for field '%2'")
+                            .arg(*text, name()));
+        return number;
+    }
+    return 0;
+}
+
+bool Field::asBoolean() const {
+    const Value v = value();
+    if (const auto* flag = std::get_if<bool>(&v))
+        return *flag;
+    if (const auto* number = std::get_if<std::int64_t>(&v))
+        return *number != 0;
+    if (const auto* text = std::get_if<QString>(&v)) {
+        const Value parsed = Column{name(), ColumnType::Boolean, 0, false, {}}.parseText(*text);
+        return std::holds_alternative<bool>(parsed) && std::get<bool>(parsed);
+    }
+    return false;
+}
+
+// ---- Dataset ----
+
+Dataset::Dataset(Connection& connection) : connection_(connection) {}
+
+Dataset::~Dataset() = default;
+
+void Dataset::open() {
+    if (active())
+        return;
+    std::vector<Row> loaded = load();
+    rows_ = std::move(loaded);
+    alive_.assign(rows_.size(), true);
+    state_ = DatasetState::Browse;
+    rebuild();
+    emit stateChanged();
+}
+
+void Dataset::close() {
+    if (!active())
+        return;
+    rows_.clear();
+    alive_.clear();
+    shown_.clear();
+    buffer_.clear();
+    dirty_.clear();
+    cursor_ = 0;
+    eof_ = bof_ = true;
+    state_ = DatasetState::Inactive;
+    emit rowsChanged();
+    emit stateChanged();
+}
+
+std::vector<Dataset::Row> Dataset::readRows(SqlStatement& statement) const {
+    std::vector<Row> rows;
+    const int count = static_cast<int>(columns_.size());
+    while (statement.step()) {
+        Row row;
+        row.values.reserve(columns_.size());
+        for (int i = 0; i < count; ++i)
+            row.values.push_back(statement.column(i, columns_[static_cast<std::size_t>(i)].type));
+        rows.push_back(std::move(row));
+    }
+    statement.reset();
+    return rows;
+}
+
+void Dataset::order(std::vector<std::size_t>&) const {}
+
+void Dataset::rebuild() {
+    shown_.clear();
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (alive_[i] && passes(rows_[i].values))
+            shown_.push_back(i);
+    order(shown_);
+    cursor_ = 0;
+    eof_ = bof_ = shown_.empty();
+    if (!shown_.empty())
+        bof_ = true;
+    emit rowsChanged();
+    emit cursorMoved();
+}
+
+void Dataset::requireActive() const {
+    if (!active())
+        throw Error(QStringLiteral("Cannot perform this operation on a closed dataset"));
+}
+
+void Dataset::requireEditing() const {
+    if (!editing())
+        throw Error(QStringLiteral("Dataset not in edit or insert mode"));
+}
+
+const std::vector<Value>* Dataset::currentValues() const {
+    if (shown_.empty())
+        return nullptr;
+    return &rows_[shown_[cursor_]].values;
+}
+
+int Dataset::recordCount() const {
+    return static_cast<int>(shown_.size());
+}
+
+int Dataset::recNo() const {
+    return shown_.empty() ? -1 : static_cast<int>(cursor_);
+}
+
+void Dataset::setCursor(std::size_t place) {
+    const bool moved = place != cursor_;
+    cursor_ = place;
+    if (moved)
+        emit cursorMoved();
+}
+
+void Dataset::checkBrowseMode() {
+    requireActive();
+    if (!editing())
+        return;
+    if (modified())
+        post();
+    else
+        cancel();
+}
+
+void Dataset::first() {
+    checkBrowseMode();
+    eof_ = shown_.empty();
+    bof_ = true;
+    setCursor(0);
+}
+
+void Dataset::next() {
+    checkBrowseMode();
+    if (eof_)
+        return;
+    if (cursor_ + 1 < shown_.size()) {
+        bof_ = false;
+        setCursor(cursor_ + 1);
+    } else {
+        eof_ = true;
+    }
+}
+
+void Dataset::prior() {
+    checkBrowseMode();
+    eof_ = shown_.empty();
+    if (cursor_ > 0)
+        setCursor(cursor_ - 1);
+    else
+        bof_ = true;
+}
+
+void Dataset::last() {
+    checkBrowseMode();
+    eof_ = true;
+    bof_ = shown_.empty();
+    if (!shown_.empty())
+        setCursor(shown_.size() - 1);
+}
+
+void Dataset::moveTo(int place) {
+    checkBrowseMode();
+    if (shown_.empty())
+        return;
+    const std::size_t target =
+        static_cast<std::size_t>(std::clamp(place, 0, static_cast<int>(shown_.size()) - 1));
+    eof_ = false;
+    bof_ = target == 0;
+    setCursor(target);
+}
+
+bool Dataset::modified() const {
+    return editing() && std::find(dirty_.begin(), dirty_.end(), true) != dirty_.end();
+}
+
+void Dataset::edit() {
+    requireActive();
+    if (editing())
+        return;
+    if (shown_.empty()) {
+        insert();
+        return;
+    }
+    buffer_ = rows_[shown_[cursor_]].values;
+    dirty_.assign(columns_.size(), false);
+    state_ = DatasetState::Edit;
+    emit stateChanged();
+}
+
+void Dataset::insert() {
+    checkBrowseMode();
+    buffer_.assign(columns_.size(), Value{});
+    dirty_.assign(columns_.size(), false);
+    // The new row takes the cursor's place; it is in the snapshot only once
+    // it is posted, and dropped from it again by Cancel.
+    rows_.push_back(Row{buffer_});
+    alive_.push_back(false);
+    const std::size_t place = shown_.empty() ? 0 : cursor_;
+    shown_.insert(shown_.begin() + static_cast<std::ptrdiff_t>(place), rows_.size() - 1);
+    cursor_ = place;
+    eof_ = bof_ = false;
+    state_ = DatasetState::Insert;
+    emit rowsChanged();
+    emit cursorMoved();
+    emit stateChanged();
+    if (afterInsert)
+        afterInsert(*this);
+}
+
+void Dataset::cancel() {
+    if (!editing())
+        return;
+    const bool inserting = state_ == DatasetState::Insert;
+    state_ = DatasetState::Browse;
+    buffer_.clear();
+    dirty_.clear();
+    if (inserting) {
+        rows_.pop_back();
+        alive_.pop_back();
+        shown_.erase(shown_.begin() + static_cast<std::ptrdiff_t>(cursor_));
+        if (cursor_ >= shown_.size() && cursor_ > 0)
+            cursor_ = shown_.size() - 1;
+        eof_ = bof_ = shown_.empty();
+        emit rowsChanged();
+        emit cursorMoved();
+    }
+    emit stateChanged();
+}
+
+std::size_t Dataset::keyColumn() const {
+    const int key = fieldIndex(QStringLiteral("Cod"));
+    if (key < 0 || tableName().isEmpty())
+        throw Error(QStringLiteral("This data cannot be changed: it names no table and key"));
+    return static_cast<std::size_t>(key);
+}
+
+void Dataset::write() {
+    const std::size_t key = keyColumn();
+    QStringList names;
+    std::vector<const Value*> values;
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        if (i == key)
+            continue;
+        if (state_ == DatasetState::Insert || dirty_[i]) {
+            names << Quoted(columns_[i].name);
+            values.push_back(&buffer_[i]);
+        }
+    }
+    QString sql;
+    if (state_ == DatasetState::Insert) {
+        QStringList marks;
+        for (qsizetype i = 0; i < names.size(); ++i)
+            marks << QStringLiteral("?");
+        sql = names.isEmpty()
+                  ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(Quoted(tableName()))
+                  : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                        .arg(Quoted(tableName()), names.join(u','), marks.join(u','));
+    } else {
+        if (names.isEmpty())
+            return;
+        sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE \"Cod\" = ?")
+                  .arg(Quoted(tableName()), names.join(QStringLiteral(" = ?, ")));
+    }
+    SqlStatement& statement = connection_.statement(sql);
+    int at = 1;
+    for (const Value* v : values)
+        statement.bind(at++, *v);
+    if (state_ == DatasetState::Edit)
+        statement.bind(at, buffer_[key]);
+    while (statement.step()) {
+    }
+    statement.reset();
+    if (state_ == DatasetState::Insert)
+        buffer_[key] = connection_.lastInsertedKey();
+    else if (connection_.changedRows() == 0)
+        throw Error(QStringLiteral(
+            "The row could not be found for updating: another program may have deleted it"));
+}
+
+void Dataset::post() {
+    requireActive();
+    if (!editing())
+        return;
+    if (beforePost)
+        beforePost(*this);
+    for (std::size_t i = 0; i < columns_.size(); ++i)
+        if (columns_[i].required && IsNull(buffer_[i]))
+            throw Error(QStringLiteral("Field '%1' must have a value").arg(columns_[i].name));
+    write();
+
+    const std::size_t row = shown_[cursor_];
+    rows_[row].values = std::move(buffer_);
+    alive_[row] = true;
+    buffer_.clear();
+    dirty_.clear();
+    state_ = DatasetState::Browse;
+    if (!passes(rows_[row].values))
+        removeShownAtCursor();
+    else
+        emit rowsChanged();
+    emit stateChanged();
+}
+
+void Dataset::removeShownAtCursor() {
+    shown_.erase(shown_.begin() + static_cast<std::ptrdiff_t>(cursor_));
+    // The cursor goes to the row that followed, else to the one before.
+    if (cursor_ >= shown_.size() && cursor_ > 0)
+        cursor_ = shown_.size() - 1;
+    eof_ = bof_ = shown_.empty();
+    emit rowsChanged();
+    emit cursorMoved();
+}
+
+void Dataset::deleteRecord() {
+    requireActive();
+    if (state_ == DatasetState::Insert) {
+        cancel();
+        return;
+    }
+    cancel();
+    if (shown_.empty())
+        throw Error(QStringLiteral("Cannot perform this operation on an empty dataset"));
+    const std::size_t key = keyColumn();
+    const std::size_t row = shown_[cursor_];
+    SqlStatement& statement = connection_.statement(
+        QStringLiteral("DELETE FROM %1 WHERE \"Cod\" = ?").arg(Quoted(tableName())));
+    statement.bind(1, rows_[row].values[key]);
+    while (statement.step()) {
+    }
+    statement.reset();
+    alive_[row] = false;
+    removeShownAtCursor();
+}
+
+bool Dataset::locate(const QString& column, const QString& value, LocateOptions options) {
+    checkBrowseMode();
+    const int index = fieldIndex(column);
+    if (index < 0)
+        throw Error(QStringLiteral("Field '%1' not found").arg(column));
+    const Column& c = columns_[static_cast<std::size_t>(index)];
+    for (std::size_t place = 0; place < shown_.size(); ++place) {
+        const Value& cell = rows_[shown_[place]].values[static_cast<std::size_t>(index)];
+        if (IsNull(cell))
+            continue;
+        if (Matches(c.formatText(cell), value, options)) {
+            eof_ = false;
+            bof_ = place == 0;
+            setCursor(place);
+            return true;
+        }
+    }
+    return false;
+}
+
+int Dataset::fieldIndex(const QString& name) const {
+    for (std::size_t i = 0; i < columns_.size(); ++i)
+        if (columns_[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i);
+    return -1;
+}
+
+Field Dataset::field(const QString& name) {
+    const int index = fieldIndex(name);
+    if (index < 0)
+        throw Error(QStringLiteral("Field '%1' not found").arg(name));
+    return Field(*this, static_cast<std::size_t>(index));
+}
+
+QString Dataset::displayText(int place, std::size_t column) const {
+    if (place < 0 || static_cast<std::size_t>(place) >= shown_.size())
+        return {};
+    if (editing() && static_cast<std::size_t>(place) == cursor_)
+        return columns_[column].formatText(buffer_[column]);
+    return columns_[column].formatText(
+        rows_[shown_[static_cast<std::size_t>(place)]].values[column]);
+}
+
+} // namespace tiravo

@@ -1,0 +1,155 @@
+#pragma once
+
+#include "store/Column.h"
+#include "store/Value.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+namespace tiravo {
+
+class Connection;
+class Dataset;
+class SqlStatement;
+
+enum class DatasetState { Inactive, Browse, Edit, Insert };
+
+struct LocateOptions {
+    bool caseInsensitive = false;
+    bool partialKey = false; // the column begins with the value
+};
+
+// One column of the current row, read and written through its text or
+// directly.
+class Field {
+public:
+    Field(Dataset& dataset, std::size_t index) : dataset_(&dataset), index_(index) {}
+
+    const Column& column() const;
+    const QString& name() const { return column().name; }
+
+    Value value() const;
+    void setValue(const Value& value);
+
+    bool isNull() const { return IsNull(value()); }
+    QString asString() const;
+    void setAsString(const QString& text);
+    std::int64_t asInteger() const; // 0 for null
+    void setAsInteger(std::int64_t number) { setValue(number); }
+    bool asBoolean() const; // false for null
+    void setAsBoolean(bool flag) { setValue(flag); }
+    void clear() { setValue(Value{}); }
+
+private:
+    Dataset* dataset_;
+    std::size_t index_;
+};
+
+// A cursor over a snapshot of rows. Opening reads the rows into memory;
+// posting writes one row through at once and updates the snapshot. Changes
+// made through other datasets show only after this one is closed and opened
+// again. Subclasses say which rows are read and which of them are shown.
+class Dataset : public QObject {
+    Q_OBJECT
+public:
+    explicit Dataset(Connection& connection);
+    ~Dataset() override;
+
+    Connection& connection() const { return connection_; }
+
+    void open();
+    void close();
+    bool active() const { return state_ != DatasetState::Inactive; }
+    DatasetState state() const { return state_; }
+    bool editing() const { return state_ == DatasetState::Edit || state_ == DatasetState::Insert; }
+
+    void first();
+    void next();
+    void prior();
+    void last();
+    bool eof() const { return eof_; }
+    bool bof() const { return bof_; }
+    int recordCount() const;
+    int recNo() const; // 0-based place of the cursor, -1 when empty
+    void moveTo(int place);
+
+    void edit();
+    void insert();
+    void post();
+    void cancel();
+    void deleteRecord();
+    bool modified() const;
+
+    bool locate(const QString& column, const QString& value, LocateOptions options = {});
+
+    Field field(const QString& name);
+    Field field(std::size_t index) { return Field(*this, index); }
+    int fieldIndex(const QString& name) const; // -1 when not declared
+    const std::vector<Column>& columns() const { return columns_; }
+
+    // The value shown at a place of the view, for grids that draw every row.
+    QString displayText(int place, std::size_t column) const;
+
+    std::function<void(Dataset&)> afterInsert;
+    std::function<void(Dataset&)> beforePost;
+
+signals:
+    void cursorMoved();  // the current row is another one
+    void rowsChanged();  // rows joined, left or were re-ordered
+    void stateChanged(); // editing began or ended
+    void fieldChanged(int column);
+
+protected:
+    struct Row {
+        std::vector<Value> values;
+    };
+
+    // Fills columns_ and returns every row the snapshot holds, in the store's
+    // order; columns_ must declare "Cod" to be written back.
+    virtual std::vector<Row> load() = 0;
+    // Whether a row is shown; queries show every row they read.
+    virtual bool passes(const std::vector<Value>& row) const = 0;
+    // Puts the shown rows (indices into rows_) in the view's order.
+    virtual void order(std::vector<std::size_t>& shown) const;
+    virtual QString tableName() const = 0;
+
+    // Every row a statement yields, typed by columns_.
+    std::vector<Row> readRows(SqlStatement& statement) const;
+
+    // Posts or drops a row being edited before the cursor moves.
+    void checkBrowseMode();
+    // Recomputes which rows show, in which order; the cursor goes first.
+    void rebuild();
+
+    const std::vector<Row>& rows() const { return rows_; }
+    std::vector<Column> columns_;
+
+private:
+    friend class Field;
+
+    const std::vector<Value>* currentValues() const;
+    void requireEditing() const;
+    void requireActive() const;
+    std::size_t keyColumn() const;
+    void write();
+    void removeShownAtCursor();
+    void setCursor(std::size_t place);
+
+    Connection& connection_;
+    DatasetState state_ = DatasetState::Inactive;
+    std::vector<Row> rows_;
+    std::vector<bool> alive_;
+    std::vector<std::size_t> shown_;
+    std::size_t cursor_ = 0;
+    bool eof_ = true;
+    bool bof_ = true;
+
+    std::vector<Value> buffer_;
+    std::vector<bool> dirty_;
+};
+
+} // namespace tiravo

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "store/Column.h"
+#include "store/Value.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace tiravo {
+
+// A view's filter: one comparison of a column with a literal, such as
+// "Ok = True" or "Foto > ''", or the empty text, which lets every row pass.
+// A comparison with null never passes.
+class FilterExpression {
+public:
+    FilterExpression() = default; // lets every row pass
+
+    // Throws Error for a text that is not such a comparison, or that names a
+    // column the view does not declare.
+    static FilterExpression Parse(const QString& text, const std::vector<Column>& columns);
+
+    bool passes(const std::vector<Value>& row) const;
+
+private:
+    enum class Op { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual };
+
+    int column_ = -1; // -1: every row passes
+    Op op_ = Op::Equal;
+    Value literal_;
+};
+
+// Orders two values of one column: null first, texts ignoring letter case
+// before telling cases apart.
+int CompareValues(const Value& a, const Value& b);
+
+} // namespace tiravo

@@ -1,0 +1,88 @@
+#include "store/Schema.h"
+
+#include "common/Error.h"
+
+namespace tiravo {
+
+namespace {
+
+Column Key() {
+    return {QStringLiteral("Cod"), ColumnType::Key, 0, false, {}};
+}
+Column Integer(const char* name) {
+    return {QString::fromLatin1(name), ColumnType::Integer, 0, false, {}};
+}
+Column Small(const char* name) {
+    return {QString::fromLatin1(name), ColumnType::SmallInt, 0, false, {}};
+}
+Column Boolean(const char* name) {
+    return {QString::fromLatin1(name), ColumnType::Boolean, 0, false, {}};
+}
+Column Text(const char* name, int width, bool required = false) {
+    return {QString::fromLatin1(name), ColumnType::Text, width, required, {}};
+}
+
+QString SqlType(const Column& column) {
+    switch (column.type) {
+    case ColumnType::Key:
+        return QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+    case ColumnType::Integer:
+        return QStringLiteral("INTEGER");
+    case ColumnType::SmallInt:
+        return QStringLiteral("SMALLINT");
+    case ColumnType::Boolean:
+        return QStringLiteral("BOOLEAN");
+    case ColumnType::Text:
+        return QStringLiteral("VARCHAR(%1)").arg(column.width);
+    }
+    return {};
+}
+
+} // namespace
+
+const Column* TableSchema::find(const QString& column) const {
+    for (const Column& c : columns)
+        if (c.name.compare(column, Qt::CaseInsensitive) == 0)
+            return &c;
+    return nullptr;
+}
+
+const std::vector<TableSchema>& Tables() {
+    static const std::vector<TableSchema> tables = {
+        {QStringLiteral("TbNumero"),
+         {Key(), Integer("Numero"), Text("Ordem", 4), Boolean("Ok"), Boolean("Ativo"),
+          Small("Sorte")}},
+        {QStringLiteral("TbNome"),
+         {Key(), Text("Nome", 40), Text("Ordem", 4), Boolean("Ok"), Boolean("Ativo"),
+          Small("CdLista"), Small("Sorte")}},
+        {QStringLiteral("TbFoto"),
+         {Key(), Text("Foto", 200), Text("Ordem", 4), Boolean("Ok"), Boolean("Ativo"),
+          Small("Sorte")}},
+        {QStringLiteral("TbImage"),
+         {Key(), Text("Logo1", 200), Text("Logo2", 200), Text("Logo3", 200),
+          Text("TelaFundo", 200)}},
+        {QStringLiteral("Usuario"), {Key(), Text("Nome", 30, true), Text("Senha", 20, true)}},
+    };
+    return tables;
+}
+
+const TableSchema& TableNamed(const QString& name) {
+    for (const TableSchema& table : Tables())
+        if (table.name.compare(name, Qt::CaseInsensitive) == 0)
+            return table;
+    throw Error(QStringLiteral("Unknown table '%1'").arg(name));
+}
+
+QStringList CreateTableStatements() {
+    QStringList statements;
+    for (const TableSchema& table : Tables()) {
+        QStringList columns;
+        for (const Column& column : table.columns)
+            columns << QStringLiteral("\"%1\" %2").arg(column.name, SqlType(column));
+        statements
+            << QStringLiteral("CREATE TABLE \"%1\" (%2)").arg(table.name, columns.join(", "));
+    }
+    return statements;
+}
+
+} // namespace tiravo
