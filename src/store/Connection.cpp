@@ -77,6 +77,17 @@ void Connection::setConnectionText(const QString& text) {
     text_ = text;
 }
 
+void Connection::create() {
+    if (isOpen())
+        throw Error(QStringLiteral("Operation not allowed on an open connection"));
+    const ConnectionSettings settings = ParseConnectionText(text_);
+    if (QFileInfo::exists(settings.dataSource))
+        throw Error(QStringLiteral("The file '%1' exists already")
+                        .arg(QDir::toNativeSeparators(settings.dataSource)));
+    db_ = OpenHandle(settings.dataSource, settings.password,
+                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
 void Connection::open() {
     if (isOpen())
         return;
@@ -130,16 +141,6 @@ std::int64_t Connection::lastInsertedKey() const {
 int Connection::changedRows() const {
     requireOpen();
     return sqlite3_changes(db_);
-}
-
-void CreateDatabaseFile(Connection& connection, const QString& path, const QString& password) {
-    if (QFileInfo::exists(path))
-        throw Error(QStringLiteral("The file '%1' exists already").arg(path));
-    sqlite3* db = OpenHandle(path, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    sqlite3_close(db);
-    connection.close();
-    connection.setConnectionText(ConnectionTextFor(path) + password);
-    connection.open();
 }
 
 } // namespace tiravo

@@ -27,6 +27,9 @@ public:
     // Opens an existing file with the password of the connection text; a
     // missing file or a wrong password is an error, never a new empty file.
     void open();
+    // Creates the file the connection text names, which must not exist, and
+    // opens it. Only the database tool and tests create files.
+    void create();
     void close();
     bool isOpen() const { return db_ != nullptr; }
 
@@ -53,9 +56,5 @@ private:
     std::map<QString, std::unique_ptr<SqlStatement>> statements_;
     int batchDepth_ = 0;
 };
-
-// Creates a new database file (the database tool does this; the program never
-// does) and leaves the connection open on it.
-void CreateDatabaseFile(Connection& connection, const QString& path, const QString& password);
 
 } // namespace tiravo

@@ -132,7 +132,7 @@ std::vector<Dataset::Row> Dataset::readRows(SqlStatement& statement) const {
     return rows;
 }
 
-void Dataset::order(std::vector<std::size_t>&) const {}
+void Dataset::order(std::deque<std::size_t>&) const {}
 
 void Dataset::rebuild() {
     shown_.clear();
@@ -301,43 +301,48 @@ std::size_t Dataset::keyColumn() const {
     return static_cast<std::size_t>(key);
 }
 
-void Dataset::write() {
-    const std::size_t key = keyColumn();
+const QString& Dataset::writeSql(bool inserting, std::uint64_t columns) {
+    QString& sql = writeSql_[{inserting, columns}];
+    if (!sql.isEmpty())
+        return sql;
     QStringList names;
-    std::vector<const Value*> values;
-    for (std::size_t i = 0; i < columns_.size(); ++i) {
-        if (i == key)
-            continue;
-        if (state_ == DatasetState::Insert || dirty_[i]) {
+    for (std::size_t i = 0; i < columns_.size(); ++i)
+        if (columns & (std::uint64_t{1} << i))
             names << Quoted(columns_[i].name);
-            values.push_back(&buffer_[i]);
-        }
-    }
-    QString sql;
-    if (state_ == DatasetState::Insert) {
-        QStringList marks;
-        for (qsizetype i = 0; i < names.size(); ++i)
-            marks << QStringLiteral("?");
+    if (inserting) {
+        const QStringList marks(names.size(), QStringLiteral("?"));
         sql = names.isEmpty()
                   ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(Quoted(tableName()))
                   : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                         .arg(Quoted(tableName()), names.join(u','), marks.join(u','));
     } else {
-        if (names.isEmpty())
-            return;
         sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE \"Cod\" = ?")
                   .arg(Quoted(tableName()), names.join(QStringLiteral(" = ?, ")));
     }
-    SqlStatement& statement = connection_.statement(sql);
+    return sql;
+}
+
+void Dataset::write() {
+    const std::size_t key = keyColumn();
+    const bool inserting = state_ == DatasetState::Insert;
+    // A new row writes every declared column; an edited one only what changed.
+    std::uint64_t columns = 0;
+    for (std::size_t i = 0; i < columns_.size(); ++i)
+        if (i != key && (inserting || dirty_[i]))
+            columns |= std::uint64_t{1} << i;
+    if (!inserting && columns == 0)
+        return;
+    SqlStatement& statement = connection_.statement(writeSql(inserting, columns));
     int at = 1;
-    for (const Value* v : values)
-        statement.bind(at++, *v);
-    if (state_ == DatasetState::Edit)
+    for (std::size_t i = 0; i < columns_.size(); ++i)
+        if (columns & (std::uint64_t{1} << i))
+            statement.bind(at++, buffer_[i]);
+    if (!inserting)
         statement.bind(at, buffer_[key]);
     while (statement.step()) {
     }
     statement.reset();
-    if (state_ == DatasetState::Insert)
+    if (inserting)
         buffer_[key] = connection_.lastInsertedKey();
     else if (connection_.changedRows() == 0)
         throw Error(QStringLiteral(

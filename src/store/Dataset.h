@@ -7,7 +7,10 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
+#include <deque>
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace tiravo {
@@ -114,7 +117,7 @@ protected:
     // Whether a row is shown; queries show every row they read.
     virtual bool passes(const std::vector<Value>& row) const = 0;
     // Puts the shown rows (indices into rows_) in the view's order.
-    virtual void order(std::vector<std::size_t>& shown) const;
+    virtual void order(std::deque<std::size_t>& shown) const;
     virtual QString tableName() const = 0;
 
     // Every row a statement yields, typed by columns_.
@@ -136,6 +139,7 @@ private:
     void requireActive() const;
     std::size_t keyColumn() const;
     void write();
+    const QString& writeSql(bool inserting, std::uint64_t columns);
     void removeShownAtCursor();
     void setCursor(std::size_t place);
 
@@ -143,13 +147,17 @@ private:
     DatasetState state_ = DatasetState::Inactive;
     std::vector<Row> rows_;
     std::vector<bool> alive_;
-    std::vector<std::size_t> shown_;
+    // Indices into rows_ in view order. A deque, because rows begin at the
+    // cursor and bulk loops insert at the front.
+    std::deque<std::size_t> shown_;
     std::size_t cursor_ = 0;
     bool eof_ = true;
     bool bof_ = true;
 
     std::vector<Value> buffer_;
     std::vector<bool> dirty_;
+    // The write statements already built, by kind and columns written.
+    std::map<std::pair<bool, std::uint64_t>, QString> writeSql_;
 };
 
 } // namespace tiravo

@@ -8,6 +8,29 @@
 
 namespace tiravo {
 
+namespace {
+
+// The order of QString::compare, inlined: sort keys are short, and the call
+// into the library costs more than comparing four characters.
+int CompareUnits(QStringView a, QStringView b) {
+    const char16_t* x = a.utf16();
+    const char16_t* y = b.utf16();
+    const qsizetype common = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i)
+        if (x[i] != y[i])
+            return x[i] < y[i] ? -1 : 1;
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+bool NeedsFolding(QStringView text) {
+    for (QChar c : text)
+        if (c.unicode() >= 0x80 || (c >= u'A' && c <= u'Z'))
+            return true;
+    return false;
+}
+
+} // namespace
+
 TableView::TableView(Connection& connection, ViewSpec spec)
     : Dataset(connection), spec_(std::move(spec)) {
     declareColumns();
@@ -64,13 +87,54 @@ bool TableView::passes(const std::vector<Value>& row) const {
     return filter_.passes(row);
 }
 
-void TableView::order(std::vector<std::size_t>& shown) const {
+void TableView::order(std::deque<std::size_t>& shown) const {
     if (sortColumn_ < 0)
         return;
     const auto column = static_cast<std::size_t>(sortColumn_);
-    std::stable_sort(shown.begin(), shown.end(), [&](std::size_t a, std::size_t b) {
-        return CompareValues(rows()[a].values[column], rows()[b].values[column]) < 0;
-    });
+    std::vector<std::size_t> sorted(shown.begin(), shown.end());
+    if (columns_[column].type == ColumnType::Text) {
+        // Each text is folded once, and only when it has letters to fold, then
+        // sorted as a small key beside its row instead of being looked up in
+        // every comparison: opening a large pool view then costs little more
+        // than reading it. The row breaks ties, so the order is stable.
+        struct Key {
+            QStringView folded;
+            QStringView text;
+            std::size_t row;
+        };
+        std::vector<std::size_t> nulls;
+        std::vector<QString> foldedTexts;
+        std::vector<Key> keys;
+        keys.reserve(sorted.size());
+        for (std::size_t row : sorted) {
+            const auto* text = std::get_if<QString>(&rows()[row].values[column]);
+            if (!text) {
+                nulls.push_back(row);
+                continue;
+            }
+            keys.push_back({*text, *text, row});
+        }
+        foldedTexts.reserve(keys.size());
+        for (Key& key : keys)
+            if (NeedsFolding(key.text)) {
+                foldedTexts.push_back(key.text.toString().toCaseFolded());
+                key.folded = foldedTexts.back();
+            }
+        std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+            int order = CompareUnits(a.folded, b.folded);
+            if (order == 0)
+                order = CompareUnits(a.text, b.text);
+            return order != 0 ? order < 0 : a.row < b.row;
+        });
+        sorted = std::move(nulls);
+        for (const Key& key : keys)
+            sorted.push_back(key.row);
+    } else {
+        std::stable_sort(sorted.begin(), sorted.end(), [&](std::size_t a, std::size_t b) {
+            return CompareValues(rows()[a].values[column], rows()[b].values[column]) < 0;
+        });
+    }
+    shown.assign(sorted.begin(), sorted.end());
 }
 
 void TableView::setFilter(const QString& text) {

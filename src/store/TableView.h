@@ -46,7 +46,7 @@ public:
 protected:
     std::vector<Row> load() override;
     bool passes(const std::vector<Value>& row) const override;
-    void order(std::vector<std::size_t>& shown) const override;
+    void order(std::deque<std::size_t>& shown) const override;
     QString tableName() const override { return spec_.table; }
 
 private:

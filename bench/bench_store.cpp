@@ -1,0 +1,205 @@
+// The record store against the engine's own C interface on the same file:
+// each store figure is read as a ratio to its baseline from the same run.
+#include "draws/model/OrderKey.h"
+#include "platform/Random.h"
+#include "store/Batch.h"
+#include "store/DatabasePassword.h"
+#include "store/TableView.h"
+#include "support/TempDatabase.h"
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <memory>
+
+namespace tiravo {
+namespace {
+
+constexpr int kRows = 100000;
+
+// The baseline: the engine's C interface, one prepared statement, one transaction.
+class RawFile {
+public:
+    explicit RawFile(const QString& path) {
+        sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+        const QByteArray key = "PRAGMA key = '" + JoinDatabasePassword().toUtf8() + "'";
+        sqlite3_exec(db_, key.constData(), nullptr, nullptr, nullptr);
+        sqlite3_exec(db_, "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL", nullptr, nullptr,
+                     nullptr);
+    }
+    ~RawFile() { sqlite3_close(db_); }
+
+    void run(const char* sql, int rows, const std::function<void(sqlite3_stmt*, int)>& bind) {
+        sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr);
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr);
+        for (int i = 0; i < rows; ++i) {
+            bind(statement, i);
+            sqlite3_step(statement);
+            sqlite3_reset(statement);
+        }
+        sqlite3_finalize(statement);
+        sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    }
+
+    std::int64_t readAll() {
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(db_, "SELECT Cod, Nome, Ordem, Ok, Ativo, CdLista, Sorte FROM TbNome",
+                           -1, &statement, nullptr);
+        std::int64_t sum = 0;
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            sum += sqlite3_column_int64(statement, 0);
+            sum += sqlite3_column_bytes(statement, 1);
+            sum += sqlite3_column_bytes(statement, 2);
+        }
+        sqlite3_finalize(statement);
+        return sum;
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+// A pool as the program leaves it: every row with a random key.
+void Fill(test::TempDatabase& db) {
+    RawFile raw(db.path());
+    SystemRandom random;
+    raw.run("INSERT INTO TbNome (Nome, Ordem, Ok, Ativo) VALUES (?, ?, 1, 1)", kRows,
+            [&](sqlite3_stmt* s, int i) {
+                const QByteArray name = QStringLiteral("Participante %1").arg(i).toUtf8();
+                const QByteArray key = NewOrderKey(random).toUtf8();
+                sqlite3_bind_text(s, 1, name.constData(), static_cast<int>(name.size()),
+                                  SQLITE_TRANSIENT);
+                sqlite3_bind_text(s, 2, key.constData(), 4, SQLITE_TRANSIENT);
+            });
+}
+
+std::unique_ptr<test::TempDatabase> FilledDatabase() {
+    auto db = std::make_unique<test::TempDatabase>();
+    Fill(*db);
+    return db;
+}
+
+const ViewSpec kPool{.table = "TbNome", .filter = "Ok=True", .sortKey = "Ordem"};
+
+void BM_Open_Baseline(benchmark::State& state) {
+    auto db = FilledDatabase();
+    RawFile raw(db->path());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(raw.readAll());
+}
+
+void BM_Open_View(benchmark::State& state) {
+    auto db = FilledDatabase();
+    for (auto _ : state) {
+        TableView view(db->connection(), kPool);
+        view.open();
+        benchmark::DoNotOptimize(view.recordCount());
+    }
+}
+
+// The same without sorting, to tell reading from ordering.
+void BM_Open_ViewUnsorted(benchmark::State& state) {
+    auto db = FilledDatabase();
+    for (auto _ : state) {
+        TableView view(db->connection(), {.table = "TbNome", .filter = "Ok=True"});
+        view.open();
+        benchmark::DoNotOptimize(view.recordCount());
+    }
+}
+
+void BM_Insert_Baseline(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        test::TempDatabase db;
+        RawFile raw(db.path());
+        state.ResumeTiming();
+        raw.run("INSERT INTO TbNumero (Numero, Ordem, Ok) VALUES (?, 'abcd', 1)", kRows,
+                [](sqlite3_stmt* s, int i) { sqlite3_bind_int(s, 1, i); });
+    }
+}
+
+void BM_Insert_View(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        test::TempDatabase db;
+        TableView view(db.connection(), {.table = "TbNumero", .filter = "Ok = True"});
+        view.open();
+        state.ResumeTiming();
+        Batch batch(db.connection());
+        for (int i = 0; i < kRows; ++i) {
+            view.insert();
+            view.field("Numero").setAsInteger(i);
+            view.field("Ordem").setAsString("abcd");
+            view.field("Ok").setAsString("T");
+            view.post();
+        }
+    }
+}
+
+// Both sides build the same keys without reseeding: the figure is the store's.
+void BM_Reshuffle_Baseline(benchmark::State& state) {
+    auto db = FilledDatabase();
+    RawFile raw(db->path());
+    SystemRandom random;
+    for (auto _ : state)
+        raw.run("UPDATE TbNome SET Ordem = ? WHERE Cod = ?", kRows, [&](sqlite3_stmt* s, int i) {
+            const QByteArray key = NewOrderKey(random).toUtf8();
+            sqlite3_bind_text(s, 1, key.constData(), 4, SQLITE_TRANSIENT);
+            sqlite3_bind_int(s, 2, i + 1);
+        });
+}
+
+void BM_Reshuffle_View(benchmark::State& state) {
+    auto db = FilledDatabase();
+    SystemRandom random;
+    TableView view(db->connection(), kPool);
+    view.open();
+    for (auto _ : state) {
+        Batch batch(db->connection());
+        view.setSortKey("Cod");
+        while (!view.eof()) {
+            view.edit();
+            view.field("Ordem").setAsString(NewOrderKey(random));
+            view.next();
+        }
+        view.setSortKey("Ordem");
+    }
+}
+
+void BM_LocateMissing_View(benchmark::State& state) {
+    auto db = FilledDatabase();
+    TableView view(db->connection(), kPool);
+    view.open();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(view.locate("Nome", "Ninguém"));
+}
+
+void BM_LocateMissing_Baseline(benchmark::State& state) {
+    auto db = FilledDatabase();
+    RawFile raw(db->path());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(raw.readAll());
+}
+
+#define TIRAVO_BENCH(name)                                                                         \
+    BENCHMARK(name)                                                                                \
+        ->Unit(benchmark::kMillisecond)                                                            \
+        ->Iterations(1)                                                                            \
+        ->Repetitions(5)                                                                           \
+        ->ReportAggregatesOnly(true)
+
+TIRAVO_BENCH(BM_Open_Baseline);
+TIRAVO_BENCH(BM_Open_View);
+TIRAVO_BENCH(BM_Open_ViewUnsorted);
+TIRAVO_BENCH(BM_Insert_Baseline);
+TIRAVO_BENCH(BM_Insert_View);
+TIRAVO_BENCH(BM_Reshuffle_Baseline);
+TIRAVO_BENCH(BM_Reshuffle_View);
+TIRAVO_BENCH(BM_LocateMissing_Baseline);
+TIRAVO_BENCH(BM_LocateMissing_View);
+
+} // namespace
+} // namespace tiravo
+
+BENCHMARK_MAIN();

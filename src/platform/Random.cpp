@@ -1,0 +1,59 @@
+#include "platform/Random.h"
+
+#include <bit>
+
+namespace tiravo {
+
+SystemRandom::SystemRandom() {
+    reseed();
+}
+
+int SystemRandom::letterIndex() {
+    return letter_(engine_);
+}
+
+void SystemRandom::reseed() {
+    // 128 bits of fresh entropy per reseed: far more than a key of 19 bits
+    // needs, so no two reseeds in a run are expected to meet.
+    auto word = [this] { return (std::uint64_t{entropy_()} << 32) | std::uint64_t{entropy_()}; };
+    const std::uint64_t high = word();
+    engine_.seed(high, word());
+    letter_.reset();
+}
+
+namespace {
+
+// One step of splitmix64, a bijection of its counter, as the generator's
+// authors advise for filling its state.
+std::uint64_t splitMix(std::uint64_t& counter) {
+    counter += 0x9E3779B97F4A7C15u;
+    std::uint64_t z = counter;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+    return z ^ (z >> 31);
+}
+
+} // namespace
+
+void SystemRandom::Engine::seed(std::uint64_t high, std::uint64_t low) {
+    // Two words from each half keep all 128 bits of the seed, and two steps
+    // of one bijection never both give zero, so the state is never all zero.
+    state_[0] = splitMix(high);
+    state_[1] = splitMix(high);
+    state_[2] = splitMix(low);
+    state_[3] = splitMix(low);
+}
+
+SystemRandom::Engine::result_type SystemRandom::Engine::operator()() {
+    const std::uint64_t result = std::rotl(state_[1] * 5, 7) * 9;
+    const std::uint64_t t = state_[1] << 17;
+    state_[2] ^= state_[0];
+    state_[3] ^= state_[1];
+    state_[1] ^= state_[2];
+    state_[0] ^= state_[3];
+    state_[2] ^= t;
+    state_[3] = std::rotl(state_[3], 45);
+    return result;
+}
+
+} // namespace tiravo

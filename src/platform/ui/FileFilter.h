@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+namespace tiravo {
+
+// Turns the program's filter text, "Description|*.a;*.b|Description|*.c", into
+// the choices of a file dialog, "Description (*.a *.b)" and "Description (*.c)".
+// A description without patterns (an odd count of parts) gets none and is
+// left out; empty patterns are dropped.
+QStringList fileDialogFilters(const QString& filter);
+
+} // namespace tiravo

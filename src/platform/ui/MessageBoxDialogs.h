@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+namespace tiravo {
+
+// The real boxes, each modal over the window that is active when it is asked.
+class MessageBoxDialogs final : public Dialogs {
+public:
+    void notice(const QString& text) override;
+    bool confirm(const QString& text) override;
+    void information(const QString& text) override;
+    void error(const QString& message) override;
+    bool confirmDeleteRecord() override;
+    std::optional<QString> openFile(const OpenFileRequest& request) override;
+    std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
+};
+
+} // namespace tiravo

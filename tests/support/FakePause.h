@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/Pause.h"
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace tiravo {
+
+// One painted frame: which control, what it showed and for how long.
+struct Frame {
+    QString control; // objectName
+    QString shown;   // a QLabel's text, else the "shownPicture" property
+    int milliseconds = 0;
+    QPointer<QWidget> widget;
+};
+
+// Records every frame and returns at once, so a draw of several seconds runs
+// in a moment and its frames can be checked one by one.
+class FakePause final : public Pause {
+public:
+    void showFor(QWidget* control, int milliseconds) override;
+
+    const QList<Frame>& frames() const { return frames_; }
+    int totalMilliseconds() const;
+    // "LabNome=07@70", one entry per frame, for compact assertions.
+    QStringList summary() const;
+    void clear() { frames_.clear(); }
+
+private:
+    QList<Frame> frames_;
+};
+
+} // namespace tiravo

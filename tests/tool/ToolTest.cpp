@@ -1,0 +1,338 @@
+// Runs the built database tool as the scripts and the operator do, on real
+// files in a temporary folder, and reads the results back through the store.
+
+#include "store/Connection.h"
+#include "store/ConnectionText.h"
+#include "store/DatabaseFile.h"
+#include "store/DatabasePassword.h"
+#include "store/TableView.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tiravo {
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QProcess::ExitStatus status = QProcess::CrashExit;
+    QString out;
+    QString err;
+};
+
+Outcome RunTool(const QStringList& arguments,
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.start(QCoreApplication::applicationDirPath() + "/../tools/tiravo-db", arguments);
+    EXPECT_TRUE(tool.waitForFinished(60000)) << "the tool did not end";
+    return {tool.exitCode(), tool.exitStatus(), QString::fromUtf8(tool.readAllStandardOutput()),
+            QString::fromUtf8(tool.readAllStandardError())};
+}
+
+std::unique_ptr<Connection> Open(const QString& path) {
+    auto connection = std::make_unique<Connection>();
+    connection->setConnectionText(ConnectionTextFor(path) + JoinDatabasePassword());
+    connection->open();
+    return connection;
+}
+
+// One table's block of a dump: from its name to the empty line after it.
+QString Block(const QString& dump, const QString& table) {
+    const qsizetype start = dump.indexOf(table + "\n");
+    if (start < 0)
+        return {};
+    return dump.mid(start, dump.indexOf("\n\n", start) + 2 - start);
+}
+
+const QString kEmptyDump = "TbNumero\nCod\tNumero\tOrdem\tOk\tAtivo\tSorte\n\n"
+                           "TbNome\nCod\tNome\tOrdem\tOk\tAtivo\tCdLista\tSorte\n\n"
+                           "TbFoto\nCod\tFoto\tOrdem\tOk\tAtivo\tSorte\n\n"
+                           "TbImage\nCod\tLogo1\tLogo2\tLogo3\tTelaFundo\n\n"
+                           "Usuario\nCod\tNome\tSenha\n\n";
+
+class ToolTest : public testing::Test {
+protected:
+    QString file() const { return dir_.filePath("Zodizi.db"); }
+    Outcome run(QStringList arguments) { return RunTool(arguments << "--file" << file()); }
+    QString dump() {
+        const Outcome dumped = run({"dump"});
+        EXPECT_EQ(dumped.exitCode, 0) << dumped.err.toStdString();
+        return dumped.out;
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(ToolTest, CreateMakesTheFolderAndFiveEmptyTables) {
+    const QString nested = dir_.filePath("a/b/Zodizi.db");
+    const Outcome created = RunTool({"create", "--file", nested});
+    ASSERT_EQ(created.exitCode, 0) << created.err.toStdString();
+
+    const Outcome dumped = RunTool({"dump", "--file", nested});
+    EXPECT_EQ(dumped.exitCode, 0);
+    EXPECT_EQ(dumped.out, kEmptyDump);
+    EXPECT_EQ(RunTool({"check", "--file", nested}).out, "ok\n");
+    // The move of the finished file leaves nothing of the building behind.
+    EXPECT_EQ(QDir(dir_.filePath("a/b")).entryList(QDir::Files), QStringList{"Zodizi.db"});
+}
+
+TEST_F(ToolTest, WithoutFileTheProgramsOwnPathIsUsed) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", dir_.filePath("data"));
+    const Outcome created = RunTool({"create"}, environment);
+    ASSERT_EQ(created.exitCode, 0) << created.err.toStdString();
+    EXPECT_TRUE(QFileInfo(dir_.filePath("data/Korvane/Tiravo/Zodizi.db")).isFile());
+    EXPECT_EQ(RunTool({"dump"}, environment).out, kEmptyDump);
+}
+
+TEST_F(ToolTest, CreateWithAnOperatorStoresExactlyThatOperator) {
+    // A password with the connection text's own separators and a leading "--".
+    ASSERT_EQ(run({"create", "--operator", "José Conceição", "--password", "--s;nh=a"}).exitCode,
+              0);
+    EXPECT_EQ(Block(dump(), "Usuario"),
+              "Usuario\nCod\tNome\tSenha\n1\tJosé Conceição\t--s;nh=a\n\n");
+
+    ASSERT_EQ(run({"create", "--force", "--operator=chefe", "--password="}).exitCode, 0);
+    EXPECT_EQ(Block(dump(), "Usuario"), "Usuario\nCod\tNome\tSenha\n1\tchefe\t\n\n");
+}
+
+TEST_F(ToolTest, AnExistingFileIsKeptWithoutForceAndReplacedWithIt) {
+    ASSERT_EQ(run({"create", "--operator", "antigo", "--password", "x"}).exitCode, 0);
+    const QString before = dump();
+
+    for (const QString command : {"create", "demo"}) {
+        const Outcome refused = run({command});
+        EXPECT_EQ(refused.exitCode, 1) << command.toStdString();
+        EXPECT_TRUE(refused.err.contains("exists already")) << refused.err.toStdString();
+    }
+    EXPECT_EQ(dump(), before);
+    EXPECT_FALSE(QFileInfo::exists(dir_.filePath("demo"))) << "the refused demo drew pictures";
+
+    ASSERT_EQ(run({"create", "--force"}).exitCode, 0);
+    EXPECT_EQ(dump(), kEmptyDump);
+    ASSERT_EQ(run({"demo", "--force"}).exitCode, 0);
+    EXPECT_TRUE(Block(dump(), "Usuario").contains("\tdemo\tdemo\n"));
+}
+
+TEST_F(ToolTest, DemoFillsEveryPoolWithAvailableEntries) {
+    const Outcome made = run({"demo"});
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    auto connection = Open(file());
+    const QRegularExpression key("^[a-z]{4}$");
+
+    TableView numbers(*connection, ViewSpec{"TbNumero", {}, {}, {}, {}, {}});
+    numbers.open();
+    QSet<qint64> seen;
+    for (numbers.first(); !numbers.eof(); numbers.next()) {
+        seen << numbers.field("Numero").asInteger();
+        EXPECT_TRUE(key.match(numbers.field("Ordem").asString()).hasMatch());
+        EXPECT_EQ(numbers.field("Ok").value(), Value(true));
+        EXPECT_EQ(numbers.field("Ativo").value(), Value(false));
+        EXPECT_TRUE(numbers.field("Sorte").isNull());
+    }
+    EXPECT_EQ(numbers.recordCount(), 90);
+    EXPECT_EQ(seen.size(), 90);
+    EXPECT_TRUE(seen.contains(1) && seen.contains(90));
+
+    TableView names(*connection, ViewSpec{"TbNome", {}, {}, {}, {}, {}});
+    names.open();
+    QSet<QString> distinct;
+    bool accented = false;
+    for (names.first(); !names.eof(); names.next()) {
+        const QString name = names.field("Nome").asString();
+        distinct << name;
+        accented = accented || name.toLatin1() != name.toUtf8();
+        EXPECT_TRUE(key.match(names.field("Ordem").asString()).hasMatch());
+        EXPECT_EQ(names.field("Ok").value(), Value(true));
+        EXPECT_EQ(names.field("Ativo").value(), Value(true));
+    }
+    EXPECT_GE(names.recordCount(), 24);
+    EXPECT_EQ(distinct.size(), names.recordCount());
+    EXPECT_TRUE(accented);
+
+    TableView users(*connection, ViewSpec{"Usuario", {}, {}, {}, {}, {}});
+    users.open();
+    ASSERT_EQ(users.recordCount(), 1);
+    EXPECT_EQ(users.field("Nome").asString(), "demo");
+    EXPECT_EQ(users.field("Senha").asString(), "demo");
+}
+
+TEST_F(ToolTest, DemoPhotosAndLogosArePicturesBesideTheFile) {
+    ASSERT_EQ(run({"demo"}).exitCode, 0);
+    auto connection = Open(file());
+
+    TableView photos(*connection, ViewSpec{"TbFoto", {}, {}, {}, {}, {}});
+    photos.open();
+    EXPECT_EQ(photos.recordCount(), 12);
+    std::vector<QImage> thumbnails;
+    for (photos.first(); !photos.eof(); photos.next()) {
+        const QString path = photos.field("Foto").asString();
+        EXPECT_TRUE(path.startsWith(dir_.path() + "/demo/")) << path.toStdString();
+        QImage photo(path);
+        ASSERT_FALSE(photo.isNull()) << path.toStdString();
+        EXPECT_EQ(photo.size(), QSize(800, 600));
+        EXPECT_EQ(photos.field("Ok").value(), Value(true));
+        EXPECT_EQ(photos.field("Ativo").value(), Value(true));
+        EXPECT_EQ(photos.field("Ordem").asString().size(), 4);
+        thumbnails.push_back(photo.scaled(16, 12).convertToFormat(QImage::Format_RGB32));
+    }
+    for (std::size_t a = 0; a < thumbnails.size(); ++a)
+        for (std::size_t b = a + 1; b < thumbnails.size(); ++b)
+            EXPECT_NE(thumbnails[a], thumbnails[b]) << "photos " << a << " and " << b;
+
+    TableView image(*connection, ViewSpec{"TbImage", {}, {}, {}, {}, {}});
+    image.open();
+    ASSERT_EQ(image.recordCount(), 1);
+    QSet<QString> logos;
+    for (const char* column : {"Logo1", "Logo2", "Logo3"}) {
+        const QString path = image.field(column).asString();
+        logos << path;
+        EXPECT_FALSE(QImage(path, "PNG").isNull()) << column << ": " << path.toStdString();
+    }
+    EXPECT_EQ(logos.size(), 3);
+    EXPECT_EQ(image.field("TelaFundo").value(), Value(QString()));
+}
+
+TEST_F(ToolTest, DemoIfMissingMakesTheFileOnlyWhenItIsNotThere) {
+    ASSERT_EQ(run({"create", "--operator", "meu", "--password", "x"}).exitCode, 0);
+    const QString before = dump();
+    const Outcome kept = run({"demo", "--if-missing"});
+    EXPECT_EQ(kept.exitCode, 0);
+    EXPECT_EQ(kept.out.count('\n'), 1);
+    EXPECT_TRUE(kept.out.contains("there already"));
+    EXPECT_EQ(dump(), before);
+    EXPECT_FALSE(QFileInfo::exists(dir_.filePath("demo")));
+
+    ASSERT_TRUE(QFile::remove(file()));
+    ASSERT_EQ(run({"demo", "--if-missing"}).exitCode, 0);
+    EXPECT_TRUE(Block(dump(), "Usuario").contains("\tdemo\tdemo\n"));
+}
+
+TEST_F(ToolTest, DemoRefusesAFolderWhosePicturePathsTheDatabaseWouldCut) {
+    QString deep = dir_.path();
+    while (deep.size() < 200)
+        deep += "/pasta-com-um-nome-bem-comprido";
+    const QString path = deep + "/Zodizi.db";
+    const Outcome refused = RunTool({"demo", "--file", path});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("200 characters")) << refused.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_FALSE(QFileInfo::exists(deep + "/demo"));
+}
+
+TEST_F(ToolTest, DumpEscapesTextSoThatItCanBeUndone) {
+    ASSERT_EQ(run({"create"}).exitCode, 0);
+    {
+        auto connection = Open(file());
+        TableView names(*connection, ViewSpec{"TbNome", {}, {}, {}, {}, {}});
+        names.open();
+        for (const QString& name : {QString("a\tb"), QString("um\ndois\r"), QString("C:\\fotos\\n"),
+                                    QString("NULL"), QString(), QString("Conceição")}) {
+            names.insert();
+            names.field("Nome").setAsString(name);
+            names.field("Ok").setAsString("T");
+            names.post();
+        }
+    }
+    EXPECT_EQ(Block(dump(), "TbNome"), "TbNome\n"
+                                       "Cod\tNome\tOrdem\tOk\tAtivo\tCdLista\tSorte\n"
+                                       "1\ta\\tb\tNULL\tTrue\tNULL\tNULL\tNULL\n"
+                                       "2\tum\\ndois\\r\tNULL\tTrue\tNULL\tNULL\tNULL\n"
+                                       "3\tC:\\\\fotos\\\\n\tNULL\tTrue\tNULL\tNULL\tNULL\n"
+                                       "4\t\\NULL\tNULL\tTrue\tNULL\tNULL\tNULL\n"
+                                       "5\t\tNULL\tTrue\tNULL\tNULL\tNULL\n"
+                                       "6\tConceição\tNULL\tTrue\tNULL\tNULL\tNULL\n\n");
+}
+
+TEST_F(ToolTest, CheckPassesOnlyOnASoundFile) {
+    ASSERT_EQ(run({"demo"}).exitCode, 0);
+    const Outcome sound = run({"check"});
+    EXPECT_EQ(sound.exitCode, 0);
+    EXPECT_EQ(sound.out, "ok\n");
+
+    QFile damaged(file());
+    ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(damaged.seek(damaged.size() / 2));
+    damaged.write(QByteArray(64, '\xA5'));
+    damaged.close();
+    const Outcome failed = run({"check"});
+    EXPECT_EQ(failed.status, QProcess::NormalExit);
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_FALSE(failed.err.isEmpty());
+}
+
+TEST_F(ToolTest, FilesTheProgramCannotOpenFailWithTheStoresMessage) {
+    const Outcome missing = run({"dump"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("Could not find file")) << missing.err.toStdString();
+
+    {
+        Connection other;
+        CreateDatabaseFile(other, file(), "another password");
+    }
+    const Outcome wrongKey = run({"check"});
+    EXPECT_EQ(wrongKey.exitCode, 1);
+    EXPECT_TRUE(wrongKey.err.contains("Not a valid password")) << wrongKey.err.toStdString();
+
+    QFile text(file());
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    text.write(QByteArray("Ana Beatriz Souza\nJoão Pedro Almeida\n").repeated(200));
+    text.close();
+    for (const QString command : {"check", "dump"}) {
+        const Outcome notADatabase = run({command});
+        EXPECT_EQ(notADatabase.status, QProcess::NormalExit);
+        EXPECT_EQ(notADatabase.exitCode, 1) << command.toStdString();
+        EXPECT_TRUE(notADatabase.err.contains("not a database file"))
+            << notADatabase.err.toStdString();
+    }
+}
+
+TEST_F(ToolTest, HelpPrintsTheUsage) {
+    for (const QStringList& arguments : {QStringList{"--help"}, QStringList{"dump", "-h"}}) {
+        const Outcome help = RunTool(arguments);
+        EXPECT_EQ(help.exitCode, 0);
+        for (const char* word : {"Usage: tiravo-db", "create", "demo", "dump", "check"})
+            EXPECT_TRUE(help.out.contains(word)) << word;
+    }
+}
+
+class UsageErrorTest : public ToolTest, public testing::WithParamInterface<QStringList> {};
+
+TEST_P(UsageErrorTest, ExitsWithTwoAndTouchesNothing) {
+    const Outcome refused = RunTool(QStringList{"--file", file()} + GetParam());
+    EXPECT_EQ(refused.exitCode, 2) << GetParam().join(' ').toStdString();
+    EXPECT_TRUE(refused.err.contains("Try 'tiravo-db --help'")) << refused.err.toStdString();
+    EXPECT_TRUE(refused.out.isEmpty());
+    EXPECT_TRUE(QDir(dir_.path()).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, UsageErrorTest,
+    testing::Values(QStringList{}, QStringList{"frobnicate"}, QStringList{"create", "dump"},
+                    QStringList{"create", "--bogus"}, QStringList{"create", "-x"},
+                    QStringList{"create", "--operator", "ana"},
+                    QStringList{"create", "--password", "x"},
+                    QStringList{"create", "--password", "x", "--operator"},
+                    QStringList{"create", "--operator", "", "--password", "x"},
+                    QStringList{"create", "--operator", QString(31, 'a'), "--password", "x"},
+                    QStringList{"create", "--operator", "ana", "--password", QString(21, 'x')},
+                    QStringList{"demo", "--operator", "ana", "--password", "x"},
+                    QStringList{"create", "--if-missing"}, QStringList{"dump", "--force"},
+                    QStringList{"demo", "--force", "--if-missing"},
+                    QStringList{"create", "--force=yes"},
+                    QStringList{"check", "--file", "other.db"}));
+
+} // namespace
+} // namespace tiravo

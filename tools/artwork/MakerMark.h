@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QRectF>
+
+class QPainter;
+
+namespace tiravo::artwork {
+
+// The maker's emblem: a rounded tile in navy and teal bearing a "K" drawn as
+// a stem and two arms, the lower arm in orange. It is the logo at every
+// size, from the toolbar button to the about card.
+void paintEmblem(QPainter& painter, const QRectF& tile);
+
+// The maker's name as its wordmark, centred on a point, in the given height.
+void paintWordmark(QPainter& painter, QPointF centre, qreal capHeight, qreal maxWidth);
+
+} // namespace tiravo::artwork

@@ -1,0 +1,190 @@
+#include "Arguments.h"
+
+#include "RowWriter.h"
+#include "store/ConnectionText.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tiravo::db {
+
+namespace {
+
+struct CommandName {
+    const char* name;
+    Command command;
+};
+
+constexpr CommandName kCommands[] = {
+    {"create", Command::Create},
+    {"demo", Command::Demo},
+    {"dump", Command::Dump},
+    {"check", Command::Check},
+};
+
+Command CommandNamed(const QString& word) {
+    for (const CommandName& known : kCommands)
+        if (word == QLatin1String(known.name))
+            return known.command;
+    throw UsageError(QStringLiteral("Unknown command '%1'").arg(word));
+}
+
+QString NameOf(Command command) {
+    for (const CommandName& known : kCommands)
+        if (known.command == command)
+            return QString::fromLatin1(known.name);
+    return {};
+}
+
+void RequireOnly(Command command, bool given, const char* option,
+                 std::initializer_list<Command> takers) {
+    if (!given)
+        return;
+    for (Command taker : takers)
+        if (taker == command)
+            return;
+    throw UsageError(QStringLiteral("The command '%1' takes no option --%2")
+                         .arg(NameOf(command), QLatin1String(option)));
+}
+
+// The operator must be able to log in with exactly what was given, so a name
+// or password that the store would cut is refused instead.
+void CheckOperator(const Arguments& arguments) {
+    if (arguments.operatorName.has_value() != arguments.password.has_value())
+        throw UsageError(QStringLiteral("--operator and --password go together"));
+    if (!arguments.operatorName)
+        return;
+    if (arguments.operatorName->isEmpty())
+        throw UsageError(QStringLiteral("The operator's name is empty"));
+    if (!FitsColumn(QStringLiteral("Usuario"), QStringLiteral("Nome"), *arguments.operatorName))
+        throw UsageError(QStringLiteral("The operator's name is longer than 30 characters"));
+    if (!FitsColumn(QStringLiteral("Usuario"), QStringLiteral("Senha"), *arguments.password))
+        throw UsageError(QStringLiteral("The operator's password is longer than 20 characters"));
+}
+
+} // namespace
+
+Arguments ParseArguments(const QStringList& arguments) {
+    Arguments result;
+    bool haveCommand = false;
+    bool haveFile = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("-h")) {
+            result.command = Command::Help;
+            return result;
+        }
+        if (!argument.startsWith(QLatin1String("--"))) {
+            if (argument.startsWith(u'-') && argument.size() > 1)
+                throw UsageError(QStringLiteral("Unknown option '%1'").arg(argument));
+            if (haveCommand)
+                throw UsageError(QStringLiteral("One command at a time: '%1' follows '%2'")
+                                     .arg(argument, NameOf(result.command)));
+            result.command = CommandNamed(argument);
+            haveCommand = true;
+            continue;
+        }
+
+        QString name = argument.mid(2);
+        std::optional<QString> attached; // --name=value
+        if (const qsizetype equals = name.indexOf(u'='); equals >= 0) {
+            attached = name.mid(equals + 1);
+            name.truncate(equals);
+        }
+        // The next argument is the value even when it begins with "--": a
+        // password may.
+        auto value = [&]() -> QString {
+            if (attached)
+                return *attached;
+            if (i + 1 >= arguments.size())
+                throw UsageError(QStringLiteral("The option --%1 needs a value").arg(name));
+            return arguments[++i];
+        };
+        auto flag = [&]() {
+            if (attached)
+                throw UsageError(QStringLiteral("The option --%1 takes no value").arg(name));
+            return true;
+        };
+
+        if (name == QLatin1String("help")) {
+            flag();
+            result.command = Command::Help;
+            return result;
+        } else if (name == QLatin1String("file")) {
+            if (haveFile)
+                throw UsageError(QStringLiteral("The option --file is given twice"));
+            result.file = value();
+            if (result.file.isEmpty())
+                throw UsageError(QStringLiteral("The option --file needs a path"));
+            haveFile = true;
+        } else if (name == QLatin1String("force")) {
+            result.force = flag();
+        } else if (name == QLatin1String("if-missing")) {
+            result.ifMissing = flag();
+        } else if (name == QLatin1String("operator")) {
+            result.operatorName = value();
+        } else if (name == QLatin1String("password")) {
+            result.password = value();
+        } else {
+            throw UsageError(QStringLiteral("Unknown option '%1'").arg(argument));
+        }
+    }
+    if (!haveCommand)
+        throw UsageError(QStringLiteral("No command given"));
+
+    const Command command = result.command;
+    RequireOnly(command, result.force, "force", {Command::Create, Command::Demo});
+    RequireOnly(command, result.ifMissing, "if-missing", {Command::Demo});
+    RequireOnly(command, result.operatorName.has_value(), "operator", {Command::Create});
+    RequireOnly(command, result.password.has_value(), "password", {Command::Create});
+    if (result.force && result.ifMissing)
+        throw UsageError(QStringLiteral("--force and --if-missing contradict each other"));
+    CheckOperator(result);
+
+    // Absolute, so that the demo's picture paths stored in the file still
+    // lead to the pictures when the program starts elsewhere.
+    result.file =
+        QDir::cleanPath(QFileInfo(haveFile ? result.file : FixedDatabasePath()).absoluteFilePath());
+    return result;
+}
+
+QString UsageText() {
+    return QStringLiteral(
+               R"(Usage: tiravo-db COMMAND [--file PATH] [OPTIONS]
+
+Creates, fills, shows and checks the database file of Tiravo.
+
+Commands:
+  create [--operator NAME --password PASSWORD] [--force]
+      A new file with its five tables. With an operator, the login accepts
+      that name and password; without one, the list of operators is empty
+      and the login accepts an empty name and password.
+  demo [--force | --if-missing]
+      A new file to try the program with: the operator "demo" with the
+      password "demo", the numbers 1 to 90, some three dozen names, 12
+      photos and 3 partner logos. The pictures are written beside the file,
+      into demo/fotos and demo/logos. With --if-missing an existing file is
+      left as it is.
+  dump
+      Every table as a block: its name, a line of its column names and one
+      line per row in the order of Cod, separated by tabs, then an empty
+      line. NULL stands for null, True and False for the booleans; in a text
+      a tab, a line break, a carriage return and a backslash read \t, \n, \r
+      and \\, and the text NULL itself reads \NULL. The output is UTF-8.
+  check
+      Runs the integrity check of the file and prints its result; the exit
+      status is 0 only when it passes.
+
+Options:
+  --file PATH   the database file; without it, %1
+  --force       create and demo: replace an existing file (its -wal and
+                -shm files go with it)
+  --if-missing  demo: do nothing when the file is there
+  --help, -h    this text
+
+Exit status: 0 done, 1 failed, 2 a wrong command line.
+)")
+        .arg(QDir::toNativeSeparators(FixedDatabasePath()));
+}
+
+} // namespace tiravo::db

@@ -1,0 +1,63 @@
+// tiravo-db: creates, fills, dumps and checks the database file, which the
+// program itself only ever opens.
+
+#include "Arguments.h"
+#include "Commands.h"
+
+#include "common/Error.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+namespace {
+
+using namespace tiravo;
+
+std::unique_ptr<QCoreApplication> MakeApplication(db::Command command, int& argc, char** argv) {
+    // The demo draws text on its pictures, and fonts come with a
+    // QGuiApplication; the tool never shows a window, so no display is needed.
+    if (command == db::Command::Demo) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    db::Arguments parsed;
+    try {
+        parsed = db::ParseArguments(arguments);
+    } catch (const db::UsageError& error) {
+        err << "tiravo-db: " << error.message() << '\n' << "Try 'tiravo-db --help'.\n";
+        return 2;
+    } catch (const Error& error) {
+        err << "tiravo-db: " << error.message() << '\n';
+        return 1;
+    }
+
+    const auto application = MakeApplication(parsed.command, argc, argv);
+    try {
+        return db::RunCommand(parsed, out, err);
+    } catch (const Error& error) {
+        out.flush();
+        err << "tiravo-db: " << error.message() << '\n';
+    } catch (const std::exception& error) {
+        out.flush();
+        err << "tiravo-db: " << error.what() << '\n';
+    }
+    return 1;
+}
