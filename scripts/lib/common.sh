@@ -6,7 +6,7 @@ BUILD_DIR=${TIRAVO_BUILD_DIR:-$TOP/build}
 
 PACKAGES=(g++ make cmake pkg-config qt6-base-dev libgl-dev libsqlcipher-dev
           libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core xvfb xauth)
+          fonts-dejavu-core fonts-liberation xvfb xauth)
 
 install_missing() {
     local missing=()

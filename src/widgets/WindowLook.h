@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+namespace tiravo {
+
+enum class TitleButtons {
+    CloseOnly, // system menu with a close box
+    None,      // no system menu and no buttons at all (the login)
+};
+
+// The fixed frame of a secondary window: its caption, client size and font.
+struct WindowLook {
+    QString caption;
+    QSize client;
+    QFont font;
+    TitleButtons buttons = TitleButtons::CloseOnly;
+};
+
+void ApplyWindowLook(QWidget* window, const WindowLook& look);
+
+// A font of the program by the family it names, in points or in pixels. The
+// families of the original desktop are mapped to ones this system has.
+QFont PointFont(const QString& family, int points, bool bold = false);
+QFont PixelFont(const QString& family, int pixels, bool bold = false);
+
+// Maps the program's font families to installed ones; called once at start.
+void InstallFontSubstitutes();
+
+// Places a control at its designed rectangle and returns it.
+template <class Control> Control* Place(Control* control, int x, int y, int w, int h) {
+    control->setGeometry(QRect(x, y, w, h));
+    return control;
+}
+
+} // namespace tiravo
