@@ -1,0 +1,120 @@
+#include "platform/PictureIntegrity.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace tiravo {
+
+namespace {
+
+std::uint32_t littleEndian(QByteArrayView bytes, qsizetype at, int count) {
+    std::uint32_t value = 0;
+    for (int i = count - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+// Steps over a chain of GIF data sub-blocks starting at `at`; the position
+// after its terminating empty block, or -1 when the file ends inside it.
+qsizetype skipSubBlocks(QByteArrayView bytes, qsizetype at) {
+    while (at < bytes.size()) {
+        const auto length = static_cast<unsigned char>(bytes[at]);
+        ++at;
+        if (length == 0)
+            return at;
+        at += length;
+    }
+    return -1;
+}
+
+} // namespace
+
+bool pictureLooksComplete(PictureKind kind, QByteArrayView bytes) {
+    switch (kind) {
+    case PictureKind::Bitmap:
+        return bitmapLooksComplete(bytes);
+    case PictureKind::Gif:
+        return gifLooksComplete(bytes);
+    default:
+        return true;
+    }
+}
+
+bool bitmapLooksComplete(QByteArrayView bytes) {
+    if (!bytes.startsWith("BM"))
+        return true;
+    constexpr qsizetype kFileHeader = 14;
+    if (bytes.size() < kFileHeader + 4)
+        return false;
+    const qint64 pixelsAt = littleEndian(bytes, 10, 4);
+    const qint64 infoSize = littleEndian(bytes, kFileHeader, 4);
+    if (bytes.size() < kFileHeader + infoSize)
+        return false;
+
+    qint64 width = 0;
+    qint64 height = 0;
+    qint64 bitsPerPixel = 0;
+    std::uint32_t compression = 0;
+    if (infoSize == 12) { // the old OS/2 header
+        width = littleEndian(bytes, 18, 2);
+        height = littleEndian(bytes, 20, 2);
+        bitsPerPixel = littleEndian(bytes, 24, 2);
+    } else if (infoSize >= 40) {
+        width = static_cast<std::int32_t>(littleEndian(bytes, 18, 4));
+        height = std::llabs(static_cast<std::int32_t>(littleEndian(bytes, 22, 4)));
+        bitsPerPixel = littleEndian(bytes, 28, 2);
+        compression = littleEndian(bytes, 30, 4);
+    } else {
+        return true;
+    }
+    // Only plain rows have a size the header alone gives (no compression, or
+    // bit fields); run-length and embedded formats are left to the reader, as
+    // are sizes no reader would accept anyway.
+    constexpr std::uint32_t kPlain = 0, kBitFields = 3, kAlphaBitFields = 6;
+    if (compression != kPlain && compression != kBitFields && compression != kAlphaBitFields)
+        return true;
+    if (width <= 0 || height <= 0 || bitsPerPixel <= 0 || bitsPerPixel > 64 || width > (1 << 24) ||
+        height > (1 << 24))
+        return true;
+
+    const qint64 rowBytes = (width * bitsPerPixel + 7) / 8;
+    const qint64 stride = (width * bitsPerPixel + 31) / 32 * 4;
+    // Some writers leave out the padding after the last row; no pixel is in it.
+    const qint64 needed = pixelsAt + stride * (height - 1) + rowBytes;
+    return bytes.size() >= needed;
+}
+
+bool gifLooksComplete(QByteArrayView bytes) {
+    if (!bytes.startsWith("GIF"))
+        return true;
+    constexpr qsizetype kScreenDescriptorEnd = 13;
+    if (bytes.size() < kScreenDescriptorEnd)
+        return false;
+    const auto colourTableSize = [](unsigned char flags) -> qsizetype {
+        return (flags & 0x80) ? 3 * (qsizetype(2) << (flags & 7)) : 0;
+    };
+    qsizetype at = kScreenDescriptorEnd + colourTableSize(static_cast<unsigned char>(bytes[10]));
+
+    // Only the first image is shown, so only it has to be whole; extensions
+    // before it are stepped over.
+    while (at >= 0 && at < bytes.size()) {
+        const auto introducer = static_cast<unsigned char>(bytes[at]);
+        if (introducer == 0x21) { // extension: label, then sub-blocks
+            at = at + 2 > bytes.size() ? -1 : skipSubBlocks(bytes, at + 2);
+        } else if (introducer == 0x2C) { // image: descriptor, colours, code size, data
+            constexpr qsizetype kImageDescriptor = 10;
+            if (at + kImageDescriptor > bytes.size())
+                return false;
+            at += kImageDescriptor +
+                  colourTableSize(static_cast<unsigned char>(bytes[at + kImageDescriptor - 1]));
+            if (at + 1 > bytes.size())
+                return false;
+            return skipSubBlocks(bytes, at + 1) >= 0;
+        } else {
+            return true; // a trailer or stray byte: the reader decides
+        }
+    }
+    return false;
+}
+
+} // namespace tiravo

@@ -1,0 +1,66 @@
+#include "platform/Pictures.h"
+
+#include "platform/JpegDecoder.h"
+#include "platform/PictureErrors.h"
+#include "platform/PictureKinds.h"
+#include "platform/QtPictureDecoder.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace tiravo {
+
+namespace {
+
+// Far beyond any photo; a file this size named as a picture is a wrong
+// choice (a video, a disk image) that would only exhaust memory.
+constexpr qint64 kMaxPictureFileBytes = qint64(512) << 20;
+
+QByteArray readPictureFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw missingPictureError(path);
+    if (info.isDir())
+        throw notAFileError(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw unreadablePictureError(path, file.errorString());
+    if (file.size() > kMaxPictureFileBytes)
+        throw pictureFileTooLargeError(path);
+    // The size of a device or pipe says nothing, so the read is bounded too.
+    const QByteArray bytes = file.read(kMaxPictureFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw unreadablePictureError(path, file.errorString());
+    if (bytes.size() > kMaxPictureFileBytes)
+        throw pictureFileTooLargeError(path);
+    if (bytes.isEmpty())
+        throw emptyPictureError(path);
+    return bytes;
+}
+
+QImage load(const QString& path, const FitRequest& request) {
+    // The extension is judged before the file is touched, so an unknown one
+    // gives its fixed message whether the file exists or not.
+    const QString extension = QFileInfo(path).suffix();
+    const std::optional<PictureKind> named = kindOfExtension(extension);
+    if (!named)
+        throw unknownExtensionError(extension);
+
+    const PictureFile file{path, readPictureFile(path)};
+    const PictureKind kind = kindOfContents(file.bytes).value_or(*named);
+    if (kind == PictureKind::Jpeg)
+        return decodeJpeg(file, request);
+    return decodeWithQt(file, kind, request);
+}
+
+} // namespace
+
+QImage LoadPicture(const QString& path) {
+    return load(path, FitRequest{});
+}
+
+QImage LoadPictureToFit(const QString& path, QSize box, Qt::AspectRatioMode mode) {
+    return load(path, FitRequest{box, mode});
+}
+
+} // namespace tiravo

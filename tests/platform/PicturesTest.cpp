@@ -1,0 +1,250 @@
+#include "PictureSamples.h"
+
+#include "common/Error.h"
+#include "platform/Pictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace tiravo {
+namespace {
+
+using test::encodeGif;
+using test::encodeJpeg;
+using test::encodeWithQt;
+using test::quadrants;
+using test::showsQuadrants;
+
+constexpr QSize kSize(200, 150);
+
+bool tiffReadable() {
+    return QImageReader::supportedImageFormats().contains("tiff");
+}
+
+// One known kind: how to make a good file of it and where its header ends.
+struct Kind {
+    const char* extension;
+    std::function<QByteArray()> make;
+    qsizetype headerEnd;
+    int tolerance;     // lossy kinds blur colours a little
+    qsizetype trailer; // bytes after the last pixel data
+};
+
+std::vector<Kind> knownKinds() {
+    const QImage picture = quadrants(kSize);
+    std::vector<Kind> kinds = {
+        {"jpg", [=] { return encodeJpeg(picture); }, -1, 24, 0},
+        {"jpeg", [=] { return encodeJpeg(picture, {.progressive = true}); }, -1, 24, 0},
+        {"png", [=] { return encodeWithQt(picture, "png"); }, 33, 0, 12},
+        {"bmp", [=] { return encodeWithQt(picture, "bmp"); }, 54, 0, 0},
+        {"gif", [=] { return encodeGif(picture); }, 13 + 768, 0, 1},
+        {"ico", [=] { return encodeWithQt(picture.scaled(64, 48), "ico"); }, 22, 0, 0},
+    };
+    if (tiffReadable()) {
+        kinds.push_back({"tif", [=] { return encodeWithQt(picture, "tiff"); }, 8, 0, 0});
+        kinds.push_back({"tiff", [=] { return encodeWithQt(picture, "tiff"); }, 8, 0, 0});
+    }
+    return kinds;
+}
+
+class PicturesTest : public ::testing::Test {
+protected:
+    QString write(const QString& name, const QByteArray& bytes) {
+        const QString path = dir_.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    // The message of the Error that loading `path` throws; fails the test
+    // when the load succeeds.
+    static QString failureOf(const QString& path) {
+        try {
+            const QImage image = LoadPicture(path);
+            ADD_FAILURE() << "loaded " << path.toStdString() << " at " << image.width() << "x"
+                          << image.height();
+        } catch (const Error& error) {
+            return error.message();
+        }
+        return {};
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(PicturesTest, UnknownExtensionsFailWithTheExtensionAsWritten) {
+    const QByteArray jpeg = encodeJpeg(quadrants(kSize));
+    const std::vector<std::pair<QString, QString>> cases = {
+        {"notes.txt", "Unknown picture file extension (.txt)"},
+        {"NOTES.TXT", "Unknown picture file extension (.TXT)"},
+        {"photo", "Unknown picture file extension (.)"},
+        {"photo.", "Unknown picture file extension (.)"},
+        {"photo.jpg.bak", "Unknown picture file extension (.bak)"},
+        {"photo.jpe", "Unknown picture file extension (.jpe)"},
+        {"photo.webp", "Unknown picture file extension (.webp)"},
+    };
+    for (const auto& [name, message] : cases) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(failureOf(write(name, jpeg)), message);
+    }
+    // Judged by name alone, before the file is looked for.
+    EXPECT_EQ(failureOf(dir_.filePath("missing.doc")), "Unknown picture file extension (.doc)");
+}
+
+TEST_F(PicturesTest, GoodFilesOfEveryKnownKindLoadWhateverTheLetterCase) {
+    for (const Kind& kind : knownKinds()) {
+        const QByteArray bytes = kind.make();
+        ASSERT_FALSE(bytes.isEmpty()) << kind.extension;
+        const QString lower = QString::fromLatin1(kind.extension);
+        const QString mixed = lower.left(1).toUpper() + lower.mid(1);
+        for (const QString& extension : {lower, lower.toUpper(), mixed}) {
+            SCOPED_TRACE(extension.toStdString());
+            const QImage image = LoadPicture(write("picture." + extension, bytes));
+            const QSize expected = kind.extension == QByteArray("ico") ? QSize(64, 48) : kSize;
+            EXPECT_EQ(image.size(), expected);
+            EXPECT_TRUE(showsQuadrants(image, kind.tolerance));
+        }
+    }
+}
+
+TEST_F(PicturesTest, KindsWithoutADecoderHereFailClearly) {
+    const QString emf = write("logo.emf", QByteArray(64, 'x'));
+    EXPECT_EQ(failureOf(emf), QString("Cannot load EMF pictures on this system (file \"%1\")")
+                                  .arg(QDir::toNativeSeparators(emf)));
+    const QString wmf = write("LOGO.WMF", QByteArray("\xD7\xCD\xC6\x9A", 4) + QByteArray(60, 0));
+    EXPECT_EQ(failureOf(wmf), QString("Cannot load WMF pictures on this system (file \"%1\")")
+                                  .arg(QDir::toNativeSeparators(wmf)));
+    if (!tiffReadable()) {
+        const QString tiff = write("scan.tif", QByteArray("II*\0", 4) + QByteArray(60, 0));
+        EXPECT_EQ(failureOf(tiff), QString("Cannot load TIFF pictures on this system (file \"%1\")")
+                                       .arg(QDir::toNativeSeparators(tiff)));
+    }
+}
+
+TEST_F(PicturesTest, MissingEmptyAndFolderPathsNameTheFile) {
+    const QString missing = dir_.filePath("gone.jpg");
+    EXPECT_EQ(failureOf(missing), QString("Cannot open file \"%1\": the file does not exist")
+                                      .arg(QDir::toNativeSeparators(missing)));
+
+    const QString folder = dir_.filePath("album.png");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    EXPECT_EQ(failureOf(folder),
+              QString("Cannot open file \"%1\": it is a folder, not a picture file")
+                  .arg(QDir::toNativeSeparators(folder)));
+
+    for (const Kind& kind : knownKinds()) {
+        const QString empty = write(QString("empty.") + kind.extension, {});
+        EXPECT_EQ(failureOf(empty),
+                  QString("The picture file \"%1\" is empty").arg(QDir::toNativeSeparators(empty)));
+    }
+}
+
+TEST_F(PicturesTest, TruncatedFilesFailInsteadOfShowingHalfAPicture) {
+    for (const Kind& kind : knownKinds()) {
+        const QByteArray bytes = kind.make();
+        const qsizetype headerEnd =
+            kind.headerEnd >= 0 ? kind.headerEnd : test::jpegScanStart(bytes);
+        ASSERT_GT(headerEnd, 0);
+        // Inside the header, right after it, halfway through the data, and
+        // with only the last byte of the data missing.
+        for (const qsizetype cut : {qsizetype(7), headerEnd, (headerEnd + bytes.size()) / 2,
+                                    bytes.size() - kind.trailer - 1}) {
+            SCOPED_TRACE(std::string(kind.extension) + " cut at " + std::to_string(cut));
+            const QString path =
+                write(QString("cut%1.%2").arg(cut).arg(kind.extension), bytes.left(cut));
+            EXPECT_TRUE(failureOf(path).contains(QDir::toNativeSeparators(path)));
+        }
+    }
+}
+
+TEST_F(PicturesTest, ABitmapWithoutThePaddingOfItsLastRowStillLoads) {
+    const QImage odd = quadrants(QSize(201, 20)).convertToFormat(QImage::Format_RGB888);
+    const QByteArray bmp = encodeWithQt(odd, "bmp");
+    const QImage image = LoadPicture(write("odd.bmp", bmp.left(bmp.size() - 1)));
+    EXPECT_EQ(image.size(), odd.size());
+}
+
+TEST_F(PicturesTest, ContentsDecideTheDecoderWhenTheNameIsWrong) {
+    const QImage picture = quadrants(kSize);
+    const std::vector<std::pair<QString, QByteArray>> mislabelled = {
+        {"really-png.jpg", encodeWithQt(picture, "png")}, {"really-jpeg.png", encodeJpeg(picture)},
+        {"really-bmp.gif", encodeWithQt(picture, "bmp")}, {"really-gif.BMP", encodeGif(picture)},
+        {"really-png.ico", encodeWithQt(picture, "png")}, {"really-jpeg.wmf", encodeJpeg(picture)},
+    };
+    for (const auto& [name, bytes] : mislabelled) {
+        SCOPED_TRACE(name.toStdString());
+        const QImage image = LoadPicture(write(name, bytes));
+        EXPECT_EQ(image.size(), kSize);
+        EXPECT_TRUE(showsQuadrants(image, 24));
+    }
+}
+
+TEST_F(PicturesTest, FilesThatAreNoPictureAtAllFailNamingTheFile) {
+    const QByteArray text = "Maria da Silva\r\nJoão Souza\r\n";
+    for (const Kind& kind : knownKinds()) {
+        const QString path = write(QString("names.") + kind.extension, text);
+        const QString message = failureOf(path);
+        EXPECT_TRUE(message.startsWith(QString("The picture file \"%1\" is damaged or is not in ")
+                                           .arg(QDir::toNativeSeparators(path))))
+            << message.toStdString();
+    }
+}
+
+TEST_F(PicturesTest, FittingShrinksOnlyWhatIsLargerThanTheBox) {
+    const QImage big = quadrants(QSize(1600, 1200));
+    const QImage wide = quadrants(QSize(1600, 900));
+    const QImage small = quadrants(QSize(300, 200));
+    const QByteArray bigJpeg = encodeJpeg(big);
+    const QByteArray wideJpeg = encodeJpeg(wide);
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        QSize box;
+        Qt::AspectRatioMode mode;
+        QSize expected;
+    };
+    const std::vector<Case> cases = {
+        {"big.jpg", bigJpeg, {640, 480}, Qt::KeepAspectRatio, {640, 480}},
+        {"wide.jpg", wideJpeg, {640, 480}, Qt::KeepAspectRatio, {640, 360}},
+        {"thumb.jpg", bigJpeg, {105, 105}, Qt::KeepAspectRatio, {105, 78}},
+        {"fill.jpg", wideJpeg, {800, 300}, Qt::IgnoreAspectRatio, {800, 300}},
+        {"small.jpg", encodeJpeg(small), {640, 480}, Qt::KeepAspectRatio, {300, 200}},
+        {"exact.jpg", bigJpeg, {800, 600}, Qt::KeepAspectRatio, {800, 600}},
+        {"grey.jpg",
+         encodeJpeg(big, {.colours = test::JpegColours::Grey}),
+         {640, 480},
+         Qt::KeepAspectRatio,
+         {640, 480}},
+        {"big.png", encodeWithQt(big, "png"), {200, 150}, Qt::KeepAspectRatio, {200, 150}},
+        {"small.gif", encodeGif(small), {640, 480}, Qt::KeepAspectRatio, {300, 200}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QImage image = LoadPictureToFit(write(c.name, c.bytes), c.box, c.mode);
+        EXPECT_EQ(image.size(), c.expected);
+        if (QByteArray(c.name) != "grey.jpg") {
+            EXPECT_TRUE(showsQuadrants(image, 24));
+        }
+    }
+}
+
+TEST_F(PicturesTest, AFittedPictureKeepsItsPixelsWhenTheNextOneLoads) {
+    const QString first = write("first.jpg", encodeJpeg(quadrants(QSize(1600, 1200))));
+    const QString second =
+        write("second.jpg", encodeJpeg(quadrants(QSize(1600, 1200)).mirrored(true, true)));
+    const QImage shown = LoadPictureToFit(first, QSize(640, 480));
+    const QImage copy = shown.copy();
+    const QImage next = LoadPictureToFit(second, QSize(640, 480));
+    EXPECT_EQ(shown, copy);
+    EXPECT_NE(next, shown);
+}
+
+} // namespace
+} // namespace tiravo
