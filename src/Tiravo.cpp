@@ -1,7 +1,19 @@
+#include "platform/ui/RealServices.h"
+#include "shell/Menu.h"
+#include "widgets/Resources.h"
+#include "widgets/WindowLook.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Tiravo");
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Tiravo"));
+    tiravo::InstallFontSubstitutes();
+    tiravo::InitResources();
+
+    tiravo::RealServices real;
+    tiravo::TFMenu menu(real.services());
+    if (!menu.Start())
+        return 0;
+    return QApplication::exec();
 }

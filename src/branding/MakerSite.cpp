@@ -6,6 +6,8 @@ QString MakerPage(const QString& path) {
     return QStringLiteral("https://") + QLatin1String(kMakerHost) + path;
 }
 
-QString MakerHomePage() { return MakerPage(QStringLiteral("/")); }
+QString MakerHomePage() {
+    return MakerPage(QStringLiteral("/"));
+}
 
 } // namespace tiravo

@@ -1,6 +1,9 @@
 #include "platform/Random.h"
 
 #include <bit>
+#include <cerrno>
+
+#include <sys/random.h>
 
 namespace tiravo {
 
@@ -14,10 +17,27 @@ int SystemRandom::letterIndex() {
 
 void SystemRandom::reseed() {
     // 128 bits of fresh entropy per reseed: far more than a key of 19 bits
-    // needs, so no two reseeds in a run are expected to meet.
-    auto word = [this] { return (std::uint64_t{entropy_()} << 32) | std::uint64_t{entropy_()}; };
-    const std::uint64_t high = word();
-    engine_.seed(high, word());
+    // needs, so no two reseeds in a run are expected to meet. One getrandom()
+    // call takes them all at once: a reshuffle reseeds once per row, and four
+    // 32-bit reads of the random device cost four times as much.
+    std::array<std::uint64_t, 2> seed{};
+    auto* bytes = reinterpret_cast<unsigned char*>(seed.data());
+    std::size_t got = 0;
+    while (got < sizeof seed) {
+        const ssize_t n = getrandom(bytes + got, sizeof seed - got, 0);
+        if (n > 0) {
+            got += static_cast<std::size_t>(n);
+        } else if (n == 0 || errno != EINTR) {
+            // A kernel without the call: the random device reads the same pool.
+            auto word = [this] {
+                return (std::uint64_t{entropy_()} << 32) | std::uint64_t{entropy_()};
+            };
+            seed[0] = word();
+            seed[1] = word();
+            break;
+        }
+    }
+    engine_.seed(seed[0], seed[1]);
     letter_.reset();
 }
 

@@ -9,6 +9,8 @@ class Dialogs;
 
 // A one-line edit bound to a field of the dataset's current row: it shows the
 // field, and typing begins editing the row and writes the text to the field.
+// With no row to write into (no dataset, a closed one, an unknown field or
+// the key) it is read-only.
 class DataEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -17,6 +19,8 @@ public:
 
 private:
     void showField();
+    void write(const QString& text);
+    int fieldIndex() const;
 
     Dialogs& dialogs_;
     Dataset* dataset_ = nullptr;

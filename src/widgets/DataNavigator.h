@@ -12,7 +12,18 @@ namespace tiravo {
 class Dataset;
 class Dialogs;
 
-enum class NavigatorButton { First, Prior, Next, Last, Insert, Delete, Edit, Post, Cancel, Refresh };
+enum class NavigatorButton {
+    First,
+    Prior,
+    Next,
+    Last,
+    Insert,
+    Delete,
+    Edit,
+    Post,
+    Cancel,
+    Refresh
+};
 
 // The record navigator: a row of buttons that move the cursor and begin,
 // store or drop a row, each enabled as the dataset's state allows. Delete
@@ -29,11 +40,17 @@ public:
     void setFlat(bool flat);
     QToolButton* button(NavigatorButton which) const;
 
-    // Presses a button as the operator would (guarded).
+    // Presses a button as the operator would (guarded); a button that is
+    // not shown or not enabled does nothing.
     void press(NavigatorButton which);
 
+    // The hint a button shows unless setHints gives another.
+    static QString defaultHint(NavigatorButton which);
+
 private:
+    void act(NavigatorButton which);
     void updateEnabled();
+    void placeButtons();
     void resizeEvent(QResizeEvent* event) override;
 
     Dialogs& dialogs_;

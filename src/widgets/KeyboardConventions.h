@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 
@@ -28,15 +29,25 @@ public:
     KeyboardConventions(QWidget* window, KeyboardOptions options = {});
 
     // The control after (or before) `from` in tab order that can take the
-    // focus, tab stop or not.
-    static QWidget* neighbour(QWidget* window, QWidget* from, bool forward);
+    // focus, tab stop or not (or only tab stops, as Tab moves): the one that
+    // would hold the focus, a spin box rather than its inner edit. Null when
+    // there is none but `from`.
+    static QWidget* neighbour(QWidget* window, QWidget* from, bool forward,
+                              bool tabStopsOnly = false);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool handleKey(QKeyEvent* key, QWidget* focus);
+    void moveFocus(QWidget* from, bool forward, bool tabStopsOnly);
+
     QWidget* window_;
     KeyboardOptions options_;
+    // A key that no control takes travels up to the window, passing through
+    // this filter once for each parent; it counts once, at its first stop.
+    const QEvent* lastPress_ = nullptr;
+    QPointer<QWidget> lastReceiver_;
 };
 
 } // namespace tiravo

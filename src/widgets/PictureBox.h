@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 namespace tiravo {
@@ -29,20 +30,26 @@ public:
     const QString& pictureName() const { return name_; }
     bool hasPicture() const { return !picture_.isNull(); }
 
-    // Where the picture is painted inside the box.
+    // Where the picture is painted inside the box; empty without a picture.
     QRect pictureRect() const;
+    // The same for any picture and box size, so callers can size things alike.
+    static QRect pictureRect(PictureMode mode, QSize picture, QSize box);
 
 signals:
     void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     PictureMode mode_;
     QImage picture_;
     QString name_;
+    // The picture scaled to the size it was last painted at: the draws
+    // repaint the same picture many times a second.
+    QPixmap scaled_;
 };
 
 } // namespace tiravo

@@ -1,5 +1,7 @@
 #include "MakerMark.h"
 
+#include "branding/MakerSite.h"
+
 #include "Artwork.h"
 #include "Style.h"
 
@@ -12,7 +14,7 @@ namespace {
 
 const QString makerName = QStringLiteral("Korvane");
 // Written on the about card; the program's own addresses use the same host.
-const QString makerWebAddress = QStringLiteral("www.korvane.example");
+const QString makerWebAddress = QString::fromLatin1(kMakerHost);
 
 } // namespace
 

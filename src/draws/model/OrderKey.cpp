@@ -13,4 +13,9 @@ QString NewOrderKey(Random& random) {
     return key;
 }
 
+QString NewReseededOrderKey(Random& random) {
+    random.reseed();
+    return NewOrderKey(random);
+}
+
 } // namespace tiravo

@@ -1,0 +1,155 @@
+// The number screen's own work, with the fake pause so that only the program
+// counts: one multi-entry draw by pool size, the range insertion of the
+// editor, and a draw with the real pause against the sum of its pauses.
+#include "draws/IncluirNumero.h"
+#include "draws/VantaNumero.h"
+#include "draws/model/PoolKeys.h"
+#include "platform/Clock.h"
+#include "platform/Random.h"
+#include "platform/ui/RepaintPause.h"
+#include "store/Batch.h"
+#include "support/FakeDesktop.h"
+#include "support/FakeDialogs.h"
+#include "support/FakePause.h"
+#include "support/TempDatabase.h"
+#include "widgets/WindowLook.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include <benchmark/benchmark.h>
+
+namespace tiravo {
+namespace {
+
+// A pool as the draws leave it: every number available with a random key.
+void FillPool(test::TempDatabase& db, int count) {
+    db.exec(QStringLiteral(
+                "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < %1) "
+                "INSERT INTO TbNumero (Numero, Ordem, Ok, Ativo) SELECT x, "
+                "char(97 + abs(random() % 26), 97 + abs(random() % 26), 97 + abs(random() % 26), "
+                "97 + abs(random() % 26)), 1, 0 FROM n")
+                .arg(count));
+}
+
+// Every number back in the pool and the winners list empty, as before the
+// first draw, read again by the screen.
+void Reset(test::TempDatabase& db, TFVantaNumero& w) {
+    db.exec("UPDATE TbNumero SET Ok = 1, Ativo = 0, Sorte = NULL");
+    w.TbNumero.close();
+    w.TbNumero.open();
+    w.QrySorte.requery();
+}
+
+struct BenchServices {
+    SystemClock clock;
+    FakePause pause;
+    FakeDialogs dialogs;
+    FakeDesktop desktop;
+    SystemRandom random;
+    Services services() { return {clock, pause, dialogs, desktop, random}; }
+};
+
+// "Fazer Sorteio" over the pool: the walk, the post, the winners re-run and
+// the reshuffle of every row left.
+void BM_Draw(benchmark::State& state) {
+    test::TempDatabase db;
+    FillPool(db, static_cast<int>(state.range(0)));
+    BenchServices fake;
+    TFVantaNumero w(nullptr, db.connection(), fake.services());
+    for (auto _ : state) {
+        state.PauseTiming();
+        Reset(db, w);
+        fake.pause.clear();
+        state.ResumeTiming();
+        w.Button5Click();
+    }
+    if (!fake.dialogs.asked().isEmpty())
+        state.SkipWithError("the draw asked a question");
+}
+
+// The reshuffle alone, and the reseeds it makes, to tell where a draw's time goes.
+void BM_Reshuffle(benchmark::State& state) {
+    test::TempDatabase db;
+    FillPool(db, static_cast<int>(state.range(0)));
+    BenchServices fake;
+    TFVantaNumero w(nullptr, db.connection(), fake.services());
+    for (auto _ : state)
+        ReshufflePool(w.TbNumero, fake.random);
+}
+
+void BM_Reseed(benchmark::State& state) {
+    SystemRandom random;
+    for (auto _ : state)
+        random.reseed();
+}
+
+// "Incluir" from 1 to 100,000 in the editor, the grid following.
+void BM_RangeInsertion(benchmark::State& state) {
+    BenchServices fake;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto db = std::make_unique<test::TempDatabase>();
+        auto editor = std::make_unique<TFIncluirNumero>(nullptr, db->connection(), fake.services());
+        editor->RxSpinEdit1->setValue(1);
+        editor->RxSpinEdit2->setValue(static_cast<int>(state.range(0)));
+        state.ResumeTiming();
+        editor->Button1Click();
+        state.PauseTiming();
+        if (editor->TbNumero.recordCount() != state.range(0))
+            state.SkipWithError("not every number was added");
+        editor.reset();
+        db.reset();
+        state.ResumeTiming();
+    }
+}
+
+// A whole draw with the real pause on a shown screen, against the 1,940 ms
+// its pauses add up to for more than ten numbers.
+void BM_DrawWithRealPause(benchmark::State& state) {
+    test::TempDatabase db;
+    FillPool(db, 90);
+    SystemClock clock;
+    RepaintPause pause;
+    FakeDialogs dialogs;
+    FakeDesktop desktop;
+    SystemRandom random;
+    TFVantaNumero w(nullptr, db.connection(), {clock, pause, dialogs, desktop, random});
+    w.show();
+    QApplication::processEvents();
+    double overhead = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Reset(db, w);
+        state.ResumeTiming();
+        QElapsedTimer timer;
+        timer.start();
+        w.Button5Click();
+        overhead = static_cast<double>(timer.nsecsElapsed()) / 1e6 - 1940.0;
+    }
+    state.counters["overhead_ms"] = overhead;
+    state.counters["overhead_pct"] = 100.0 * overhead / 1940.0;
+}
+
+BENCHMARK(BM_Draw)->Arg(90)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Reshuffle)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Reseed)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RangeInsertion)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DrawWithRealPause)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+} // namespace tiravo
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Tiravo");
+    tiravo::InstallFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,198 @@
+#include "draws/IncluirNumero.h"
+
+#include "draws/model/NumberRange.h"
+#include "draws/model/OrderKey.h"
+#include "draws/model/PoolColumns.h"
+#include "draws/model/PoolKeys.h"
+#include "platform/Dialogs.h"
+#include "widgets/DataGrid.h"
+#include "widgets/DataNavigator.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/KeyboardConventions.h"
+#include "widgets/WindowLook.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include <limits>
+
+namespace tiravo {
+
+namespace {
+
+QSpinBox* RangeSpinBox(QWidget* parent, const QString& name) {
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(name);
+    // No limits of its own: any 32-bit number can start or end a range.
+    box->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    box->setSingleStep(1);
+    box->setValue(0);
+    box->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 16));
+    return box;
+}
+
+QPushButton* Button(QWidget* parent, const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    // Enter presses the focused button only, never a default one.
+    button->setAutoDefault(false);
+    return button;
+}
+
+// Lets the grid and the navigator go of the view for the length of a bulk
+// loop and shows them the result once: following every row would make a loop
+// over many rows take time in proportion to their square, and nothing is
+// painted before the loop ends anyway.
+class ControlsAside {
+public:
+    ControlsAside(DataGrid* grid, DataNavigator* navigator, Dataset& dataset)
+        : grid_(grid), navigator_(navigator), dataset_(dataset) {
+        grid_->setDataset(nullptr);
+        navigator_->setDataset(nullptr);
+    }
+    ~ControlsAside() {
+        grid_->setDataset(&dataset_);
+        navigator_->setDataset(&dataset_);
+    }
+    ControlsAside(const ControlsAside&) = delete;
+    ControlsAside& operator=(const ControlsAside&) = delete;
+
+private:
+    DataGrid* grid_;
+    DataNavigator* navigator_;
+    Dataset& dataset_;
+};
+
+} // namespace
+
+TFIncluirNumero::TFIncluirNumero(QWidget* parent, Connection& ADOConnection1, Services services)
+    : QDialog(parent), TbNumero(ADOConnection1, {.table = QStringLiteral("TbNumero"),
+                                                 .columns = {"Cod", "Numero", "Ordem", "Ok"},
+                                                 .filter = kAvailableFilter,
+                                                 .required = {QStringLiteral("Numero")}}),
+      services_(services) {
+    setObjectName(QStringLiteral("FIncluirNumero"));
+    ApplyWindowLook(this, {.caption = QStringLiteral("Cadastro de Números"),
+                           .client = QSize(359, 516),
+                           .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)});
+    buildControls();
+    TbNumero.afterInsert = [this](Dataset& dataset) { TbNumeroAfterInsert(dataset); };
+    new KeyboardConventions(this, {.keyPreview = [this](QKeyEvent* event) {
+                                bool swallowed = false;
+                                RunGuarded(services_.dialogs,
+                                           [&] { swallowed = FormKeyDown(event); });
+                                return swallowed;
+                            }});
+    guarded([this] { FormCreate(); });
+}
+
+TFIncluirNumero::~TFIncluirNumero() {
+    // The controls outlive the view they show; let go of it first.
+    DBGrid1->setDataset(nullptr);
+    DBNavigator1->setDataset(nullptr);
+}
+
+void TFIncluirNumero::buildControls() {
+    DBNavigator1 = Place(new DataNavigator(this, services_.dialogs), 33, 16, 287, 32);
+    DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
+    DBNavigator1->setButtons({NavigatorButton::First, NavigatorButton::Prior, NavigatorButton::Next,
+                              NavigatorButton::Last, NavigatorButton::Insert, NavigatorButton::Post,
+                              NavigatorButton::Cancel});
+    DBNavigator1->setHints({{NavigatorButton::First, QStringLiteral("First record")},
+                            {NavigatorButton::Prior, QStringLiteral("Prior record")},
+                            {NavigatorButton::Next, QStringLiteral("Next record")},
+                            {NavigatorButton::Last, QStringLiteral("Last record")},
+                            {NavigatorButton::Insert, QStringLiteral("Insert record")},
+                            {NavigatorButton::Post, QStringLiteral("Post edit")},
+                            {NavigatorButton::Cancel, QStringLiteral("Cancel edit")}});
+    DBNavigator1->setFlat(true);
+    DBNavigator1->setCursor(Qt::PointingHandCursor);
+    DBNavigator1->setDataset(&TbNumero);
+
+    DBGrid1 = Place(new DataGrid(this, services_.dialogs), 32, 56, 289, 372);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 16));
+    DBGrid1->setDataset(&TbNumero);
+    DBGrid1->setColumns({{.field = QStringLiteral("Numero"),
+                          .title = QStringLiteral("Numero"),
+                          .width = 243,
+                          .alignment = Qt::AlignCenter}});
+
+    Label1 = new QLabel(QStringLiteral("Inicio"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->move(32, 456);
+    Label1->adjustSize();
+    Label2 = new QLabel(QStringLiteral("Final"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->move(152, 456);
+    Label2->adjustSize();
+
+    RxSpinEdit1 = Place(RangeSpinBox(this, QStringLiteral("RxSpinEdit1")), 32, 472, 110, 28);
+    RxSpinEdit2 = Place(RangeSpinBox(this, QStringLiteral("RxSpinEdit2")), 152, 472, 110, 28);
+
+    Button1 =
+        Place(Button(this, QStringLiteral("Button1"), QStringLiteral("Incluir")), 272, 472, 49, 25);
+    Button1->setCursor(Qt::PointingHandCursor);
+    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
+    Button2 =
+        Place(Button(this, QStringLiteral("Button2"), QStringLiteral("Button2")), 488, 488, 75, 25);
+    connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
+
+    setTabOrder(DBGrid1, DBNavigator1);
+    setTabOrder(DBNavigator1, RxSpinEdit1);
+    setTabOrder(RxSpinEdit1, RxSpinEdit2);
+    setTabOrder(RxSpinEdit2, Button1);
+    setTabOrder(Button1, Button2);
+}
+
+void TFIncluirNumero::guarded(const std::function<void()>& handler) {
+    RunGuarded(services_.dialogs, handler);
+}
+
+void TFIncluirNumero::FormCreate() {
+    TbNumero.open();
+}
+
+bool TFIncluirNumero::FormKeyDown(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape)
+        return false;
+    close();
+    return true;
+}
+
+void TFIncluirNumero::done(int result) {
+    QDialog::done(result);
+    // A row begun and never stored goes with the window.
+    TbNumero.cancel();
+}
+
+void TFIncluirNumero::TbNumeroAfterInsert(Dataset& dataset) {
+    dataset.field(kOk).setAsString(kTrueText);
+    // Without a key of its own a new number would sort before every keyed one,
+    // and the next draw would start from a row anybody could name.
+    dataset.field(kOrdem).setAsString(NewOrderKey(services_.random));
+}
+
+void TFIncluirNumero::Button1Click() {
+    RxSpinEdit1->interpretText();
+    RxSpinEdit2->interpretText();
+    const int first = RxSpinEdit1->value();
+    const int last = RxSpinEdit2->value();
+    if (last <= first) {
+        services_.dialogs.notice(QStringLiteral("Valor Final menor ou igual ao valor inicial!"));
+        return;
+    }
+    const ControlsAside aside(DBGrid1, DBNavigator1, TbNumero);
+    InsertNumberRange(TbNumero, first, last, services_.random);
+}
+
+void TFIncluirNumero::Button2Click() {
+    if (TbNumero.recordCount() == 0)
+        return;
+    const ControlsAside aside(DBGrid1, DBNavigator1, TbNumero);
+    RenewOrderKeys(TbNumero, services_.random);
+}
+
+} // namespace tiravo

@@ -1,0 +1,347 @@
+#include "draws/VantaNumero.h"
+
+#include "branding/LogoStrip.h"
+#include "branding/MakerSite.h"
+#include "draws/IncluirNumero.h"
+#include "draws/model/PoolColumns.h"
+#include "draws/model/PoolEntry.h"
+#include "draws/model/PoolKeys.h"
+#include "draws/model/StepCounts.h"
+#include "draws/model/Stepping.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+#include "platform/Pause.h"
+#include "widgets/CounterPanel.h"
+#include "widgets/DataGrid.h"
+#include "widgets/DigitalClock.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/KeyboardConventions.h"
+#include "widgets/PictureBox.h"
+#include "widgets/Resources.h"
+#include "widgets/WindowLook.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tiravo {
+
+namespace {
+
+const QString kTeaser = QStringLiteral("teaser.png");
+const QString kPlainFrame = QStringLiteral("frame.png");
+
+QPushButton* Button(QWidget* parent, const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    // Enter presses the focused button only, never a default one.
+    button->setAutoDefault(false);
+    return button;
+}
+
+PictureBox* Picture(QWidget* parent, const QString& name, PictureMode mode) {
+    auto* box = new PictureBox(parent, mode);
+    box->setObjectName(name);
+    return box;
+}
+
+void ShowBuiltIn(PictureBox* box, const QString& picture) {
+    box->setPicture(BuiltInPicture(picture), BuiltInPicturePath(picture));
+}
+
+QFrame* Bevel(QWidget* parent, const QString& name, int x, int y, int w, int h) {
+    auto* bevel = Place(new QFrame(parent), x, y, w, h);
+    bevel->setObjectName(name);
+    bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return bevel;
+}
+
+} // namespace
+
+// The frames of a draw, painted on this screen's big picture and label.
+class TFVantaNumero::Stage final : public DrawStage {
+public:
+    explicit Stage(TFVantaNumero& screen) : screen_(screen) {}
+
+    void showTeaser(int milliseconds) override {
+        copyPicture(screen_.Image2);
+        screen_.LabNome->clear();
+        screen_.services_.pause.showFor(screen_.Image1, milliseconds);
+    }
+
+    void putPlainFrame(bool paint) override {
+        copyPicture(screen_.Image3);
+        if (paint)
+            screen_.services_.pause.showFor(screen_.Image1, 0);
+    }
+
+    void showEntry(int milliseconds) override { screen_.showNumber(milliseconds); }
+
+private:
+    void copyPicture(const PictureBox* from) {
+        screen_.Image1->setPicture(from->picture(), from->pictureName());
+    }
+
+    TFVantaNumero& screen_;
+};
+
+TFVantaNumero::TFVantaNumero(QWidget* parent, Connection& ADOConnection1, Services services)
+    : QDialog(parent),
+      TbNumero(ADOConnection1, {.table = QStringLiteral("TbNumero"),
+                                .filter = kAvailableFilter,
+                                .sortKey = kOrdem,
+                                .formats = {{QStringLiteral("Numero"), QStringLiteral("00")}}}),
+      QrySorte(ADOConnection1, {QStringLiteral("Select *"), QStringLiteral("From TbNumero"),
+                                QStringLiteral("Where Ativo=True and Ok=False"),
+                                QStringLiteral("Order by Sorte Desc")}),
+      QryUpdate(ADOConnection1,
+                {QStringLiteral("UPDATE TbNumero SET Ativo = False,  Ok=False, Sorte=Null")}),
+      TbImage(ADOConnection1, {.table = QStringLiteral("TbImage"),
+                               .columns = {"Cod", {"Logo1", 150}, {"Logo2", 150}, {"Logo3", 150}}}),
+      connection_(ADOConnection1), services_(services), stage_(std::make_unique<Stage>(*this)) {
+    setObjectName(QStringLiteral("FVantaNumero"));
+    InitResources();
+    ApplyWindowLook(this, {.caption = QStringLiteral("Vanta Número"),
+                           .client = QSize(933, 516),
+                           .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)});
+    buildControls();
+    new KeyboardConventions(this, {.keyPreview = [this](QKeyEvent* event) {
+                                bool swallowed = false;
+                                RunGuarded(services_.dialogs,
+                                           [&] { swallowed = FormKeyDown(event); });
+                                return swallowed;
+                            }});
+    guarded([this] { FormCreate(); });
+}
+
+TFVantaNumero::~TFVantaNumero() {
+    // The grid outlives the query it shows; let go of it first.
+    DBGrid1->setDataset(nullptr);
+}
+
+void TFVantaNumero::buildControls() {
+    // The bevels first, so that every control lies above them.
+    Bevel1 = Bevel(this, QStringLiteral("Bevel1"), 9, 347, 120, 156);
+    Bevel2 = Bevel(this, QStringLiteral("Bevel2"), 143, 5, 620, 338);
+    Bevel3 = Bevel(this, QStringLiteral("Bevel3"), 143, 347, 206, 156);
+    Bevel4 = Bevel(this, QStringLiteral("Bevel4"), 350, 347, 206, 156);
+    Bevel5 = Bevel(this, QStringLiteral("Bevel5"), 558, 347, 206, 156);
+
+    Button1 = Place(Button(this, QStringLiteral("Button1"), QStringLiteral("Incluir Números")), 9,
+                    24, 120, 25);
+    Button2 = Place(Button(this, QStringLiteral("Button2"), QStringLiteral("Limpar Lista")), 9, 56,
+                    120, 25);
+    Button3 = Place(Button(this, QStringLiteral("Button3"), QStringLiteral("Liberar Todos")), 9, 88,
+                    120, 25);
+    Button4 = Place(Button(this, QStringLiteral("Button4"), QStringLiteral("Quem Será ???")), 200,
+                    608, 150, 25);
+    Button5 = Place(Button(this, QStringLiteral("Button5"), QStringLiteral("Fazer Sorteio")), 9,
+                    247, 120, 81);
+
+    RxClock1 = Place(new DigitalClock(this, services_.clock), 9, 128, 120, 41);
+    RxClock1->setObjectName(QStringLiteral("RxClock1"));
+    RxClock1->setFont(PixelFont(QStringLiteral("Arial Rounded MT Bold"), 21));
+
+    Panel1 = Place(new CounterPanel(this), 9, 184, 120, 41);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFont(PixelFont(QStringLiteral("Tahoma"), 19));
+
+    Image4 =
+        Place(Picture(this, QStringLiteral("Image4"), PictureMode::Stretch), 13, 350, 111, 149);
+    ShowBuiltIn(Image4, QStringLiteral("maker-logo.png"));
+    Image4->setToolTip(QStringLiteral("Clique Aqui !"));
+    Image4->setCursor(Qt::PointingHandCursor);
+    connect(Image4, &PictureBox::clicked, this, [this] { guarded([this] { Image4Click(); }); });
+
+    Image1 =
+        Place(Picture(this, QStringLiteral("Image1"), PictureMode::Proportional), 147, 8, 612, 330);
+    ShowBuiltIn(Image1, kTeaser);
+
+    LabNome = Place(new QLabel(QStringLiteral("? ? ?"), this), 184, 40, 545, 265);
+    LabNome->setObjectName(QStringLiteral("LabNome"));
+    LabNome->setFont(PixelFont(QStringLiteral("Tahoma"), 200));
+    LabNome->setAlignment(Qt::AlignCenter);
+    LabNome->setWordWrap(true);
+    QPalette blue = LabNome->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    LabNome->setPalette(blue);
+
+    ImageLog1 = Place(Picture(this, QStringLiteral("ImageLog1"), PictureMode::ShrinkCenter), 146,
+                      350, 200, 150);
+    ImageLog2 = Place(Picture(this, QStringLiteral("ImageLog2"), PictureMode::ShrinkCenter), 353,
+                      350, 200, 150);
+    ImageLog3 = Place(Picture(this, QStringLiteral("ImageLog3"), PictureMode::ShrinkCenter), 561,
+                      350, 200, 150);
+
+    DBGrid1 = Place(new DataGrid(this, services_.dialogs), 769, 6, 152, 496);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setDataset(&QrySorte);
+    DBGrid1->setColumns({{.field = QStringLiteral("Numero"),
+                          .title = QStringLiteral("Premiados"),
+                          .width = 128,
+                          .alignment = Qt::AlignCenter,
+                          .titleAlignment = Qt::AlignCenter,
+                          .font = PixelFont(QStringLiteral("Trebuchet MS"), 21),
+                          .color = QColor(Qt::blue),
+                          .background = QColor(235, 243, 235)}});
+    DBGrid1->setTitleFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
+    DBGrid1->setGridReadOnly(true);
+    // The one column fills the grid, with or without its scroll bar.
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+
+    // Never seen: they only keep the pictures the draws put into Image1.
+    Image2 = Place(Picture(this, QStringLiteral("Image2"), PictureMode::Proportional), 1020, 24,
+                   612, 330);
+    ShowBuiltIn(Image2, kTeaser);
+    Image3 = Place(Picture(this, QStringLiteral("Image3"), PictureMode::Proportional), 1020, 360,
+                   612, 330);
+    ShowBuiltIn(Image3, kPlainFrame);
+
+    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
+    connect(Button3, &QPushButton::clicked, this, [this] { guarded([this] { Button3Click(); }); });
+    connect(Button4, &QPushButton::clicked, this, [this] { guarded([this] { Button4Click(); }); });
+    connect(Button5, &QPushButton::clicked, this, [this] { guarded([this] { Button5Click(); }); });
+
+    setTabOrder(Button1, Button2);
+    setTabOrder(Button2, Button3);
+    setTabOrder(Button3, Button4);
+    setTabOrder(Button4, Button5);
+    setTabOrder(Button5, DBGrid1);
+}
+
+void TFVantaNumero::guarded(const std::function<void()>& handler) {
+    RunGuarded(services_.dialogs, handler);
+}
+
+bool TFVantaNumero::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        guarded([this] { FormActivate(); });
+    return QDialog::event(event);
+}
+
+DrawSettings TFVantaNumero::NumberDrawSettings() {
+    DrawSettings settings;
+    settings.needOneEntry = QStringLiteral("Você necessita ter cadastrado no mínimo UM Número!");
+    settings.stepCount = TensOfSecondsStepCount;
+    settings.run = [](int poolSize, int steps) {
+        if (poolSize <= 3)
+            return DrawRun::nothing();
+        if (poolSize <= 10)
+            return DrawRun::skipSteps(steps);
+        return DrawRun::frames(12, 70);
+    };
+    settings.singleTeaserMilliseconds = 2000;
+    settings.suspenseMilliseconds = 1000;
+    settings.revealMilliseconds = 100;
+    settings.revealOnPlainFrame = true;
+    settings.winnerFlag = WinnerFlag::OkPlaceAndActive;
+    return settings;
+}
+
+void TFVantaNumero::showNumber(int milliseconds) {
+    LabNome->setText(TbNumero.field(QStringLiteral("Numero")).asString());
+    services_.pause.showFor(LabNome, milliseconds);
+}
+
+void TFVantaNumero::showTeaserAtRest() {
+    LabNome->clear();
+    Image1->setPicture(Image2->picture(), Image2->pictureName());
+}
+
+void TFVantaNumero::FormCreate() {
+    LabNome->clear();
+    TbNumero.open();
+    QrySorte.open();
+    TbImage.open();
+    Panel1->setCount(TbNumero.recordCount());
+}
+
+void TFVantaNumero::FormActivate() {
+    LoadLogoStrip(*ImageLog1, *ImageLog2, *ImageLog3, TbImage);
+}
+
+bool TFVantaNumero::FormKeyDown(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape)
+        return false;
+    close();
+    return true;
+}
+
+void TFVantaNumero::Button1Click() {
+    TbNumero.close();
+    {
+        TFIncluirNumero editor(this, connection_, services_);
+        editor.exec();
+    }
+    TbNumero.open();
+    Panel1->setCount(TbNumero.recordCount());
+}
+
+void TFVantaNumero::Button2Click() {
+    if (services_.dialogs.confirm(QStringLiteral("Tem Certeza Que deseja Limpar esta lista?")))
+        QryUpdate.execSql();
+    TbNumero.close();
+    TbNumero.open();
+    QrySorte.close();
+    QrySorte.open();
+    Panel1->setCount(TbNumero.recordCount());
+    showTeaserAtRest();
+}
+
+void TFVantaNumero::Button3Click() {
+    if (services_.dialogs.confirm(QStringLiteral("Tem Certeza Que deseja Liberar toda lista?"))) {
+        if (!ReleaseThroughFilter(TbNumero, QString(), services_.random))
+            return;
+        services_.dialogs.notice(QStringLiteral("Liberação executada com sucesso!"));
+    }
+    TbNumero.setFilter(kAvailableFilter);
+    Panel1->setCount(TbNumero.recordCount());
+    QrySorte.close();
+    QrySorte.open();
+    showTeaserAtRest();
+}
+
+void TFVantaNumero::Button4Click() {
+    if (TbNumero.recordCount() < 3) {
+        services_.dialogs.notice(
+            QStringLiteral("Você necessita ter cadastrado no mínimo três Nomes!"));
+        return;
+    }
+    SkipSteps(TbNumero, DayMinutesSecondsStepCount(services_.clock));
+    constexpr int kFrames = 50;
+    for (int frame = 1; frame <= kFrames; ++frame) {
+        if (frame == kFrames) {
+            LabNome->setText(QStringLiteral("QUEM SERÁ ??????????"));
+            services_.pause.showFor(LabNome, 2000);
+        }
+        FrameStep(TbNumero);
+        showNumber(150);
+    }
+    TakeOut(TbNumero);
+    Panel1->setCount(TbNumero.recordCount());
+}
+
+void TFVantaNumero::Button5Click() {
+    const DrawOutcome outcome = RunDraw(TbNumero, QrySorte, *stage_, NumberDrawSettings(),
+                                        services_.clock, services_.dialogs);
+    if (outcome == DrawOutcome::NoEntries)
+        return;
+    Panel1->setCount(TbNumero.recordCount());
+    if (outcome == DrawOutcome::SingleEntry) {
+        QrySorte.close();
+        QrySorte.open();
+        return;
+    }
+    QrySorte.requery();
+    ReshufflePool(TbNumero, services_.random);
+}
+
+void TFVantaNumero::Image4Click() {
+    services_.desktop.openWebAddress(MakerPage(QStringLiteral("/tiravo.htm")));
+}
+
+} // namespace tiravo

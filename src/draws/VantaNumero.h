@@ -1,0 +1,90 @@
+#pragma once
+
+#include "draws/model/DrawSkeleton.h"
+#include "platform/Services.h"
+#include "store/Query.h"
+#include "store/TableView.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+
+class QFrame;
+class QKeyEvent;
+class QLabel;
+class QPushButton;
+
+namespace tiravo {
+
+class Connection;
+class CounterPanel;
+class DataGrid;
+class DigitalClock;
+class PictureBox;
+
+// "Vanta Número": draws numbers from the pool, lists the winners under
+// "Premiados", and fills, clears and releases the pool.
+class TFVantaNumero : public QDialog {
+    Q_OBJECT
+public:
+    TFVantaNumero(QWidget* parent, Connection& ADOConnection1, Services services);
+    ~TFVantaNumero() override;
+
+    QPushButton* Button1; // "Incluir Números"
+    QPushButton* Button2; // "Limpar Lista"
+    QPushButton* Button3; // "Liberar Todos"
+    QPushButton* Button4; // "Quem Será ???", below the visible area
+    QPushButton* Button5; // "Fazer Sorteio"
+    DigitalClock* RxClock1;
+    CounterPanel* Panel1;
+    PictureBox* Image1; // the big picture
+    PictureBox* Image2; // holds the teaser picture
+    PictureBox* Image3; // holds the plain frame picture
+    PictureBox* Image4; // the maker's logo
+    QLabel* LabNome;    // the big number
+    PictureBox* ImageLog1;
+    PictureBox* ImageLog2;
+    PictureBox* ImageLog3;
+    DataGrid* DBGrid1;
+    QFrame* Bevel1;
+    QFrame* Bevel2;
+    QFrame* Bevel3;
+    QFrame* Bevel4;
+    QFrame* Bevel5;
+
+    TableView TbNumero;
+    Query QrySorte;
+    Query QryUpdate;
+    TableView TbImage;
+
+    void FormCreate();
+    void FormActivate();
+    bool FormKeyDown(QKeyEvent* event);
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Image4Click();
+
+    // How this screen draws: its message, step counts, runs and pauses.
+    static DrawSettings NumberDrawSettings();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    class Stage;
+
+    void buildControls();
+    void guarded(const std::function<void()>& handler);
+    void showNumber(int milliseconds);
+    void showTeaserAtRest();
+
+    Connection& connection_;
+    Services services_;
+    std::unique_ptr<Stage> stage_;
+};
+
+} // namespace tiravo

@@ -1,0 +1,58 @@
+#include "draws/model/DrawSkeleton.h"
+
+#include "draws/model/Stepping.h"
+#include "platform/Dialogs.h"
+#include "store/TableView.h"
+
+namespace tiravo {
+
+namespace {
+
+void Reveal(DrawStage& stage, const DrawSettings& settings) {
+    if (settings.revealOnPlainFrame)
+        stage.putPlainFrame(true);
+    stage.showEntry(settings.revealMilliseconds);
+}
+
+void Run(TableView& pool, DrawStage& stage, const DrawRun& run) {
+    switch (run.kind) {
+    case DrawRun::Kind::Nothing:
+        break;
+    case DrawRun::Kind::SkipSteps:
+        SkipSteps(pool, run.count);
+        break;
+    case DrawRun::Kind::Frames:
+        for (int i = 0; i < run.count; ++i) {
+            stage.showEntry(run.frameMilliseconds);
+            FrameStep(pool);
+        }
+        break;
+    }
+}
+
+} // namespace
+
+DrawOutcome RunDraw(TableView& pool, const Dataset& winners, DrawStage& stage,
+                    const DrawSettings& settings, const Clock& clock, Dialogs& dialogs) {
+    const int n = pool.recordCount();
+    if (n == 0) {
+        dialogs.notice(settings.needOneEntry);
+        return DrawOutcome::NoEntries;
+    }
+    if (n == 1) {
+        stage.showTeaser(settings.singleTeaserMilliseconds);
+        Reveal(stage, settings);
+        RecordWinner(pool, winners, settings.winnerFlag);
+        return DrawOutcome::SingleEntry;
+    }
+    stage.putPlainFrame(false);
+    const int steps = settings.stepCount(clock);
+    SkipSteps(pool, steps);
+    Run(pool, stage, settings.run(n, steps));
+    stage.showTeaser(settings.suspenseMilliseconds);
+    Reveal(stage, settings);
+    RecordWinner(pool, winners, settings.winnerFlag);
+    return DrawOutcome::MultiEntry;
+}
+
+} // namespace tiravo

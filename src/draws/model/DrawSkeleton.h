@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+#include "draws/model/PoolEntry.h"
+
+namespace tiravo {
+
+class Clock;
+class Dataset;
+class Dialogs;
+class TableView;
+
+// What a draw screen shows while a draw runs. Every call paints at once and
+// then holds the picture for the time given, so the audience sees each frame.
+class DrawStage {
+public:
+    virtual ~DrawStage() = default;
+
+    // The teaser picture (and no entry over it), held for `milliseconds`.
+    virtual void showTeaser(int milliseconds) = 0;
+    // The plain frame picture behind the entry; painted now only when asked.
+    virtual void putPlainFrame(bool paint) = 0;
+    // The entry under the pool's cursor, held for `milliseconds`.
+    virtual void showEntry(int milliseconds) = 0;
+};
+
+// What happens between the step count and the suspense, by pool size.
+struct DrawRun {
+    enum class Kind { Nothing, SkipSteps, Frames };
+    Kind kind = Kind::Nothing;
+    int count = 0;
+    int frameMilliseconds = 0;
+
+    static DrawRun nothing() { return {}; }
+    static DrawRun skipSteps(int count) { return {Kind::SkipSteps, count, 0}; }
+    static DrawRun frames(int count, int milliseconds) {
+        return {Kind::Frames, count, milliseconds};
+    }
+};
+
+// One screen's form of the draw.
+struct DrawSettings {
+    QString needOneEntry; // shown when the pool is empty
+    // The skip steps a multi-entry draw takes first, from the time of day.
+    std::function<int(const Clock&)> stepCount;
+    // The run that follows them, from the pool size and the step count.
+    std::function<DrawRun(int poolSize, int steps)> run;
+    int singleTeaserMilliseconds = 2000;
+    int suspenseMilliseconds = 1000;
+    int revealMilliseconds = 100;
+    bool revealOnPlainFrame = true; // false: the entry is a picture of its own
+    WinnerFlag winnerFlag = WinnerFlag::OkAndPlace;
+};
+
+enum class DrawOutcome { NoEntries, SingleEntry, MultiEntry };
+
+// "Fazer Sorteio" up to the recorded winner: the cursor walks the pool from
+// wherever it stands, the screen shows the frames, and the row under the
+// cursor at the end is drawn at the next place of `winners` (which is not read
+// again first). What follows (the counter, the winners list, the reshuffle of
+// a multi-entry draw) is the screen's, in its own order.
+DrawOutcome RunDraw(TableView& pool, const Dataset& winners, DrawStage& stage,
+                    const DrawSettings& settings, const Clock& clock, Dialogs& dialogs);
+
+} // namespace tiravo

@@ -1,0 +1,42 @@
+#include "draws/model/NumberRange.h"
+
+#include "common/Error.h"
+#include "draws/model/OrderKey.h"
+#include "draws/model/PoolColumns.h"
+#include "store/Batch.h"
+#include "store/Dataset.h"
+
+#include <cstdint>
+
+namespace tiravo {
+
+int InsertNumberRange(Dataset& view, int first, int last, Random& random) {
+    Batch batch(view.connection());
+    int added = 0;
+    // 64 bits, so that a range ending at the largest number still ends.
+    for (std::int64_t number = first; number <= last; ++number) {
+        // A row the operator left open is stored by the insert; if that fails
+        // it stays open for correction and the range is not begun.
+        const bool operatorsRow = view.editing();
+        try {
+            view.insert();
+        } catch (const Error&) {
+            if (!operatorsRow)
+                view.cancel();
+            throw;
+        }
+        // Each row is a single statement, which the engine undoes whole when
+        // it fails, so the rows around it need no savepoint.
+        try {
+            view.field(QStringLiteral("Numero")).setAsInteger(number);
+            view.field(kOrdem).setAsString(NewReseededOrderKey(random));
+            view.post();
+            ++added;
+        } catch (const Error&) {
+            view.cancel();
+        }
+    }
+    return added;
+}
+
+} // namespace tiravo

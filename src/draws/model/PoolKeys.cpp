@@ -1,0 +1,69 @@
+#include "draws/model/PoolKeys.h"
+
+#include "draws/model/OrderKey.h"
+#include "draws/model/PoolColumns.h"
+#include "store/Batch.h"
+#include "store/TableView.h"
+
+namespace tiravo {
+
+void ReshufflePool(TableView& pool, Random& random) {
+    const QString sortKey = pool.sortKey();
+    Batch batch(pool.connection());
+    // The cursor stays where the store puts it: the walk starts there.
+    pool.setSortKey(kCod);
+    try {
+        while (!pool.eof()) {
+            pool.edit();
+            pool.field(kOrdem).setAsString(NewReseededOrderKey(random));
+            pool.next(); // stores the edit
+        }
+    } catch (...) {
+        pool.cancel();
+        pool.setSortKey(sortKey);
+        throw;
+    }
+    pool.setSortKey(sortKey);
+}
+
+void ReleaseRows(Dataset& rows, Random& random, const std::function<void(Dataset&)>& alsoWrite) {
+    Batch batch(rows.connection());
+    for (rows.first(); !rows.eof(); rows.next()) {
+        rows.edit();
+        rows.field(kOk).setAsString(kTrueText);
+        rows.field(kOrdem).setAsString(NewReseededOrderKey(random));
+        if (alsoWrite)
+            alsoWrite(rows);
+        rows.post();
+    }
+}
+
+bool ReleaseThroughFilter(TableView& pool, const QString& everyRowFilter, Random& random,
+                          const std::function<void(Dataset&)>& alsoWrite) {
+    pool.first();
+    pool.setFilter(everyRowFilter);
+    if (pool.recordCount() == 0) {
+        pool.setFilter(kAvailableFilter);
+        return false;
+    }
+    try {
+        ReleaseRows(pool, random, alsoWrite);
+    } catch (...) {
+        pool.cancel();
+        pool.setFilter(kAvailableFilter);
+        throw;
+    }
+    return true;
+}
+
+void RenewOrderKeys(Dataset& view, Random& random) {
+    Batch batch(view.connection());
+    for (view.first(); !view.eof(); view.next()) {
+        const QString key = NewOrderKey(random);
+        view.edit();
+        view.field(kOrdem).setAsString(key);
+        view.post();
+    }
+}
+
+} // namespace tiravo

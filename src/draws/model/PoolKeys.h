@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace tiravo {
+
+class Dataset;
+class Random;
+class TableView;
+
+// The bulk loops that give pool rows new order keys. Each runs in one
+// transaction; rows stored before an error stay stored.
+
+// Gives every row of the pool view from the current one on, in Cod order, a
+// key built from fresh entropy, and sorts the view by its keys again. The walk
+// goes in Cod order so that no row moves while its key is rewritten, and each
+// is visited once. The view is sorted by its keys again even when the walk
+// fails, so that a draw never starts from rows in the order they were added.
+void ReshufflePool(TableView& pool, Random& random);
+
+// Makes every row of `rows`, from the first, available again, each with a
+// freshly seeded key: a key that once won sits where the draw lands, so a
+// winner put back with it would be likelier to win again. `alsoWrite` sets
+// what else a pool resets on release.
+void ReleaseRows(Dataset& rows, Random& random,
+                 const std::function<void(Dataset&)>& alsoWrite = {});
+
+// "Liberar Todos" over the pool view itself: the view is switched to
+// `everyRowFilter`, which shows every row to put back, and those rows are
+// released. Answers false, with the view back on the available entries, when
+// there is no row at all. The view keeps `everyRowFilter` for the caller to
+// switch back, except after an error: a pool view left showing drawn entries
+// would let the next draw pick one of them again.
+bool ReleaseThroughFilter(TableView& pool, const QString& everyRowFilter, Random& random,
+                          const std::function<void(Dataset&)>& alsoWrite = {});
+
+// A new key for every row of the view, from the first, continuing the
+// generator's sequence.
+void RenewOrderKeys(Dataset& view, Random& random);
+
+} // namespace tiravo

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "platform/Services.h"
+#include "store/Connection.h"
+#include "store/TableView.h"
+
+#include <QMainWindow>
+
+class QLabel;
+class QStatusBar;
+class QFrame;
+class QHBoxLayout;
+class QToolButton;
+
+namespace tiravo {
+
+class PictureBox;
+
+// The main window. It owns the one database connection and the operators'
+// view for the whole run, runs the login before it is first shown and opens
+// every other window modally from its toolbar.
+class TFMenu : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFMenu(Services services);
+    ~TFMenu() override;
+
+    // Runs the login and, after a successful one, shows the window maximised.
+    // Answers false when the program ended before the window was shown.
+    bool Start();
+    bool closed() const { return closed_; }
+
+    Services services() const { return services_; }
+
+    Connection ADOConnection1;
+    TableView TbImage;
+    TableView TbUsuario;
+    Dataset& dsUsuario; // the data source the login and administration windows use
+
+    QFrame* ToolBar1;
+    QToolButton* ToolButton1;
+    QToolButton* ToolButton2;
+    QToolButton* ToolButton3;
+    QToolButton* ToolButton8;
+    QToolButton* ToolButton9;
+    QToolButton* ToolButton4;
+    QToolButton* ToolButton5;
+    PictureBox* Image1;
+    PictureBox* Image2;
+    QStatusBar* StatusBar1;
+    QLabel* StatusPanel1;
+    QLabel* StatusPanel2;
+
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    void ToolButton1Click();
+    void ToolButton2Click();
+    void ToolButton3Click();
+    void ToolButton8Click();
+    void ToolButton9Click();
+    void ToolButton4Click();
+    void ToolButton5Click();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QToolButton* addToolButton(const QString& name, const QString& picture, const QString& hint,
+                               void (TFMenu::*handler)());
+    void addSeparator(const QString& name);
+    void showBuiltInBackground();
+
+    QHBoxLayout* toolBarLayout_;
+    Services services_;
+    bool closed_ = false;
+};
+
+} // namespace tiravo

@@ -1,0 +1,163 @@
+#include "shell/Usuario.h"
+
+#include "platform/Dialogs.h"
+#include "shell/Menu.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/KeyboardConventions.h"
+#include "widgets/PictureBox.h"
+#include "widgets/Resources.h"
+#include "widgets/WindowLook.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QScreen>
+
+namespace tiravo {
+
+namespace {
+
+// Every character of the password shows as "#".
+class HashPasswordStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return '#';
+        if (hint == SH_LineEdit_PasswordMaskDelay)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+QLabel* TransparentLabel(QWidget* parent, const QString& text, int x, int y) {
+    auto* label = new QLabel(text, parent);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->adjustSize();
+    label->move(x, y);
+    return label;
+}
+
+} // namespace
+
+TFUsuario::TFUsuario(TFMenu* menu) : QDialog(menu), menu_(menu) {
+    setObjectName(QStringLiteral("FUsuario"));
+    ApplyWindowLook(this, {QStringLiteral("Usuario - Tiravo"), QSize(482, 353),
+                           PointFont(QStringLiteral("Arial"), 12), TitleButtons::None});
+    setModal(true);
+
+    Image1 = Place(new PictureBox(this, PictureMode::Stretch), 8, 8, 464, 277);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPicture(BuiltInPicture(QStringLiteral("login.png")),
+                       BuiltInPicturePath(QStringLiteral("login.png")));
+    Label1 = TransparentLabel(this, QStringLiteral("Usuário"), 38, 149);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    EditUser = Place(new QLineEdit(this), 38, 169, 150, 26);
+    EditUser->setObjectName(QStringLiteral("EditUser"));
+    Label2 = TransparentLabel(this, QStringLiteral("Senha"), 38, 205);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    EditSenha = Place(new QLineEdit(this), 38, 225, 150, 26);
+    EditSenha->setObjectName(QStringLiteral("EditSenha"));
+    auto* hashStyle = new HashPasswordStyle;
+    hashStyle->setParent(EditSenha);
+    EditSenha->setStyle(hashStyle);
+    EditSenha->setEchoMode(QLineEdit::Password);
+    BitBtn1 = Place(new QPushButton(QStringLiteral("Ok"), this), 38, 297, 150, 40);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn2 = Place(new QPushButton(QStringLiteral("Sair"), this), 368, 297, 100, 40);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    for (QPushButton* button : {BitBtn1, BitBtn2}) {
+        button->setCursor(Qt::PointingHandCursor);
+        button->setAutoDefault(false);
+    }
+    setTabOrder(EditUser, EditSenha);
+    setTabOrder(EditSenha, BitBtn1);
+    setTabOrder(BitBtn1, BitBtn2);
+
+    Dialogs& dialogs = menu_->services().dialogs;
+    connect(BitBtn1, &QPushButton::clicked, this,
+            [this, &dialogs] { RunGuarded(dialogs, [this] { BitBtn1Click(); }); });
+    connect(BitBtn2, &QPushButton::clicked, this,
+            [this, &dialogs] { RunGuarded(dialogs, [this] { BitBtn2Click(); }); });
+    keys_ = new KeyboardConventions(
+        this, {.keyPreview = [this](QKeyEvent* key) { return FormKeyDown(key); },
+               .enterMovesFocus = true});
+
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    RunGuarded(dialogs, [this] { FormCreate(); });
+    EditUser->setFocus();
+}
+
+void TFUsuario::FormCreate() {
+    menu_->TbUsuario.open();
+}
+
+bool TFUsuario::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QDialog::event(event);
+}
+
+void TFUsuario::FormActivate() {
+    move(x(), 20);
+}
+
+bool TFUsuario::FormKeyDown(QKeyEvent* key) {
+    // Alt+F4 would close the window; nothing else is taken from the controls.
+    return key->key() == Qt::Key_F4 && key->modifiers() == Qt::AltModifier;
+}
+
+void TFUsuario::BitBtn1Click() {
+    if (presses_ >= kAttemptLimit) {
+        endProgram();
+        return;
+    }
+    ++presses_;
+    Dataset& users = menu_->TbUsuario;
+    // Where no row matches, the check below compares with the row the
+    // cursor still stands on, and fails there.
+    users.locate(QStringLiteral("Nome"), EditUser->text());
+    Dialogs& dialogs = menu_->services().dialogs;
+    if (EditUser->text() != users.field(QStringLiteral("Nome")).asString()) {
+        dialogs.notice(QStringLiteral("Dados Incorretos!"));
+        EditUser->setFocus();
+        return;
+    }
+    if (EditSenha->text() != users.field(QStringLiteral("Senha")).asString()) {
+        dialogs.notice(QStringLiteral("Dados Incorretos"));
+        EditSenha->setFocus();
+        return;
+    }
+    leaving_ = true;
+    accept();
+}
+
+void TFUsuario::BitBtn2Click() {
+    endProgram();
+}
+
+void TFUsuario::endProgram() {
+    menu_->close();
+    leaving_ = true;
+    done(QDialog::Rejected);
+}
+
+void TFUsuario::closeEvent(QCloseEvent* event) {
+    if (leaving_)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TFUsuario::reject() {
+    // Esc and the window manager's close request do nothing here.
+    if (leaving_)
+        QDialog::reject();
+}
+
+} // namespace tiravo

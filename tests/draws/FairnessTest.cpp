@@ -1,0 +1,149 @@
+// Whether every available number has the same chance to win. The clock is
+// fixed, so the step count is the same in every draw: whatever makes the
+// winner random must come from the order keys. A draw that could be foretold
+// from the clock and the order in which the numbers were added (keys never
+// renewed, or the same row under the cursor at the start) picks the same
+// number again and again; one that lets a winner keep the key that made it win
+// picks it again far too often after a release; and one that keeps the order
+// of the pool between draws lets anybody who watched the flashing run name
+// the next winner.
+#include "draws/IncluirNumero.h"
+#include "draws/VantaNumero.h"
+#include "platform/Random.h"
+#include "support/FakePause.h"
+#include "support/TempDatabase.h"
+#include "support/TestServices.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace tiravo {
+namespace {
+
+// The critical values of the chi-square distribution at a significance of
+// 1e-4, so that a fair program fails once in ten thousand runs.
+double ChiSquareCritical(int degreesOfFreedom) {
+    switch (degreesOfFreedom) {
+    case 1:
+        return 15.14;
+    case 2:
+        return 18.42;
+    case 5:
+        return 25.74;
+    case 9:
+        return 33.72;
+    case 10:
+        return 35.56;
+    default:
+        ADD_FAILURE() << "no critical value for " << degreesOfFreedom;
+        return 0;
+    }
+}
+
+double ChiSquare(const std::vector<int>& observed, const std::vector<double>& expected) {
+    double sum = 0;
+    for (std::size_t i = 0; i < observed.size(); ++i) {
+        const double d = observed[i] - expected[i];
+        sum += d * d / expected[i];
+    }
+    return sum;
+}
+
+class Fairness : public testing::TestWithParam<int> {};
+
+TEST_P(Fairness, EveryNumberWinsAsOftenWithTheClockStandingStill) {
+    const int poolSize = GetParam();
+    test::TempDatabase db;
+    TestServices fake;
+    SystemRandom random;
+    const Services services{fake.clock, fake.pause, fake.dialogs, fake.desktop, random};
+    fake.clock.setTime(QTime(12, 0, 1));
+
+    {
+        TFIncluirNumero editor(nullptr, db.connection(), services);
+        editor.RxSpinEdit1->setValue(1);
+        editor.RxSpinEdit2->setValue(poolSize);
+        QTest::mouseClick(editor.Button1, Qt::LeftButton);
+    }
+    TFVantaNumero w(nullptr, db.connection(), services);
+
+    std::vector<int> wins(static_cast<std::size_t>(poolSize), 0);
+    auto draw = [&] {
+        fake.pause.clear();
+        QTest::mouseClick(w.Button5, Qt::LeftButton);
+        const int winner = w.LabNome->text().toInt();
+        EXPECT_TRUE(winner >= 1 && winner <= poolSize) << winner;
+        ++wins[static_cast<std::size_t>(std::clamp(winner, 1, poolSize) - 1)];
+        return winner;
+    };
+    // The numbers a draw flashed, each at its first frame: the order of the
+    // pool as an audience that watched the run saw it.
+    auto flashedOrder = [&] {
+        QList<int> order;
+        for (const Frame& frame : fake.pause.frames())
+            if (frame.control == "LabNome" && frame.milliseconds == 70 &&
+                !order.contains(frame.shown.toInt()))
+                order << frame.shown.toInt();
+        return order;
+    };
+
+    // Two draws per cycle, then every number goes back: the second draw
+    // stands on the reshuffle, the first of the next cycle on the release.
+    const int cycles = 50 * poolSize;
+    int repeats = 0;
+    int previous = 0;
+    // Where the second winner stood in the order the first draw flashed.
+    std::vector<int> placesSeen(static_cast<std::size_t>(poolSize), 0);
+    for (int cycle = 0; cycle < cycles; ++cycle) {
+        const int first = draw();
+        const QList<int> seen = flashedOrder();
+        const int second = draw();
+        repeats += first == previous ? 1 : 0;
+        previous = first;
+        if (seen.size() == poolSize)
+            ++placesSeen[static_cast<std::size_t>(seen.indexOf(second))];
+        fake.dialogs.answerYes();
+        QTest::mouseClick(w.Button3, Qt::LeftButton);
+        ASSERT_EQ(w.TbNumero.recordCount(), poolSize);
+        fake.dialogs.clear();
+    }
+
+    const int draws = 2 * cycles;
+    const std::vector<double> even(wins.size(), static_cast<double>(draws) / poolSize);
+    EXPECT_LT(ChiSquare(wins, even), ChiSquareCritical(poolSize - 1))
+        << testing::PrintToString(wins);
+
+    // A winner of one cycle wins the first draw of the next as often as
+    // chance gives. (Overlapping pairs, but their repeat flags are pairwise
+    // independent, so the count has the binomial's variance.)
+    const double pairs = cycles - 1;
+    const double p = 1.0 / poolSize;
+    EXPECT_LT(ChiSquare({repeats, static_cast<int>(pairs) - repeats}, {pairs * p, pairs * (1 - p)}),
+              ChiSquareCritical(1))
+        << repeats << " repeats in " << pairs << " cycles";
+
+    // The frames tell nothing about the next winner: it may stand at any
+    // place of the order they showed but the first, which is the first
+    // winner's (twelve frames over eleven numbers end where they began).
+    if (poolSize > 10) {
+        EXPECT_EQ(placesSeen[0], 0);
+        const std::vector<int> places(placesSeen.begin() + 1, placesSeen.end());
+        const std::vector<double> evenPlaces(places.size(),
+                                             static_cast<double>(cycles) / (poolSize - 1));
+        EXPECT_LT(ChiSquare(places, evenPlaces), ChiSquareCritical(poolSize - 2))
+            << testing::PrintToString(places);
+    }
+}
+
+// One pool of each path: no run, the step count again, and the frames.
+INSTANTIATE_TEST_SUITE_P(PoolSizes, Fairness, testing::Values(3, 6, 11));
+
+} // namespace
+} // namespace tiravo

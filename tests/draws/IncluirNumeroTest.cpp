@@ -1,0 +1,139 @@
+// The number list editor driven through its controls.
+#include "draws/IncluirNumero.h"
+#include "PoolRows.h"
+#include "support/TestServices.h"
+#include "widgets/DataGrid.h"
+#include "widgets/DataNavigator.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace tiravo {
+namespace {
+
+using test::ColumnOf;
+
+class IncluirNumero : public testing::Test {
+protected:
+    std::unique_ptr<TFIncluirNumero> open() {
+        auto w = std::make_unique<TFIncluirNumero>(nullptr, db.connection(), fake.services());
+        w->show();
+        w->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        return w;
+    }
+
+    void addRange(TFIncluirNumero& w, int first, int last) {
+        w.RxSpinEdit1->setValue(first);
+        w.RxSpinEdit2->setValue(last);
+        QTest::mouseClick(w.Button1, Qt::LeftButton);
+    }
+
+    // Types into the grid's cell as the operator would.
+    static void type(const char* text) {
+        for (const char* c = text; *c; ++c)
+            QTest::keyClick(QApplication::focusWidget(), *c);
+    }
+
+    test::TempDatabase db;
+    TestServices fake;
+};
+
+TEST_F(IncluirNumero, ARangeAddsEveryWholeNumberOfItEachWithItsOwnKey) {
+    auto w = open();
+    QTest::mouseClick(w->Button1, Qt::LeftButton); // both at 0
+    addRange(*w, 5, 5);
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Notice),
+              QStringList(2, "Valor Final menor ou igual ao valor inicial!"));
+
+    addRange(*w, 1, 90);
+    EXPECT_EQ(ColumnOf(db.connection(), "Numero").size(), 90);
+    EXPECT_EQ(ColumnOf(db.connection(), "Ok").count("True"), 90);
+    // Each row's key is built right after fresh entropy.
+    EXPECT_EQ(fake.random.trace(), QString("iiiiriiii").repeated(90));
+    EXPECT_EQ(w->DBGrid1->model()->rowCount(), 90);
+
+    addRange(*w, -3, 2);
+    addRange(*w, -3, 2);
+    const QStringList numbers = ColumnOf(db.connection(), "Numero");
+    EXPECT_EQ(numbers.mid(90, 6), QStringList({"-3", "-2", "-1", "0", "1", "2"}));
+    EXPECT_EQ(numbers.count("2"), 3);
+    EXPECT_EQ(fake.dialogs.asked().size(), 2);
+}
+
+TEST_F(IncluirNumero, ANumberBegunByHandIsAvailableAndKeyedAtOnce) {
+    auto w = open();
+    fake.random.script({10, 4, 24, 18});
+    w->DBNavigator1->press(NavigatorButton::Insert);
+    w->DBNavigator1->press(NavigatorButton::Post);
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error),
+              QStringList({"Field 'Numero' must have a value."}));
+    w->TbNumero.field("Numero").setAsString("5");
+    w->DBNavigator1->press(NavigatorButton::Post);
+
+    w->DBGrid1->setFocus();
+    QTest::keyClick(w->DBGrid1, Qt::Key_Insert);
+    type("43");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    w->DBNavigator1->press(NavigatorButton::Post);
+
+    // Without a key each would sort first and start the next draw.
+    EXPECT_EQ(ColumnOf(db.connection(), "Numero"), QStringList({"5", "43"}));
+    EXPECT_EQ(ColumnOf(db.connection(), "Ordem"), QStringList(2, "keys"));
+    EXPECT_EQ(ColumnOf(db.connection(), "Ok"), QStringList(2, "True"));
+}
+
+TEST_F(IncluirNumero, EscClosesAndDropsANumberNeverStored) {
+    auto w = open();
+    w->DBGrid1->setFocus();
+    QTest::keyClick(w->DBGrid1, Qt::Key_Insert);
+    type("42");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(w->isVisible());
+    w.reset();
+    EXPECT_TRUE(ColumnOf(db.connection(), "Numero").isEmpty());
+    EXPECT_TRUE(fake.dialogs.asked().isEmpty());
+}
+
+TEST_F(IncluirNumero, TheHiddenButtonRenewsTheKeysOfAvailableNumbersFromTheKeyboard) {
+    auto w = open();
+    QTest::mouseClick(w->Button2, Qt::LeftButton); // an empty list: nothing at all
+    EXPECT_EQ(fake.random.trace(), "");
+    w.reset();
+
+    test::AddNumbers(db, {{1, "aaaa"}, {2, "bbbb"}});
+    db.exec("INSERT INTO TbNumero (Numero, Ordem, Ok) VALUES (3, 'cccc', 0)");
+    w = open();
+    fake.random.script({13});
+    w->Button1->setFocus();
+    QTest::keyClick(w->Button1, Qt::Key_Right);
+    ASSERT_EQ(QApplication::focusWidget(), w->Button2);
+    QTest::keyClick(w->Button2, Qt::Key_Return);
+    EXPECT_EQ(ColumnOf(db.connection(), "Ordem"), QStringList({"nnnn", "nnnn", "cccc"}));
+    EXPECT_EQ(fake.random.trace(), "iiiiiiii"); // no reseed here
+    EXPECT_TRUE(fake.dialogs.asked().isEmpty());
+}
+
+TEST_F(IncluirNumero, StoreRefusingNewRowsIsReportedOnceAndCtrlDeleteAsksFirst) {
+    test::AddNumbers(db, {{1, "aaaa"}, {2, "bbbb"}});
+    auto w = open();
+    w->DBGrid1->setFocus();
+    QTest::keyClick(w->DBGrid1, Qt::Key_Delete, Qt::ControlModifier);
+    fake.dialogs.answerYes();
+    QTest::keyClick(w->DBGrid1, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::DeleteRecord), QStringList(2, "Delete record?"));
+    EXPECT_EQ(ColumnOf(db.connection(), "Numero"), QStringList({"2"}));
+
+    w->TbNumero.close();
+    addRange(*w, 1, 100000);
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error),
+              QStringList({"Cannot perform this operation on a closed dataset."}));
+    EXPECT_EQ(ColumnOf(db.connection(), "Numero"), QStringList({"2"}));
+}
+
+} // namespace
+} // namespace tiravo

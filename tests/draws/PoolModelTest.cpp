@@ -1,0 +1,107 @@
+// The pool model's bulk loops where a window cannot easily reach them: a store
+// that fails half way, and the ends of the range of numbers.
+#include "PoolRows.h"
+#include "common/Error.h"
+#include "draws/model/NumberRange.h"
+#include "draws/model/PoolKeys.h"
+#include "draws/model/StepCounts.h"
+#include "support/FakeClock.h"
+#include "support/FakeRandom.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace tiravo {
+namespace {
+
+using test::ColumnOf;
+
+// Fails the second post of a view.
+void FailSecondPost(Dataset& view) {
+    view.beforePost = [posts = 0](Dataset&) mutable {
+        if (++posts == 2)
+            throw Error("disk I/O error");
+    };
+}
+
+TEST(PoolKeys, ALoopThatFailsLeavesThePoolOnItsKeysAndOnAvailableRowsOnly) {
+    test::TempDatabase db;
+    test::AddNumbers(db, {{1, "dddd"}, {2, "cccc"}, {3, "bbbb"}, {4, "aaaa"}});
+    db.exec("UPDATE TbNumero SET Ok = 0, Ativo = 1, Sorte = Cod WHERE Numero <= 2");
+    FakeRandom random;
+    random.script({25});
+    TableView pool(db.connection(), test::NumberPool());
+    pool.open();
+
+    // Left sorted by Cod, the next draw would start from the first number added.
+    FailSecondPost(pool);
+    EXPECT_THROW(ReshufflePool(pool, random), Error);
+    EXPECT_EQ(pool.sortKey(), "Ordem");
+    EXPECT_FALSE(pool.editing());
+    EXPECT_EQ(ColumnOf(db.connection(), "Ordem"), QStringList({"dddd", "cccc", "zzzz", "aaaa"}));
+
+    // Left unfiltered, it would offer a drawn number to the next draw.
+    FailSecondPost(pool);
+    EXPECT_THROW(ReleaseThroughFilter(pool, QString(), random), Error);
+    EXPECT_EQ(pool.filter(), "Ok = True");
+    EXPECT_EQ(pool.recordCount(), 2);
+    EXPECT_EQ(ColumnOf(db.connection(), "Ok"), QStringList({"False", "False", "True", "True"}));
+}
+
+TEST(NumberRange, EndsWhateverTheStoreRefuses) {
+    test::TempDatabase db;
+    FakeRandom random;
+    TableView view(db.connection(), {.table = "TbNumero",
+                                     .columns = {"Cod", "Numero", "Ordem", "Ok"},
+                                     .filter = "Ok = True",
+                                     .required = {"Numero"}});
+    view.open();
+
+    // One row refused: skipped without a word, the rest stored.
+    view.beforePost = [](Dataset& d) {
+        if (d.field("Numero").asInteger() == 3)
+            throw Error("refused");
+    };
+    EXPECT_EQ(InsertNumberRange(view, 1, 4, random), 3);
+    EXPECT_EQ(ColumnOf(db.connection(), "Numero"), QStringList({"1", "2", "4"}));
+    view.beforePost = nullptr;
+
+    // No row can even begin: the error ends the loop at once.
+    int begun = 0;
+    view.afterInsert = [&](Dataset&) {
+        ++begun;
+        throw Error("Cannot insert into a read-only table");
+    };
+    EXPECT_THROW(InsertNumberRange(view, 1, 1000, random), Error);
+    EXPECT_EQ(begun, 1);
+    EXPECT_FALSE(view.editing());
+    view.afterInsert = nullptr;
+
+    // A row the operator left open without its number stays open.
+    view.insert();
+    view.field("Ok").setAsString("T");
+    EXPECT_THROW(InsertNumberRange(view, 1, 3, random), Error);
+    EXPECT_EQ(view.state(), DatasetState::Insert);
+    view.cancel();
+
+    // The largest number ends the range instead of wrapping round.
+    constexpr int kMax = std::numeric_limits<int>::max();
+    EXPECT_EQ(InsertNumberRange(view, kMax - 1, kMax, random), 2);
+    EXPECT_EQ(ColumnOf(db.connection(), "Numero").size(), 5);
+}
+
+class TensOfSeconds : public testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(TensOfSeconds, PickTheNumberScreensStepCount) {
+    FakeClock clock;
+    clock.setTime(QTime(12, 0, GetParam().first));
+    EXPECT_EQ(TensOfSecondsStepCount(clock), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, TensOfSeconds,
+                         testing::Values(std::pair{0, 3}, std::pair{19, 5}, std::pair{20, 7},
+                                         std::pair{37, 4}, std::pair{45, 6}, std::pair{59, 8}));
+
+} // namespace
+} // namespace tiravo

@@ -1,0 +1,194 @@
+// The main window: start-up, its failures, the background picture, the
+// toolbar and the status bar.
+#include "shell/Menu.h"
+#include "shell/Usuario.h"
+#include "support/ModalDriver.h"
+#include "support/ProgramDatabase.h"
+#include "support/TestServices.h"
+#include "widgets/PictureBox.h"
+#include "widgets/Resources.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace tiravo {
+namespace {
+
+const QString kBuiltIn = QStringLiteral(":/pictures/background.jpg");
+
+void PressOk(QDialog* login) {
+    login->findChild<QPushButton*>("BitBtn1")->click();
+}
+void PressSair(QDialog* login) {
+    login->findChild<QPushButton*>("BitBtn2")->click();
+}
+
+class MenuTest : public testing::Test {
+protected:
+    // Logs in with the empty operator list, which takes empty texts.
+    std::unique_ptr<TFMenu> startLoggedIn() {
+        auto menu = std::make_unique<TFMenu>(fakes.services());
+        test::OnNextModal(PressOk);
+        EXPECT_TRUE(menu->Start());
+        QApplication::setActiveWindow(menu.get());
+        QTest::qWait(1);
+        return menu;
+    }
+    void setBackground(const QString& path) {
+        db.exec(QStringLiteral("DELETE FROM TbImage"));
+        db.exec(QStringLiteral("INSERT INTO TbImage (TelaFundo) VALUES ('%1')").arg(path));
+    }
+    QString writePicture(const QString& name, const char* format = "PNG") {
+        QImage picture(64, 40, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        const QString path = QDir(db.folder()).filePath(name);
+        picture.save(path, format);
+        return path;
+    }
+
+    test::ProgramDatabase db;
+    TestServices fakes;
+};
+
+TEST_F(MenuTest, LoginSairEndsTheProgramWithoutShowingTheWindow) {
+    TFMenu menu(fakes.services());
+    test::OnNextModal(PressSair);
+    EXPECT_FALSE(menu.Start());
+    EXPECT_TRUE(menu.closed());
+    EXPECT_FALSE(menu.isVisible());
+    EXPECT_TRUE(fakes.dialogs.asked().empty());
+}
+
+TEST_F(MenuTest, CorrectLoginShowsTheMaximisedWindowWithItsTitle) {
+    auto menu = startLoggedIn();
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_TRUE(menu->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(menu->windowTitle(), QStringLiteral("Tiravo -:- Sistema para Sorteios"));
+    EXPECT_EQ(menu->Image1->pictureName(), kBuiltIn); // empty TbImage
+}
+
+TEST_F(MenuTest, ToolbarButtonsHaveTheirPlacesSizesAndHints) {
+    auto menu = startLoggedIn();
+    // The test screen is narrower than the designed 997 pixels.
+    menu->showNormal();
+    menu->resize(1280, 700);
+    QTest::qWait(1);
+    EXPECT_EQ(menu->ToolBar1->height(), 60);
+    const std::vector<std::pair<QToolButton*, QString>> buttons = {
+        {menu->ToolButton1, "Número"}, {menu->ToolButton2, "Nome"},
+        {menu->ToolButton3, "Foto"},   {menu->ToolButton8, "Parceiros"},
+        {menu->ToolButton9, ""},       {menu->ToolButton4, "Korvane"},
+        {menu->ToolButton5, ""}};
+    int left = -1;
+    for (const auto& [button, hint] : buttons) {
+        EXPECT_EQ(button->size(), QSize(122, 54)) << button->objectName().toStdString();
+        EXPECT_EQ(button->iconSize(), QSize(48, 48));
+        EXPECT_FALSE(button->icon().isNull());
+        EXPECT_EQ(button->toolTip(), hint);
+        EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
+        const int x = button->mapTo(menu.get(), QPoint()).x();
+        EXPECT_GT(x, left);
+        left = x;
+    }
+    // The separators leave 8 pixels between the groups.
+    EXPECT_EQ(menu->ToolButton8->mapTo(menu.get(), QPoint()).x() -
+                  menu->ToolButton3->mapTo(menu.get(), QPoint()).x(),
+              122 + 8);
+}
+
+TEST_F(MenuTest, StatusPanelsAreCentredAndTheSecondReachesTheRightEnd) {
+    auto menu = startLoggedIn();
+    EXPECT_EQ(menu->StatusBar1->height(), 19);
+    EXPECT_EQ(menu->StatusPanel1->text(), QStringLiteral("18,1123"));
+    EXPECT_EQ(menu->StatusPanel1->width(), 120);
+    EXPECT_EQ(menu->StatusPanel2->text(), QStringLiteral("www.korvane.example"));
+    EXPECT_EQ(menu->StatusPanel2->alignment(), Qt::AlignCenter);
+    for (int width : {640, 1500}) {
+        menu->showNormal();
+        menu->resize(width, 500);
+        QTest::qWait(1);
+        const int right =
+            menu->StatusPanel2->mapTo(menu->StatusBar1, QPoint()).x() + menu->StatusPanel2->width();
+        EXPECT_GE(right, menu->StatusBar1->width() - 8) << width;
+    }
+}
+
+TEST_F(MenuTest, BackgroundFallsBackToTheBuiltInPictureWithoutAMessage) {
+    auto menu = startLoggedIn();
+    const QString notPicture = QDir(db.folder()).filePath("notes.png");
+    QFile text(notPicture);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("not a picture at all");
+    text.close();
+    for (const QString& path : {QString(), QStringLiteral("/nowhere/fundo.jpg"), notPicture,
+                                QDir(db.folder()).filePath("fundo.txt")}) {
+        setBackground(path);
+        menu->FormActivate();
+        EXPECT_EQ(menu->Image1->pictureName(), kBuiltIn) << path.toStdString();
+    }
+    EXPECT_TRUE(fakes.dialogs.asked().empty());
+}
+
+TEST_F(MenuTest, BackgroundStoredLaterShowsAtTheNextActivation) {
+    auto menu = startLoggedIn();
+    EXPECT_EQ(menu->Image1->pictureName(), kBuiltIn);
+    // Another window stores a new background through its own view.
+    const QString path = writePicture("fundo.bmp", "BMP");
+    setBackground(path);
+    menu->FormActivate();
+    EXPECT_EQ(menu->Image1->pictureName(), path);
+    EXPECT_FALSE(menu->Image1->picture().isNull());
+}
+
+TEST_F(MenuTest, AboutOpensTheProductPageAndSairCloses) {
+    auto menu = startLoggedIn();
+    menu->ToolButton4->click();
+    EXPECT_EQ(fakes.desktop.opened, QStringList{"https://www.korvane.example/tiravo.html"});
+    menu->ToolButton5->click();
+    EXPECT_TRUE(menu->closed());
+    EXPECT_FALSE(menu->isVisible());
+}
+
+TEST(MenuStartUp, MissingDatabaseShowsTheErrorAndOnlySairLeads) {
+    test::ProgramDatabase missing(/*createFile=*/false);
+    TestServices fakes;
+    TFMenu menu(fakes.services());
+    ASSERT_GE(fakes.dialogs.asked().size(), 1);
+    EXPECT_TRUE(fakes.dialogs.asked()[0].text.startsWith("Could not find file"));
+    test::OnNextModal([](QDialog* login) {
+        PressOk(login);
+        PressOk(login);
+        PressSair(login);
+    });
+    EXPECT_FALSE(menu.Start());
+    // The login's own view fails to open, and every Ok ends in an error box.
+    int errors = 0;
+    for (const auto& box : fakes.dialogs.asked())
+        errors += box.kind == DialogKind::Error;
+    EXPECT_EQ(errors, 4);
+    EXPECT_FALSE(QFileInfo::exists(missing.path()));
+}
+
+TEST(MenuStartUp, MissingImageTableStillLetsTheOperatorIn) {
+    test::ProgramDatabase db;
+    db.exec("DROP TABLE TbImage");
+    TestServices fakes;
+    TFMenu menu(fakes.services());
+    ASSERT_EQ(fakes.dialogs.asked().size(), 1);
+    EXPECT_TRUE(fakes.dialogs.asked()[0].text.contains("no such table"));
+    test::OnNextModal(PressOk);
+    EXPECT_TRUE(menu.Start());
+    menu.FormActivate();
+    EXPECT_EQ(menu.Image1->pictureName(), kBuiltIn);
+}
+
+} // namespace
+} // namespace tiravo

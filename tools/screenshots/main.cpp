@@ -1,0 +1,70 @@
+// Renders every window of the program over the database at the program's
+// fixed place into PNG files, so the windows can be looked at without a
+// display. scripts/screenshots prepares a demo database and runs this.
+#include "platform/ui/RealServices.h"
+#include "shell/Acesso.h"
+#include "shell/Menu.h"
+#include "shell/Usuario.h"
+#include "widgets/Resources.h"
+#include "widgets/WindowLook.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+namespace tiravo {
+namespace {
+
+void Save(QWidget* window, const QDir& folder, const QString& name) {
+    window->show();
+    QApplication::setActiveWindow(window);
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    if (!window->grab().save(path))
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
+int Run(const QDir& folder) {
+    RealServices real;
+    TFMenu menu(real.services());
+    {
+        TFUsuario login(&menu);
+        Save(&login, folder, QStringLiteral("TFUsuario"));
+    }
+    menu.resize(1280, 800);
+    Save(&menu, folder, QStringLiteral("TFMenu"));
+    menu.TbUsuario.open();
+    {
+        TFAcesso window(&menu);
+        Save(&window, folder, QStringLiteral("TFAcesso"));
+    }
+    return 0;
+}
+
+} // namespace
+} // namespace tiravo
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tiravo"));
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: tiravo-screenshots FOLDER\n");
+        return 2;
+    }
+    tiravo::InstallFontSubstitutes();
+    tiravo::InitResources();
+    QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot make the folder %s\n", argv[1]);
+        return 1;
+    }
+    return tiravo::Run(folder);
+}
