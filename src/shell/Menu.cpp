@@ -1,6 +1,7 @@
 #include "shell/Menu.h"
 
 #include "branding/MakerSite.h"
+#include "draws/VantaNumero.h"
 #include "platform/Desktop.h"
 #include "platform/Pictures.h"
 #include "shell/Acesso.h"
@@ -170,7 +171,10 @@ void TFMenu::FormActivate() {
     }
 }
 
-void TFMenu::ToolButton1Click() {}
+void TFMenu::ToolButton1Click() {
+    TFVantaNumero window(this, ADOConnection1, services_);
+    window.exec();
+}
 
 void TFMenu::ToolButton2Click() {}
 

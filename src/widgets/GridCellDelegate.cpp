@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-#include <QScopedValueRollback>
 
 namespace tiravo {
 
@@ -44,10 +43,6 @@ void GridCellDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) 
 
 void GridCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                     const QModelIndex& index) const {
-    // The error box of a refused text takes the focus from the editor, which
-    // would commit the same text again from inside the box.
-
-    const QScopedValueRollback<bool> guard(committing_, true);
     const auto* edit = qobject_cast<QLineEdit*>(editor);
     const bool taken = edit && model->setData(index, edit->text(), Qt::EditRole);
     committed_(taken);
@@ -66,7 +61,8 @@ bool GridCellDelegate::eventFilter(QObject* object, QEvent* event) {
         // stays open with what was typed, to be written when the operator
         // really leaves it.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        (void)reason;
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            return false;
         // The grid takes the focus back when it moves to another row, and
         // commits the cell then, once; committing here too would show a
         // refused text's error twice.

@@ -34,7 +34,6 @@ private:
     std::function<void()> deleteRow_;
     mutable QPointer<QWidget> editor_;
     mutable QPersistentModelIndex edited_;
-    mutable bool committing_ = false;
 };
 
 } // namespace tiravo

@@ -2,9 +2,7 @@
 
 #include <QDir>
 
-static void RegisterResources() {
-    Q_INIT_RESOURCE(resources);
-}
+static void RegisterResources() { Q_INIT_RESOURCE(resources); }
 
 namespace tiravo {
 

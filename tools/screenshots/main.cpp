@@ -1,6 +1,8 @@
 // Renders every window of the program over the database at the program's
 // fixed place into PNG files, so the windows can be looked at without a
 // display. scripts/screenshots prepares a demo database and runs this.
+#include "draws/IncluirNumero.h"
+#include "draws/VantaNumero.h"
 #include "platform/ui/RealServices.h"
 #include "shell/Acesso.h"
 #include "shell/Menu.h"
@@ -43,6 +45,14 @@ int Run(const QDir& folder) {
     {
         TFAcesso window(&menu);
         Save(&window, folder, QStringLiteral("TFAcesso"));
+    }
+    {
+        TFVantaNumero window(&menu, menu.ADOConnection1, real.services());
+        Save(&window, folder, QStringLiteral("TFVantaNumero"));
+    }
+    {
+        TFIncluirNumero window(&menu, menu.ADOConnection1, real.services());
+        Save(&window, folder, QStringLiteral("TFIncluirNumero"));
     }
     return 0;
 }
