@@ -220,6 +220,12 @@ void DataGrid::mousePressEvent(QMouseEvent* event) {
     followCursor();
 }
 
+// The focus may reach the grid only once the button is up.
+void DataGrid::mouseReleaseEvent(QMouseEvent* event) {
+    QTableView::mouseReleaseEvent(event);
+    finishLeftEditor();
+}
+
 void DataGrid::finishLeftEditor() {
     // The cell editor does not commit when the focus goes to the grid itself;
     // if the grid then stayed on the row, the cell is closed here instead.

@@ -2,7 +2,9 @@
 
 #include <QDir>
 
-static void RegisterResources() { Q_INIT_RESOURCE(resources); }
+static void RegisterResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace tiravo {
 

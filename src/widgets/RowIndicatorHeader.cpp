@@ -26,6 +26,8 @@ void RowIndicatorHeader::paintSection(QPainter* painter, const QRect& rect,
     if (indicator == DatasetModel::NoIndicator)
         return;
     painter->save();
+    // The style's header drawing leaves the painter clipped to nothing.
+    painter->setClipRect(rect);
     painter->setRenderHint(QPainter::Antialiasing);
     const QColor ink = palette().color(QPalette::WindowText);
     const QPointF c = QRectF(rect).center();
