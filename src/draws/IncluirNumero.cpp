@@ -79,12 +79,9 @@ TFIncluirNumero::TFIncluirNumero(QWidget* parent, Connection& ADOConnection1, Se
                            .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)});
     buildControls();
     TbNumero.afterInsert = [this](Dataset& dataset) { TbNumeroAfterInsert(dataset); };
-    new KeyboardConventions(this, {.keyPreview = [this](QKeyEvent* event) {
-                                bool swallowed = false;
-                                RunGuarded(services_.dialogs,
-                                           [&] { swallowed = FormKeyDown(event); });
-                                return swallowed;
-                            }});
+    new KeyboardConventions(
+        this, {.keyPreview = GuardedKeys(services_.dialogs,
+                                         [this](QKeyEvent* event) { return FormKeyDown(event); })});
     guarded([this] { FormCreate(); });
 }
 

@@ -108,12 +108,9 @@ TFVantaNumero::TFVantaNumero(QWidget* parent, Connection& ADOConnection1, Servic
                            .client = QSize(933, 516),
                            .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)});
     buildControls();
-    new KeyboardConventions(this, {.keyPreview = [this](QKeyEvent* event) {
-                                bool swallowed = false;
-                                RunGuarded(services_.dialogs,
-                                           [&] { swallowed = FormKeyDown(event); });
-                                return swallowed;
-                            }});
+    new KeyboardConventions(
+        this, {.keyPreview = GuardedKeys(services_.dialogs,
+                                         [this](QKeyEvent* event) { return FormKeyDown(event); })});
     guarded([this] { FormCreate(); });
 }
 
