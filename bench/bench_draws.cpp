@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "QtBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 namespace tiravo {
@@ -143,13 +145,5 @@ BENCHMARK(BM_DrawWithRealPause)->Iterations(1)->Unit(benchmark::kMillisecond)->U
 } // namespace tiravo
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Tiravo");
-    tiravo::InstallFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tiravo::RunQtBenchmarks(argc, argv);
 }

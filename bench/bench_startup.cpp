@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "QtBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 namespace tiravo {
@@ -59,12 +61,5 @@ BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions
 } // namespace tiravo
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    tiravo::InitResources();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tiravo::RunQtBenchmarks(argc, argv);
 }
