@@ -5,6 +5,7 @@
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolKeys.h"
 #include "platform/Dialogs.h"
+#include "widgets/ControlKit.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataNavigator.h"
 #include "widgets/HandlerGuard.h"
@@ -32,38 +33,6 @@ QSpinBox* RangeSpinBox(QWidget* parent, const QString& name) {
     box->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 16));
     return box;
 }
-
-QPushButton* Button(QWidget* parent, const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    // Enter presses the focused button only, never a default one.
-    button->setAutoDefault(false);
-    return button;
-}
-
-// Lets the grid and the navigator go of the view for the length of a bulk
-// loop and shows them the result once: following every row would make a loop
-// over many rows take time in proportion to their square, and nothing is
-// painted before the loop ends anyway.
-class ControlsAside {
-public:
-    ControlsAside(DataGrid* grid, DataNavigator* navigator, Dataset& dataset)
-        : grid_(grid), navigator_(navigator), dataset_(dataset) {
-        grid_->setDataset(nullptr);
-        navigator_->setDataset(nullptr);
-    }
-    ~ControlsAside() {
-        grid_->setDataset(&dataset_);
-        navigator_->setDataset(&dataset_);
-    }
-    ControlsAside(const ControlsAside&) = delete;
-    ControlsAside& operator=(const ControlsAside&) = delete;
-
-private:
-    DataGrid* grid_;
-    DataNavigator* navigator_;
-    Dataset& dataset_;
-};
 
 } // namespace
 
@@ -129,12 +98,12 @@ void TFIncluirNumero::buildControls() {
     RxSpinEdit1 = Place(RangeSpinBox(this, QStringLiteral("RxSpinEdit1")), 32, 472, 110, 28);
     RxSpinEdit2 = Place(RangeSpinBox(this, QStringLiteral("RxSpinEdit2")), 152, 472, 110, 28);
 
-    Button1 =
-        Place(Button(this, QStringLiteral("Button1"), QStringLiteral("Incluir")), 272, 472, 49, 25);
+    Button1 = Place(NamedButton(this, QStringLiteral("Button1"), QStringLiteral("Incluir")), 272,
+                    472, 49, 25);
     Button1->setCursor(Qt::PointingHandCursor);
     connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
-    Button2 =
-        Place(Button(this, QStringLiteral("Button2"), QStringLiteral("Button2")), 488, 488, 75, 25);
+    Button2 = Place(NamedButton(this, QStringLiteral("Button2"), QStringLiteral("Button2")), 488,
+                    488, 75, 25);
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
 
     setTabOrder(DBGrid1, DBNavigator1);
@@ -181,14 +150,14 @@ void TFIncluirNumero::Button1Click() {
         services_.dialogs.notice(QStringLiteral("Valor Final menor ou igual ao valor inicial!"));
         return;
     }
-    const ControlsAside aside(DBGrid1, DBNavigator1, TbNumero);
+    const ControlsAside aside(TbNumero, {DBGrid1}, {DBNavigator1});
     InsertNumberRange(TbNumero, first, last, services_.random);
 }
 
 void TFIncluirNumero::Button2Click() {
     if (TbNumero.recordCount() == 0)
         return;
-    const ControlsAside aside(DBGrid1, DBNavigator1, TbNumero);
+    const ControlsAside aside(TbNumero, {DBGrid1}, {DBNavigator1});
     RenewOrderKeys(TbNumero, services_.random);
 }
 

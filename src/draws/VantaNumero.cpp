@@ -3,6 +3,8 @@
 #include "branding/LogoStrip.h"
 #include "branding/MakerSite.h"
 #include "draws/IncluirNumero.h"
+#include "draws/LabelPictureStage.h"
+#include "draws/model/HiddenPick.h"
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolEntry.h"
 #include "draws/model/PoolKeys.h"
@@ -11,6 +13,7 @@
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Pause.h"
+#include "widgets/ControlKit.h"
 #include "widgets/CounterPanel.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DigitalClock.h"
@@ -34,59 +37,7 @@ namespace {
 const QString kTeaser = QStringLiteral("teaser.png");
 const QString kPlainFrame = QStringLiteral("frame.png");
 
-QPushButton* Button(QWidget* parent, const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    // Enter presses the focused button only, never a default one.
-    button->setAutoDefault(false);
-    return button;
-}
-
-PictureBox* Picture(QWidget* parent, const QString& name, PictureMode mode) {
-    auto* box = new PictureBox(parent, mode);
-    box->setObjectName(name);
-    return box;
-}
-
-void ShowBuiltIn(PictureBox* box, const QString& picture) {
-    box->setPicture(BuiltInPicture(picture), BuiltInPicturePath(picture));
-}
-
-QFrame* Bevel(QWidget* parent, const QString& name, int x, int y, int w, int h) {
-    auto* bevel = Place(new QFrame(parent), x, y, w, h);
-    bevel->setObjectName(name);
-    bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    return bevel;
-}
-
 } // namespace
-
-// The frames of a draw, painted on this screen's big picture and label.
-class TFVantaNumero::Stage final : public DrawStage {
-public:
-    explicit Stage(TFVantaNumero& screen) : screen_(screen) {}
-
-    void showTeaser(int milliseconds) override {
-        copyPicture(screen_.Image2);
-        screen_.LabNome->clear();
-        screen_.services_.pause.showFor(screen_.Image1, milliseconds);
-    }
-
-    void putPlainFrame(bool paint) override {
-        copyPicture(screen_.Image3);
-        if (paint)
-            screen_.services_.pause.showFor(screen_.Image1, 0);
-    }
-
-    void showEntry(int milliseconds) override { screen_.showNumber(milliseconds); }
-
-private:
-    void copyPicture(const PictureBox* from) {
-        screen_.Image1->setPicture(from->picture(), from->pictureName());
-    }
-
-    TFVantaNumero& screen_;
-};
 
 TFVantaNumero::TFVantaNumero(QWidget* parent, Connection& ADOConnection1, Services services)
     : QDialog(parent),
@@ -101,13 +52,21 @@ TFVantaNumero::TFVantaNumero(QWidget* parent, Connection& ADOConnection1, Servic
                 {QStringLiteral("UPDATE TbNumero SET Ativo = False,  Ok=False, Sorte=Null")}),
       TbImage(ADOConnection1, {.table = QStringLiteral("TbImage"),
                                .columns = {"Cod", {"Logo1", 150}, {"Logo2", 150}, {"Logo3", 150}}}),
-      connection_(ADOConnection1), services_(services), stage_(std::make_unique<Stage>(*this)) {
+      connection_(ADOConnection1), services_(services) {
     setObjectName(QStringLiteral("FVantaNumero"));
     InitResources();
     ApplyWindowLook(this, {.caption = QStringLiteral("Vanta Número"),
                            .client = QSize(933, 516),
                            .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)});
     buildControls();
+    stage_ = std::make_unique<LabelPictureStage>(
+        LabelPictureStageParts{.picture = Image1,
+                               .label = LabNome,
+                               .teaser = Image2,
+                               .plainFrame = Image3,
+                               .entryText = [this] { return TbNumero.field(kNumero).asString(); },
+                               .pickTitle = QStringLiteral("QUEM SERÁ ??????????")},
+        services_.pause);
     new KeyboardConventions(
         this, {.keyPreview = GuardedKeys(services_.dialogs,
                                          [this](QKeyEvent* event) { return FormKeyDown(event); })});
@@ -127,16 +86,16 @@ void TFVantaNumero::buildControls() {
     Bevel4 = Bevel(this, QStringLiteral("Bevel4"), 350, 347, 206, 156);
     Bevel5 = Bevel(this, QStringLiteral("Bevel5"), 558, 347, 206, 156);
 
-    Button1 = Place(Button(this, QStringLiteral("Button1"), QStringLiteral("Incluir Números")), 9,
-                    24, 120, 25);
-    Button2 = Place(Button(this, QStringLiteral("Button2"), QStringLiteral("Limpar Lista")), 9, 56,
-                    120, 25);
-    Button3 = Place(Button(this, QStringLiteral("Button3"), QStringLiteral("Liberar Todos")), 9, 88,
-                    120, 25);
-    Button4 = Place(Button(this, QStringLiteral("Button4"), QStringLiteral("Quem Será ???")), 200,
-                    608, 150, 25);
-    Button5 = Place(Button(this, QStringLiteral("Button5"), QStringLiteral("Fazer Sorteio")), 9,
-                    247, 120, 81);
+    Button1 = Place(NamedButton(this, QStringLiteral("Button1"), QStringLiteral("Incluir Números")),
+                    9, 24, 120, 25);
+    Button2 = Place(NamedButton(this, QStringLiteral("Button2"), QStringLiteral("Limpar Lista")), 9,
+                    56, 120, 25);
+    Button3 = Place(NamedButton(this, QStringLiteral("Button3"), QStringLiteral("Liberar Todos")),
+                    9, 88, 120, 25);
+    Button4 = Place(NamedButton(this, QStringLiteral("Button4"), QStringLiteral("Quem Será ???")),
+                    200, 608, 150, 25);
+    Button5 = Place(NamedButton(this, QStringLiteral("Button5"), QStringLiteral("Fazer Sorteio")),
+                    9, 247, 120, 81);
 
     RxClock1 = Place(new DigitalClock(this, services_.clock), 9, 128, 120, 41);
     RxClock1->setObjectName(QStringLiteral("RxClock1"));
@@ -146,15 +105,15 @@ void TFVantaNumero::buildControls() {
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFont(PixelFont(QStringLiteral("Tahoma"), 19));
 
-    Image4 =
-        Place(Picture(this, QStringLiteral("Image4"), PictureMode::Stretch), 13, 350, 111, 149);
+    Image4 = Place(NamedPicture(this, QStringLiteral("Image4"), PictureMode::Stretch), 13, 350, 111,
+                   149);
     ShowBuiltIn(Image4, QStringLiteral("maker-logo.png"));
     Image4->setToolTip(QStringLiteral("Clique Aqui !"));
     Image4->setCursor(Qt::PointingHandCursor);
     connect(Image4, &PictureBox::clicked, this, [this] { guarded([this] { Image4Click(); }); });
 
-    Image1 =
-        Place(Picture(this, QStringLiteral("Image1"), PictureMode::Proportional), 147, 8, 612, 330);
+    Image1 = Place(NamedPicture(this, QStringLiteral("Image1"), PictureMode::Proportional), 147, 8,
+                   612, 330);
     ShowBuiltIn(Image1, kTeaser);
 
     LabNome = Place(new QLabel(QStringLiteral("? ? ?"), this), 184, 40, 545, 265);
@@ -166,12 +125,12 @@ void TFVantaNumero::buildControls() {
     blue.setColor(QPalette::WindowText, Qt::blue);
     LabNome->setPalette(blue);
 
-    ImageLog1 = Place(Picture(this, QStringLiteral("ImageLog1"), PictureMode::ShrinkCenter), 146,
-                      350, 200, 150);
-    ImageLog2 = Place(Picture(this, QStringLiteral("ImageLog2"), PictureMode::ShrinkCenter), 353,
-                      350, 200, 150);
-    ImageLog3 = Place(Picture(this, QStringLiteral("ImageLog3"), PictureMode::ShrinkCenter), 561,
-                      350, 200, 150);
+    ImageLog1 = Place(NamedPicture(this, QStringLiteral("ImageLog1"), PictureMode::ShrinkCenter),
+                      146, 350, 200, 150);
+    ImageLog2 = Place(NamedPicture(this, QStringLiteral("ImageLog2"), PictureMode::ShrinkCenter),
+                      353, 350, 200, 150);
+    ImageLog3 = Place(NamedPicture(this, QStringLiteral("ImageLog3"), PictureMode::ShrinkCenter),
+                      561, 350, 200, 150);
 
     DBGrid1 = Place(new DataGrid(this, services_.dialogs), 769, 6, 152, 496);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
@@ -190,11 +149,11 @@ void TFVantaNumero::buildControls() {
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
 
     // Never seen: they only keep the pictures the draws put into Image1.
-    Image2 = Place(Picture(this, QStringLiteral("Image2"), PictureMode::Proportional), 1020, 24,
-                   612, 330);
+    Image2 = Place(NamedPicture(this, QStringLiteral("Image2"), PictureMode::Proportional), 1020,
+                   24, 612, 330);
     ShowBuiltIn(Image2, kTeaser);
-    Image3 = Place(Picture(this, QStringLiteral("Image3"), PictureMode::Proportional), 1020, 360,
-                   612, 330);
+    Image3 = Place(NamedPicture(this, QStringLiteral("Image3"), PictureMode::Proportional), 1020,
+                   360, 612, 330);
     ShowBuiltIn(Image3, kPlainFrame);
 
     connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
@@ -239,16 +198,6 @@ DrawSettings TFVantaNumero::NumberDrawSettings() {
     return settings;
 }
 
-void TFVantaNumero::showNumber(int milliseconds) {
-    LabNome->setText(TbNumero.field(QStringLiteral("Numero")).asString());
-    services_.pause.showFor(LabNome, milliseconds);
-}
-
-void TFVantaNumero::showTeaserAtRest() {
-    LabNome->clear();
-    Image1->setPicture(Image2->picture(), Image2->pictureName());
-}
-
 void TFVantaNumero::FormCreate() {
     LabNome->clear();
     TbNumero.open();
@@ -286,7 +235,7 @@ void TFVantaNumero::Button2Click() {
     QrySorte.close();
     QrySorte.open();
     Panel1->setCount(TbNumero.recordCount());
-    showTeaserAtRest();
+    stage_->restOnTeaser();
 }
 
 void TFVantaNumero::Button3Click() {
@@ -299,26 +248,12 @@ void TFVantaNumero::Button3Click() {
     Panel1->setCount(TbNumero.recordCount());
     QrySorte.close();
     QrySorte.open();
-    showTeaserAtRest();
+    stage_->restOnTeaser();
 }
 
 void TFVantaNumero::Button4Click() {
-    if (TbNumero.recordCount() < 3) {
-        services_.dialogs.notice(
-            QStringLiteral("Você necessita ter cadastrado no mínimo três Nomes!"));
+    if (!RunHiddenPick(TbNumero, *stage_, NumberPickSettings(), services_.clock, services_.dialogs))
         return;
-    }
-    SkipSteps(TbNumero, DayMinutesSecondsStepCount(services_.clock));
-    constexpr int kFrames = 50;
-    for (int frame = 1; frame <= kFrames; ++frame) {
-        if (frame == kFrames) {
-            LabNome->setText(QStringLiteral("QUEM SERÁ ??????????"));
-            services_.pause.showFor(LabNome, 2000);
-        }
-        FrameStep(TbNumero);
-        showNumber(150);
-    }
-    TakeOut(TbNumero);
     Panel1->setCount(TbNumero.recordCount());
 }
 
@@ -335,6 +270,13 @@ void TFVantaNumero::Button5Click() {
     }
     QrySorte.requery();
     ReshufflePool(TbNumero, services_.random);
+}
+
+HiddenPickSettings TFVantaNumero::NumberPickSettings() {
+    return {.needThreeEntries =
+                QStringLiteral("Você necessita ter cadastrado no mínimo três Nomes!"),
+            .frameMilliseconds = 150,
+            .titleMilliseconds = 2000};
 }
 
 void TFVantaNumero::Image4Click() {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "draws/LabelPictureStage.h"
 #include "draws/model/DrawSkeleton.h"
+#include "draws/model/HiddenPick.h"
 #include "platform/Services.h"
 #include "store/Query.h"
 #include "store/TableView.h"
@@ -70,21 +72,18 @@ public:
 
     // How this screen draws: its message, step counts, runs and pauses.
     static DrawSettings NumberDrawSettings();
+    static HiddenPickSettings NumberPickSettings();
 
 protected:
     bool event(QEvent* event) override;
 
 private:
-    class Stage;
-
     void buildControls();
     void guarded(const std::function<void()>& handler);
-    void showNumber(int milliseconds);
-    void showTeaserAtRest();
 
     Connection& connection_;
     Services services_;
-    std::unique_ptr<Stage> stage_;
+    std::unique_ptr<LabelPictureStage> stage_;
 };
 
 } // namespace tiravo

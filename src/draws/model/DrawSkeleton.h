@@ -25,6 +25,8 @@ public:
     virtual void putPlainFrame(bool paint) = 0;
     // The entry under the pool's cursor, held for `milliseconds`.
     virtual void showEntry(int milliseconds) = 0;
+    // What the hidden pick shows before its last frame, held for `milliseconds`.
+    virtual void showPickTitle(int milliseconds) = 0;
 };
 
 // What happens between the step count and the suspense, by pool size.

@@ -12,6 +12,11 @@ inline const QString kOk = QStringLiteral("Ok");
 inline const QString kAtivo = QStringLiteral("Ativo");
 inline const QString kSorte = QStringLiteral("Sorte");
 
+// The entry of each pool.
+inline const QString kNumero = QStringLiteral("Numero");
+inline const QString kNome = QStringLiteral("Nome");
+inline const QString kFoto = QStringLiteral("Foto");
+
 inline const QString kTrueText = QStringLiteral("T");
 inline const QString kFalseText = QStringLiteral("F");
 

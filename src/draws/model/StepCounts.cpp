@@ -29,6 +29,13 @@ int TensOfSecondsStepCount(const Clock& clock) {
     return steps[static_cast<std::size_t>(tens)];
 }
 
+int SecondsStepCount(const Clock& clock) {
+    const int seconds = DigitsAt(clock.timeText(), 6, 2);
+    if (seconds > 7)
+        return seconds;
+    return seconds % 2 == 0 ? 10 : 11;
+}
+
 int DayMinutesSecondsStepCount(const Clock& clock) {
     const int day = DigitsAt(clock.dateText(), 0, 2);
     const int minutes = DigitsAt(clock.timeText(), 3, 2);

@@ -18,6 +18,10 @@ int DigitsAt(const QString& text, int position, int count);
 // 6 or 8 skip steps.
 int TensOfSecondsStepCount(const Clock& clock);
 
+// The name and photo screens: the seconds, 8 to 59 as they are, while 0 to 7
+// become 10 (even) or 11 (odd).
+int SecondsStepCount(const Clock& clock);
+
 // The hidden picks: day of the month + minutes + seconds, the seconds read
 // from the clock a second time; between 1 and 149.
 int DayMinutesSecondsStepCount(const Clock& clock);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "draws/model/DrawSkeleton.h"
+
+#include <QString>
+
+#include <functional>
+
+class QLabel;
+
+namespace tiravo {
+
+class Pause;
+class PictureBox;
+
+// The stage of the screens that draw a text: the entry is written on a big
+// label over a picture box, which shows the teaser picture during the suspense
+// and the plain frame picture behind the entry. The teaser and the frame are
+// kept in boxes of their own, outside the visible area, and copied in.
+struct LabelPictureStageParts {
+    PictureBox* picture = nullptr; // the big picture behind the label
+    QLabel* label = nullptr;
+    const PictureBox* teaser = nullptr;
+    const PictureBox* plainFrame = nullptr;
+    // The text of the entry under the pool's cursor.
+    std::function<QString()> entryText;
+    // What the hidden pick writes before its last frame.
+    QString pickTitle;
+};
+
+class LabelPictureStage final : public DrawStage {
+public:
+    LabelPictureStage(LabelPictureStageParts parts, Pause& pause);
+
+    void showTeaser(int milliseconds) override;
+    void putPlainFrame(bool paint) override;
+    void showEntry(int milliseconds) override;
+    void showPickTitle(int milliseconds) override;
+
+    // The teaser behind an empty label, as the screen stands between draws.
+    void restOnTeaser();
+
+private:
+    void copyPicture(const PictureBox* from);
+
+    LabelPictureStageParts parts_;
+    Pause& pause_;
+};
+
+} // namespace tiravo

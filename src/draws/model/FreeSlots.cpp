@@ -1,0 +1,37 @@
+#include "draws/model/FreeSlots.h"
+
+#include "draws/model/PoolColumns.h"
+#include "draws/model/RowLoop.h"
+#include "store/TableView.h"
+
+namespace tiravo {
+
+namespace {
+
+void WriteFreeSlot(Dataset& names, FreeSlotPlace place) {
+    names.field(kNome).setAsString(names.field(kCod).asString());
+    names.field(kOk).setAsString(QString());
+    names.field(kAtivo).setAsString(kFalseText);
+    if (place == FreeSlotPlace::Clear)
+        names.field(kSorte).setAsString(QString());
+}
+
+} // namespace
+
+void MakeNameFreeSlot(Dataset& names, FreeSlotPlace place) {
+    EditRow(names, [place](Dataset& row) { WriteFreeSlot(row, place); });
+}
+
+void ClearNamePool(TableView& pool) {
+    pool.first();
+    pool.setFilter(kLiveNameFilter);
+    try {
+        EditEachRow(pool, RowWalk::UntilEmpty,
+                    [](Dataset& names) { WriteFreeSlot(names, FreeSlotPlace::Clear); });
+    } catch (...) {
+        pool.setFilter(kAvailableFilter);
+        throw;
+    }
+}
+
+} // namespace tiravo

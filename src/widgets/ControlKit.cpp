@@ -1,0 +1,70 @@
+#include "widgets/ControlKit.h"
+
+#include "widgets/DataGrid.h"
+#include "widgets/DataNavigator.h"
+#include "widgets/Resources.h"
+#include "widgets/WindowLook.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tiravo {
+
+QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+PictureBox* NamedPicture(QWidget* parent, const QString& name, PictureMode mode) {
+    auto* box = new PictureBox(parent, mode);
+    box->setObjectName(name);
+    return box;
+}
+
+void ShowBuiltIn(PictureBox* box, const QString& picture) {
+    box->setPicture(BuiltInPicture(picture), BuiltInPicturePath(picture));
+}
+
+QFrame* Bevel(QWidget* parent, const QString& name, int x, int y, int w, int h) {
+    auto* bevel = Place(new QFrame(parent), x, y, w, h);
+    bevel->setObjectName(name);
+    bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return bevel;
+}
+
+QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+void SetTextColor(QWidget* control, const QColor& color) {
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::ButtonText, color);
+    control->setPalette(palette);
+}
+
+ControlsAside::ControlsAside(Dataset& dataset, std::initializer_list<DataGrid*> grids,
+                             std::initializer_list<DataNavigator*> navigators)
+    : dataset_(dataset), grids_(grids), navigators_(navigators) {
+    for (DataGrid* grid : grids_)
+        grid->setDataset(nullptr);
+    for (DataNavigator* navigator : navigators_)
+        navigator->setDataset(nullptr);
+}
+
+ControlsAside::~ControlsAside() {
+    for (DataGrid* grid : grids_)
+        grid->setDataset(&dataset_);
+    for (DataNavigator* navigator : navigators_)
+        navigator->setDataset(&dataset_);
+}
+
+} // namespace tiravo
