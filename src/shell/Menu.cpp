@@ -1,6 +1,7 @@
 #include "shell/Menu.h"
 
 #include "branding/MakerSite.h"
+#include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
 #include "platform/Desktop.h"
 #include "platform/Pictures.h"
@@ -176,7 +177,10 @@ void TFMenu::ToolButton1Click() {
     window.exec();
 }
 
-void TFMenu::ToolButton2Click() {}
+void TFMenu::ToolButton2Click() {
+    TFVantaNome window(this, ADOConnection1, services_);
+    window.exec();
+}
 
 void TFMenu::ToolButton3Click() {}
 
