@@ -2,6 +2,7 @@
 // fixed place into PNG files, so the windows can be looked at without a
 // display. scripts/screenshots prepares a demo database and runs this.
 #include "draws/IncluirNumero.h"
+#include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
 #include "platform/ui/RealServices.h"
 #include "shell/Acesso.h"
@@ -53,6 +54,10 @@ int Run(const QDir& folder) {
     {
         TFIncluirNumero window(&menu, menu.ADOConnection1, real.services());
         Save(&window, folder, QStringLiteral("TFIncluirNumero"));
+    }
+    {
+        TFVantaNome window(&menu, menu.ADOConnection1, real.services());
+        Save(&window, folder, QStringLiteral("TFVantaNome"));
     }
     return 0;
 }
