@@ -1,4 +1,4 @@
-// Whether every available number has the same chance to win. The clock is
+// Whether every available entry has the same chance to win. The clock is
 // fixed, so the step count is the same in every draw: whatever makes the
 // winner random must come from the order keys. A draw that could be foretold
 // from the clock and the order in which the numbers were added (keys never
@@ -8,11 +8,14 @@
 // of the pool between draws lets anybody who watched the flashing run name
 // the next winner.
 #include "draws/IncluirNumero.h"
+#include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
+#include "draws/model/OrderKey.h"
 #include "platform/Random.h"
 #include "support/FakePause.h"
 #include "support/TempDatabase.h"
 #include "support/TestServices.h"
+#include "widgets/CounterPanel.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -35,12 +38,16 @@ double ChiSquareCritical(int degreesOfFreedom) {
         return 15.14;
     case 2:
         return 18.42;
+    case 4:
+        return 23.51;
     case 5:
         return 25.74;
     case 9:
         return 33.72;
     case 10:
         return 35.56;
+    case 32:
+        return 70.57;
     default:
         ADD_FAILURE() << "no critical value for " << degreesOfFreedom;
         return 0;
@@ -56,47 +63,97 @@ double ChiSquare(const std::vector<int>& observed, const std::vector<double>& ex
     return sum;
 }
 
-class Fairness : public testing::TestWithParam<int> {};
+// A draw screen as the test drives it. Entries are the numbers 1 to n, or
+// names written as those numbers, so a winner reads back as its number.
+class ScreenUnderTest {
+public:
+    virtual ~ScreenUnderTest() = default;
+    virtual QPushButton* drawButton() = 0;
+    virtual QPushButton* releaseButton() = 0;
+    virtual QLabel* label() = 0;
+    virtual int available() = 0;
+};
 
-TEST_P(Fairness, EveryNumberWinsAsOftenWithTheClockStandingStill) {
-    const int poolSize = GetParam();
+template <class Screen> class LabelScreen final : public ScreenUnderTest {
+public:
+    LabelScreen(Connection& connection, Services services)
+        : screen_(nullptr, connection, services) {}
+    QPushButton* drawButton() override { return screen_.Button5; }
+    QPushButton* releaseButton() override { return screen_.Button3; }
+    QLabel* label() override { return screen_.LabNome; }
+    int available() override { return screen_.Panel1->text().toInt(); }
+
+private:
+    Screen screen_;
+};
+
+enum class Pool { Numbers, Names };
+
+struct FairnessCase {
+    Pool pool;
+    int size;
+    int cyclesPerEntry;
+    int frameMilliseconds; // the run's frames, told apart from the reveal
+};
+
+void PrintTo(const FairnessCase& c, std::ostream* out) {
+    *out << (c.pool == Pool::Numbers ? "numbers" : "names") << c.size;
+}
+
+// The entries as an operator adds them: a range of numbers through the
+// editor; names one by one, each with a key after fresh entropy.
+std::unique_ptr<ScreenUnderTest> Fill(const FairnessCase& c, test::TempDatabase& db,
+                                      Services services) {
+    if (c.pool == Pool::Numbers) {
+        TFIncluirNumero editor(nullptr, db.connection(), services);
+        editor.RxSpinEdit1->setValue(1);
+        editor.RxSpinEdit2->setValue(c.size);
+        QTest::mouseClick(editor.Button1, Qt::LeftButton);
+        return std::make_unique<LabelScreen<TFVantaNumero>>(db.connection(), services);
+    }
+    for (int n = 1; n <= c.size; ++n)
+        db.exec(QStringLiteral("INSERT INTO TbNome (Nome, Ordem, Ok, Ativo) "
+                               "VALUES ('%1', '%2', 1, 1)")
+                    .arg(n)
+                    .arg(NewReseededOrderKey(services.random)));
+    return std::make_unique<LabelScreen<TFVantaNome>>(db.connection(), services);
+}
+
+class Fairness : public testing::TestWithParam<FairnessCase> {};
+
+TEST_P(Fairness, EveryEntryWinsAsOftenWithTheClockStandingStill) {
+    const FairnessCase& c = GetParam();
+    const int poolSize = c.size;
     test::TempDatabase db;
     TestServices fake;
     SystemRandom random;
     const Services services{fake.clock, fake.pause, fake.dialogs, fake.desktop, random};
     fake.clock.setTime(QTime(12, 0, 1));
-
-    {
-        TFIncluirNumero editor(nullptr, db.connection(), services);
-        editor.RxSpinEdit1->setValue(1);
-        editor.RxSpinEdit2->setValue(poolSize);
-        QTest::mouseClick(editor.Button1, Qt::LeftButton);
-    }
-    TFVantaNumero w(nullptr, db.connection(), services);
+    const std::unique_ptr<ScreenUnderTest> w = Fill(c, db, services);
 
     std::vector<int> wins(static_cast<std::size_t>(poolSize), 0);
     auto draw = [&] {
         fake.pause.clear();
-        QTest::mouseClick(w.Button5, Qt::LeftButton);
-        const int winner = w.LabNome->text().toInt();
+        QTest::mouseClick(w->drawButton(), Qt::LeftButton);
+        const int winner = w->label()->text().toInt();
         EXPECT_TRUE(winner >= 1 && winner <= poolSize) << winner;
         ++wins[static_cast<std::size_t>(std::clamp(winner, 1, poolSize) - 1)];
         return winner;
     };
-    // The numbers a draw flashed, each at its first frame: the order of the
+    // The entries a draw flashed, each at its first frame: the order of the
     // pool as an audience that watched the run saw it.
     auto flashedOrder = [&] {
         QList<int> order;
         for (const Frame& frame : fake.pause.frames())
-            if (frame.control == "LabNome" && frame.milliseconds == 70 &&
+            if (frame.control == "LabNome" && frame.milliseconds == c.frameMilliseconds &&
                 !order.contains(frame.shown.toInt()))
                 order << frame.shown.toInt();
         return order;
     };
 
-    // Two draws per cycle, then every number goes back: the second draw
+    // Two draws per cycle, then every entry goes back: the second draw
     // stands on the reshuffle, the first of the next cycle on the release.
-    const int cycles = 50 * poolSize;
+    const int cycles = c.cyclesPerEntry * poolSize;
     int repeats = 0;
     int previous = 0;
     // Where the second winner stood in the order the first draw flashed.
@@ -110,8 +167,8 @@ TEST_P(Fairness, EveryNumberWinsAsOftenWithTheClockStandingStill) {
         if (seen.size() == poolSize)
             ++placesSeen[static_cast<std::size_t>(seen.indexOf(second))];
         fake.dialogs.answerYes();
-        QTest::mouseClick(w.Button3, Qt::LeftButton);
-        ASSERT_EQ(w.TbNumero.recordCount(), poolSize);
+        QTest::mouseClick(w->releaseButton(), Qt::LeftButton);
+        ASSERT_EQ(w->available(), poolSize);
         fake.dialogs.clear();
     }
 
@@ -132,7 +189,7 @@ TEST_P(Fairness, EveryNumberWinsAsOftenWithTheClockStandingStill) {
     // The frames tell nothing about the next winner: it may stand at any
     // place of the order they showed but the first, which is the first
     // winner's (twelve frames over eleven numbers end where they began).
-    if (poolSize > 10) {
+    if (c.pool == Pool::Numbers && poolSize > 10) {
         EXPECT_EQ(placesSeen[0], 0);
         const std::vector<int> places(placesSeen.begin() + 1, placesSeen.end());
         const std::vector<double> evenPlaces(places.size(),
@@ -142,8 +199,13 @@ TEST_P(Fairness, EveryNumberWinsAsOftenWithTheClockStandingStill) {
     }
 }
 
-// One pool of each path: no run, the step count again, and the frames.
-INSTANTIATE_TEST_SUITE_P(PoolSizes, Fairness, testing::Values(3, 6, 11));
+// Numbers: one pool of each path (no run, the step count again, the frames).
+// Names: a roll of 32 frames over two names, a few, and more than it shows.
+INSTANTIATE_TEST_SUITE_P(
+    Pools, Fairness,
+    testing::Values(FairnessCase{Pool::Numbers, 3, 50, 70}, FairnessCase{Pool::Numbers, 6, 50, 70},
+                    FairnessCase{Pool::Numbers, 11, 50, 70}, FairnessCase{Pool::Names, 2, 50, 70},
+                    FairnessCase{Pool::Names, 5, 50, 70}, FairnessCase{Pool::Names, 33, 30, 70}));
 
 } // namespace
 } // namespace tiravo
