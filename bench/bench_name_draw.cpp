@@ -1,0 +1,98 @@
+// The name screen's draw: the program's own work with the fake pause, by pool
+// size, and a whole draw with the real pause against the 4,340 ms its pauses
+// add up to (32 frames of 70 ms, 2000 ms of suspense, 100 ms of reveal).
+#include "draws/VantaNome.h"
+#include "platform/Clock.h"
+#include "platform/Random.h"
+#include "platform/ui/RepaintPause.h"
+#include "support/FakeDesktop.h"
+#include "support/FakeDialogs.h"
+#include "support/FakePause.h"
+#include "support/TempDatabase.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include "QtBenchmarkMain.h"
+
+#include <benchmark/benchmark.h>
+
+namespace tiravo {
+namespace {
+
+constexpr double kPausesMilliseconds = 32 * 70 + 2000 + 100;
+
+// Names of a realistic length, every one available with a random key.
+void FillNames(test::TempDatabase& db, int count) {
+    db.exec(QStringLiteral(
+                "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < %1) "
+                "INSERT INTO TbNome (Nome, Ordem, Ok, Ativo) SELECT 'Participante ' || x, "
+                "char(97 + abs(random() % 26), 97 + abs(random() % 26), 97 + abs(random() % 26), "
+                "97 + abs(random() % 26)), 1, 1 FROM n")
+                .arg(count));
+}
+
+void Reset(test::TempDatabase& db, TFVantaNome& w) {
+    db.exec("UPDATE TbNome SET Ok = 1, Sorte = NULL");
+    w.TbNome.close();
+    w.TbNome.open();
+    w.QrySorte.close();
+    w.QrySorte.open();
+}
+
+// "Fazer Sorteio": the walk, the roll, the post, the winners list read again
+// and the reshuffle of every name left.
+void BM_NameDraw(benchmark::State& state) {
+    test::TempDatabase db;
+    FillNames(db, static_cast<int>(state.range(0)));
+    SystemClock clock;
+    FakePause pause;
+    FakeDialogs dialogs;
+    FakeDesktop desktop;
+    SystemRandom random;
+    TFVantaNome w(nullptr, db.connection(), {clock, pause, dialogs, desktop, random});
+    for (auto _ : state) {
+        state.PauseTiming();
+        Reset(db, w);
+        pause.clear();
+        state.ResumeTiming();
+        w.Button5Click();
+    }
+    if (!dialogs.asked().isEmpty())
+        state.SkipWithError("the draw asked a question");
+}
+
+void BM_NameDrawWithRealPause(benchmark::State& state) {
+    test::TempDatabase db;
+    FillNames(db, 36);
+    SystemClock clock;
+    RepaintPause pause;
+    FakeDialogs dialogs;
+    FakeDesktop desktop;
+    SystemRandom random;
+    TFVantaNome w(nullptr, db.connection(), {clock, pause, dialogs, desktop, random});
+    w.show();
+    QApplication::processEvents();
+    double overhead = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Reset(db, w);
+        state.ResumeTiming();
+        QElapsedTimer timer;
+        timer.start();
+        w.Button5Click();
+        overhead = static_cast<double>(timer.nsecsElapsed()) / 1e6 - kPausesMilliseconds;
+    }
+    state.counters["overhead_ms"] = overhead;
+    state.counters["overhead_pct"] = 100.0 * overhead / kPausesMilliseconds;
+}
+
+BENCHMARK(BM_NameDraw)->Arg(36)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_NameDrawWithRealPause)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+} // namespace tiravo
+
+int main(int argc, char** argv) {
+    return tiravo::RunQtBenchmarks(argc, argv);
+}
