@@ -39,7 +39,7 @@ public:
     DataEdit* DBEdit1;
     QPushButton* Button2; // "Remover"
     QLabel* Label2;
-    DataGrid* DBGrid3; // the winners
+    DataGrid* DBGrid3;    // the winners
     QPushButton* Button4; // ">>>"
     QPushButton* Button5; // "<<<"
     CounterPanel* Panel1;

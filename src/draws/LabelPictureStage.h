@@ -10,6 +10,10 @@ class QLabel;
 
 namespace tiravo {
 
+// The built-in pictures behind the label of the number and name screens.
+inline const QString kLabelTeaserPicture = QStringLiteral("teaser.png");
+inline const QString kLabelFramePicture = QStringLiteral("frame.png");
+
 class Pause;
 class PictureBox;
 
@@ -25,7 +29,7 @@ struct LabelPictureStageParts {
     // The text of the entry under the pool's cursor.
     std::function<QString()> entryText;
     // What the hidden pick writes before its last frame.
-    QString pickTitle;
+    QString pickTitle = QStringLiteral("QUEM SERÁ ??????????");
 };
 
 class LabelPictureStage final : public DrawStage {

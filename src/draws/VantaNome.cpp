@@ -1,71 +1,44 @@
 #include "draws/VantaNome.h"
 
-#include "branding/LogoStrip.h"
-#include "branding/MakerSite.h"
 #include "draws/IncluirNomes.h"
 #include "draws/model/FreeSlots.h"
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolKeys.h"
 #include "draws/model/StepCounts.h"
-#include "draws/model/Stepping.h"
-#include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "widgets/ControlKit.h"
 #include "widgets/CounterPanel.h"
 #include "widgets/DataGrid.h"
-#include "widgets/DigitalClock.h"
-#include "widgets/HandlerGuard.h"
-#include "widgets/KeyboardConventions.h"
 #include "widgets/PictureBox.h"
-#include "widgets/Resources.h"
 #include "widgets/WindowLook.h"
 
-#include <QEvent>
 #include <QFrame>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 namespace tiravo {
 
-namespace {
-
-const QString kTeaser = QStringLiteral("teaser.png");
-const QString kPlainFrame = QStringLiteral("frame.png");
-
-} // namespace
-
 TFVantaNome::TFVantaNome(QWidget* parent, Connection& ADOConnection1, Services services)
-    : QDialog(parent),
+    : DrawScreen(parent, ADOConnection1, services, QStringLiteral("FVantaNome"),
+                 {.caption = QStringLiteral("Vanta - Nome"),
+                  .client = QSize(771, 644),
+                  .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)}),
       TbNome(ADOConnection1, {.table = QStringLiteral("TbNome"),
                               .columns = {"Cod", "Nome", "Ordem", "Ok", "Ativo", "Sorte"},
                               .filter = kAvailableFilter,
                               .sortKey = kOrdem}),
       QrySorte(ADOConnection1, {QStringLiteral("Select *"), QStringLiteral("From TbNome"),
                                 QStringLiteral("Where Ativo=True and Ok=False"),
-                                QStringLiteral("Order by Sorte Desc")}),
-      TbImage(ADOConnection1, {.table = QStringLiteral("TbImage"),
-                               .columns = {"Cod", {"Logo1", 150}, {"Logo2", 150}, {"Logo3", 150}}}),
-      connection_(ADOConnection1), services_(services) {
-    setObjectName(QStringLiteral("FVantaNome"));
-    InitResources();
-    ApplyWindowLook(this, {.caption = QStringLiteral("Vanta - Nome"),
-                           .client = QSize(771, 644),
-                           .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)});
+                                QStringLiteral("Order by Sorte Desc")}) {
     buildControls();
     stage_ = std::make_unique<LabelPictureStage>(
         LabelPictureStageParts{.picture = Image1,
                                .label = LabNome,
                                .teaser = Image2,
                                .plainFrame = Image3,
-                               .entryText = [this] { return TbNome.field(kNome).asString(); },
-                               .pickTitle = QStringLiteral("QUEM SERÁ ??????????")},
+                               .entryText = [this] { return TbNome.field(kNome).asString(); }},
         services_.pause);
     TbNome.afterInsert = [this](Dataset& dataset) { TbNomeAfterInsert(dataset); };
-    new KeyboardConventions(
-        this, {.keyPreview = GuardedKeys(services_.dialogs,
-                                         [this](QKeyEvent* event) { return FormKeyDown(event); })});
     guarded([this] { FormCreate(); });
 }
 
@@ -84,7 +57,7 @@ void TFVantaNome::buildControls() {
 
     Image1 = Place(NamedPicture(this, QStringLiteral("Image1"), PictureMode::Proportional), 145, 8,
                    612, 330);
-    ShowBuiltIn(Image1, kTeaser);
+    ShowBuiltIn(Image1, kLabelTeaserPicture);
 
     LabNome = Place(new QLabel(QStringLiteral("? ? ? ? ?"), this), 162, 16, 575, 305);
     LabNome->setObjectName(QStringLiteral("LabNome"));
@@ -94,37 +67,15 @@ void TFVantaNome::buildControls() {
     LabNome->setAttribute(Qt::WA_TranslucentBackground);
     SetTextColor(LabNome, Qt::blue);
 
-    Button1 = Place(NamedButton(this, QStringLiteral("Button1"), QStringLiteral("Incluir Nomes")),
-                    9, 24, 120, 25);
-    Button2 = Place(NamedButton(this, QStringLiteral("Button2"), QStringLiteral("Limpar Lista")), 9,
-                    56, 120, 25);
-    Button3 = Place(NamedButton(this, QStringLiteral("Button3"), QStringLiteral("Liberar Todos")),
-                    9, 88, 120, 25);
-
-    RxClock1 = Place(new DigitalClock(this, services_.clock), 9, 128, 120, 41);
-    RxClock1->setObjectName(QStringLiteral("RxClock1"));
-    RxClock1->setFont(PixelFont(QStringLiteral("Arial Rounded MT Bold"), 21));
-
-    Panel1 = Place(new CounterPanel(this), 9, 200, 120, 41);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFont(PixelFont(QStringLiteral("Tahoma"), 19));
-
-    Button5 = Place(NamedButton(this, QStringLiteral("Button5"), QStringLiteral("Fazer Sorteio")),
-                    9, 252, 120, 87);
-
-    Image4 = Place(NamedPicture(this, QStringLiteral("Image4"), PictureMode::Stretch), 14, 350, 111,
-                   150);
-    ShowBuiltIn(Image4, QStringLiteral("maker-logo.png"));
-    Image4->setToolTip(QStringLiteral("Clique Aqui !"));
-    Image4->setCursor(Qt::PointingHandCursor);
-    connect(Image4, &PictureBox::clicked, this, [this] { guarded([this] { Image4Click(); }); });
-
-    ImageLog1 = Place(NamedPicture(this, QStringLiteral("ImageLog1"), PictureMode::ShrinkCenter),
-                      145, 350, 200, 150);
-    ImageLog2 = Place(NamedPicture(this, QStringLiteral("ImageLog2"), PictureMode::ShrinkCenter),
-                      352, 350, 200, 150);
-    ImageLog3 = Place(NamedPicture(this, QStringLiteral("ImageLog3"), PictureMode::ShrinkCenter),
-                      560, 350, 200, 150);
+    addButton(1, QStringLiteral("Incluir Nomes"), {9, 24, 120, 25});
+    addButton(2, QStringLiteral("Limpar Lista"), {9, 56, 120, 25});
+    addButton(3, QStringLiteral("Liberar Todos"), {9, 88, 120, 25});
+    addClock({9, 128, 120, 41});
+    addCounter({9, 200, 120, 41}, 19);
+    addButton(5, QStringLiteral("Fazer Sorteio"), {9, 252, 120, 87});
+    // The name screen's logo leads to the maker's home page.
+    Image4 = addMakerLogo(QStringLiteral("Image4"), {14, 350, 111, 150}, QStringLiteral("/"));
+    addLogoStrip(350, {145, 352, 560});
 
     DBGrid1 = Place(new DataGrid(this, services_.dialogs), 144, 507, 617, 130);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
@@ -141,38 +92,21 @@ void TFVantaNome::buildControls() {
     // Never seen: they only keep the pictures the draws put into Image1.
     Image2 = Place(NamedPicture(this, QStringLiteral("Image2"), PictureMode::Proportional), 812, 40,
                    612, 330);
-    ShowBuiltIn(Image2, kTeaser);
+    ShowBuiltIn(Image2, kLabelTeaserPicture);
     Image3 = Place(NamedPicture(this, QStringLiteral("Image3"), PictureMode::Proportional), 812,
                    392, 612, 330);
-    ShowBuiltIn(Image3, kPlainFrame);
-    // Below the visible area and no tab stop: only the arrow keys reach it.
-    Button4 = Place(NamedButton(this, QStringLiteral("Button4"), QStringLiteral("Quem Será ???")),
-                    816, 744, 150, 25);
+    ShowBuiltIn(Image3, kLabelFramePicture);
+    // Outside the visible area and no tab stop: only the arrow keys reach it.
+    addButton(4, QStringLiteral("Quem Será ???"), {816, 744, 150, 25});
     Button4->setFocusPolicy(Qt::ClickFocus);
-
     for (QPushButton* button : {Button1, Button2, Button3, Button5})
         button->setCursor(Qt::PointingHandCursor);
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
-    connect(Button3, &QPushButton::clicked, this, [this] { guarded([this] { Button3Click(); }); });
-    connect(Button4, &QPushButton::clicked, this, [this] { guarded([this] { Button4Click(); }); });
-    connect(Button5, &QPushButton::clicked, this, [this] { guarded([this] { Button5Click(); }); });
 
     setTabOrder(Button1, Button2);
     setTabOrder(Button2, Button3);
     setTabOrder(Button3, Button5);
     setTabOrder(Button5, Button4);
     setTabOrder(Button4, DBGrid1);
-}
-
-void TFVantaNome::guarded(const std::function<void()>& handler) {
-    RunGuarded(services_.dialogs, handler);
-}
-
-bool TFVantaNome::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
-        guarded([this] { FormActivate(); });
-    return QDialog::event(event);
 }
 
 DrawSettings TFVantaNome::NameDrawSettings() {
@@ -207,17 +141,6 @@ void TFVantaNome::FormCreate() {
     QrySorte.open();
     LabNome->clear();
     Panel1->setCount(TbNome.recordCount());
-}
-
-void TFVantaNome::FormActivate() {
-    LoadLogoStrip(*ImageLog1, *ImageLog2, *ImageLog3, TbImage);
-}
-
-bool TFVantaNome::FormKeyDown(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape)
-        return false;
-    close();
-    return true;
 }
 
 void TFVantaNome::TbNomeAfterInsert(Dataset& dataset) {
@@ -275,10 +198,6 @@ void TFVantaNome::Button5Click() {
     reopenWinners();
     if (outcome == DrawOutcome::MultiEntry)
         ReshufflePool(TbNome, services_.random);
-}
-
-void TFVantaNome::Image4Click() {
-    services_.desktop.openWebAddress(MakerHomePage());
 }
 
 } // namespace tiravo

@@ -1,7 +1,5 @@
 #include "draws/VantaNumero.h"
 
-#include "branding/LogoStrip.h"
-#include "branding/MakerSite.h"
 #include "draws/IncluirNumero.h"
 #include "draws/LabelPictureStage.h"
 #include "draws/model/HiddenPick.h"
@@ -10,66 +8,43 @@
 #include "draws/model/PoolKeys.h"
 #include "draws/model/StepCounts.h"
 #include "draws/model/Stepping.h"
-#include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Pause.h"
 #include "widgets/ControlKit.h"
 #include "widgets/CounterPanel.h"
 #include "widgets/DataGrid.h"
-#include "widgets/DigitalClock.h"
-#include "widgets/HandlerGuard.h"
-#include "widgets/KeyboardConventions.h"
 #include "widgets/PictureBox.h"
-#include "widgets/Resources.h"
 #include "widgets/WindowLook.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 namespace tiravo {
 
-namespace {
-
-const QString kTeaser = QStringLiteral("teaser.png");
-const QString kPlainFrame = QStringLiteral("frame.png");
-
-} // namespace
-
 TFVantaNumero::TFVantaNumero(QWidget* parent, Connection& ADOConnection1, Services services)
-    : QDialog(parent),
+    : DrawScreen(parent, ADOConnection1, services, QStringLiteral("FVantaNumero"),
+                 {.caption = QStringLiteral("Vanta Número"),
+                  .client = QSize(933, 516),
+                  .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)}),
       TbNumero(ADOConnection1, {.table = QStringLiteral("TbNumero"),
                                 .filter = kAvailableFilter,
                                 .sortKey = kOrdem,
-                                .formats = {{QStringLiteral("Numero"), QStringLiteral("00")}}}),
+                                .formats = {{kNumero, QStringLiteral("00")}}}),
       QrySorte(ADOConnection1, {QStringLiteral("Select *"), QStringLiteral("From TbNumero"),
                                 QStringLiteral("Where Ativo=True and Ok=False"),
                                 QStringLiteral("Order by Sorte Desc")}),
       QryUpdate(ADOConnection1,
-                {QStringLiteral("UPDATE TbNumero SET Ativo = False,  Ok=False, Sorte=Null")}),
-      TbImage(ADOConnection1, {.table = QStringLiteral("TbImage"),
-                               .columns = {"Cod", {"Logo1", 150}, {"Logo2", 150}, {"Logo3", 150}}}),
-      connection_(ADOConnection1), services_(services) {
-    setObjectName(QStringLiteral("FVantaNumero"));
-    InitResources();
-    ApplyWindowLook(this, {.caption = QStringLiteral("Vanta Número"),
-                           .client = QSize(933, 516),
-                           .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)});
+                {QStringLiteral("UPDATE TbNumero SET Ativo = False,  Ok=False, Sorte=Null")}) {
     buildControls();
     stage_ = std::make_unique<LabelPictureStage>(
         LabelPictureStageParts{.picture = Image1,
                                .label = LabNome,
                                .teaser = Image2,
                                .plainFrame = Image3,
-                               .entryText = [this] { return TbNumero.field(kNumero).asString(); },
-                               .pickTitle = QStringLiteral("QUEM SERÁ ??????????")},
+                               .entryText = [this] { return TbNumero.field(kNumero).asString(); }},
         services_.pause);
-    new KeyboardConventions(
-        this, {.keyPreview = GuardedKeys(services_.dialogs,
-                                         [this](QKeyEvent* event) { return FormKeyDown(event); })});
     guarded([this] { FormCreate(); });
 }
 
@@ -86,35 +61,20 @@ void TFVantaNumero::buildControls() {
     Bevel4 = Bevel(this, QStringLiteral("Bevel4"), 350, 347, 206, 156);
     Bevel5 = Bevel(this, QStringLiteral("Bevel5"), 558, 347, 206, 156);
 
-    Button1 = Place(NamedButton(this, QStringLiteral("Button1"), QStringLiteral("Incluir Números")),
-                    9, 24, 120, 25);
-    Button2 = Place(NamedButton(this, QStringLiteral("Button2"), QStringLiteral("Limpar Lista")), 9,
-                    56, 120, 25);
-    Button3 = Place(NamedButton(this, QStringLiteral("Button3"), QStringLiteral("Liberar Todos")),
-                    9, 88, 120, 25);
-    Button4 = Place(NamedButton(this, QStringLiteral("Button4"), QStringLiteral("Quem Será ???")),
-                    200, 608, 150, 25);
-    Button5 = Place(NamedButton(this, QStringLiteral("Button5"), QStringLiteral("Fazer Sorteio")),
-                    9, 247, 120, 81);
-
-    RxClock1 = Place(new DigitalClock(this, services_.clock), 9, 128, 120, 41);
-    RxClock1->setObjectName(QStringLiteral("RxClock1"));
-    RxClock1->setFont(PixelFont(QStringLiteral("Arial Rounded MT Bold"), 21));
-
-    Panel1 = Place(new CounterPanel(this), 9, 184, 120, 41);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFont(PixelFont(QStringLiteral("Tahoma"), 19));
-
-    Image4 = Place(NamedPicture(this, QStringLiteral("Image4"), PictureMode::Stretch), 13, 350, 111,
-                   149);
-    ShowBuiltIn(Image4, QStringLiteral("maker-logo.png"));
-    Image4->setToolTip(QStringLiteral("Clique Aqui !"));
-    Image4->setCursor(Qt::PointingHandCursor);
-    connect(Image4, &PictureBox::clicked, this, [this] { guarded([this] { Image4Click(); }); });
+    addButton(1, QStringLiteral("Incluir Números"), {9, 24, 120, 25});
+    addButton(2, QStringLiteral("Limpar Lista"), {9, 56, 120, 25});
+    addButton(3, QStringLiteral("Liberar Todos"), {9, 88, 120, 25});
+    // Below the visible area, yet a tab stop: the keyboard reaches it.
+    addButton(4, QStringLiteral("Quem Será ???"), {200, 608, 150, 25});
+    addButton(5, QStringLiteral("Fazer Sorteio"), {9, 247, 120, 81});
+    addClock({9, 128, 120, 41});
+    addCounter({9, 184, 120, 41}, 19);
+    Image4 =
+        addMakerLogo(QStringLiteral("Image4"), {13, 350, 111, 149}, QStringLiteral("/tiravo.htm"));
 
     Image1 = Place(NamedPicture(this, QStringLiteral("Image1"), PictureMode::Proportional), 147, 8,
                    612, 330);
-    ShowBuiltIn(Image1, kTeaser);
+    ShowBuiltIn(Image1, kLabelTeaserPicture);
 
     LabNome = Place(new QLabel(QStringLiteral("? ? ?"), this), 184, 40, 545, 265);
     LabNome->setObjectName(QStringLiteral("LabNome"));
@@ -125,12 +85,7 @@ void TFVantaNumero::buildControls() {
     blue.setColor(QPalette::WindowText, Qt::blue);
     LabNome->setPalette(blue);
 
-    ImageLog1 = Place(NamedPicture(this, QStringLiteral("ImageLog1"), PictureMode::ShrinkCenter),
-                      146, 350, 200, 150);
-    ImageLog2 = Place(NamedPicture(this, QStringLiteral("ImageLog2"), PictureMode::ShrinkCenter),
-                      353, 350, 200, 150);
-    ImageLog3 = Place(NamedPicture(this, QStringLiteral("ImageLog3"), PictureMode::ShrinkCenter),
-                      561, 350, 200, 150);
+    addLogoStrip(350, {146, 353, 561});
 
     DBGrid1 = Place(new DataGrid(this, services_.dialogs), 769, 6, 152, 496);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
@@ -151,32 +106,16 @@ void TFVantaNumero::buildControls() {
     // Never seen: they only keep the pictures the draws put into Image1.
     Image2 = Place(NamedPicture(this, QStringLiteral("Image2"), PictureMode::Proportional), 1020,
                    24, 612, 330);
-    ShowBuiltIn(Image2, kTeaser);
+    ShowBuiltIn(Image2, kLabelTeaserPicture);
     Image3 = Place(NamedPicture(this, QStringLiteral("Image3"), PictureMode::Proportional), 1020,
                    360, 612, 330);
-    ShowBuiltIn(Image3, kPlainFrame);
-
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
-    connect(Button3, &QPushButton::clicked, this, [this] { guarded([this] { Button3Click(); }); });
-    connect(Button4, &QPushButton::clicked, this, [this] { guarded([this] { Button4Click(); }); });
-    connect(Button5, &QPushButton::clicked, this, [this] { guarded([this] { Button5Click(); }); });
+    ShowBuiltIn(Image3, kLabelFramePicture);
 
     setTabOrder(Button1, Button2);
     setTabOrder(Button2, Button3);
     setTabOrder(Button3, Button4);
     setTabOrder(Button4, Button5);
     setTabOrder(Button5, DBGrid1);
-}
-
-void TFVantaNumero::guarded(const std::function<void()>& handler) {
-    RunGuarded(services_.dialogs, handler);
-}
-
-bool TFVantaNumero::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
-        guarded([this] { FormActivate(); });
-    return QDialog::event(event);
 }
 
 DrawSettings TFVantaNumero::NumberDrawSettings() {
@@ -204,17 +143,6 @@ void TFVantaNumero::FormCreate() {
     QrySorte.open();
     TbImage.open();
     Panel1->setCount(TbNumero.recordCount());
-}
-
-void TFVantaNumero::FormActivate() {
-    LoadLogoStrip(*ImageLog1, *ImageLog2, *ImageLog3, TbImage);
-}
-
-bool TFVantaNumero::FormKeyDown(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape)
-        return false;
-    close();
-    return true;
 }
 
 void TFVantaNumero::Button1Click() {
@@ -277,10 +205,6 @@ HiddenPickSettings TFVantaNumero::NumberPickSettings() {
                 QStringLiteral("Você necessita ter cadastrado no mínimo três Nomes!"),
             .frameMilliseconds = 150,
             .titleMilliseconds = 2000};
-}
-
-void TFVantaNumero::Image4Click() {
-    services_.desktop.openWebAddress(MakerPage(QStringLiteral("/tiravo.htm")));
 }
 
 } // namespace tiravo

@@ -1,0 +1,110 @@
+#include "draws/DrawScreen.h"
+
+#include "branding/LogoStrip.h"
+#include "branding/MakerSite.h"
+#include "platform/Desktop.h"
+#include "widgets/ControlKit.h"
+#include "widgets/CounterPanel.h"
+#include "widgets/DigitalClock.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/KeyboardConventions.h"
+#include "widgets/PictureBox.h"
+#include "widgets/Resources.h"
+#include "widgets/WindowLook.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace tiravo {
+
+DrawScreen::DrawScreen(QWidget* parent, Connection& ADOConnection1, Services services,
+                       const QString& objectName, const WindowLook& look)
+    : QDialog(parent),
+      TbImage(ADOConnection1, {.table = QStringLiteral("TbImage"),
+                               .columns = {"Cod", {"Logo1", 150}, {"Logo2", 150}, {"Logo3", 150}}}),
+      connection_(ADOConnection1), services_(services) {
+    setObjectName(objectName);
+    InitResources();
+    ApplyWindowLook(this, look);
+    new KeyboardConventions(
+        this, {.keyPreview = GuardedKeys(services_.dialogs,
+                                         [this](QKeyEvent* event) { return FormKeyDown(event); })});
+}
+
+DrawScreen::~DrawScreen() = default;
+
+QPushButton* DrawScreen::addButton(int number, const QString& caption, QRect place) {
+    QPushButton* button = NamedButton(this, QStringLiteral("Button%1").arg(number), caption);
+    button->setGeometry(place);
+    const std::array<QPushButton**, 5> buttons = {&Button1, &Button2, &Button3, &Button4, &Button5};
+    const std::array<void (DrawScreen::*)(), 5> handlers = {
+        &DrawScreen::Button1Click, &DrawScreen::Button2Click, &DrawScreen::Button3Click,
+        &DrawScreen::Button4Click, &DrawScreen::Button5Click};
+    const auto index = static_cast<std::size_t>(number - 1);
+    *buttons.at(index) = button;
+    const auto handler = handlers.at(index);
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    return button;
+}
+
+void DrawScreen::addClock(QRect place) {
+    RxClock1 = new DigitalClock(this, services_.clock);
+    RxClock1->setGeometry(place);
+    RxClock1->setObjectName(QStringLiteral("RxClock1"));
+    RxClock1->setFont(PixelFont(QStringLiteral("Arial Rounded MT Bold"), 21));
+}
+
+void DrawScreen::addCounter(QRect place, int pixels, const QColor& color) {
+    Panel1 = new CounterPanel(this);
+    Panel1->setGeometry(place);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFont(PixelFont(QStringLiteral("Tahoma"), pixels));
+    if (color.isValid())
+        SetTextColor(Panel1, color);
+}
+
+void DrawScreen::addLogoStrip(int top, const std::array<int, 3>& lefts) {
+    const std::array<PictureBox**, 3> boxes = {&ImageLog1, &ImageLog2, &ImageLog3};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        *boxes[i] =
+            NamedPicture(this, QStringLiteral("ImageLog%1").arg(i + 1), PictureMode::ShrinkCenter);
+        (*boxes[i])->setGeometry(lefts[i], top, 200, 150);
+    }
+}
+
+PictureBox* DrawScreen::addMakerLogo(const QString& name, QRect place, const QString& page) {
+    PictureBox* logo = NamedPicture(this, name, PictureMode::Stretch);
+    logo->setGeometry(place);
+    ShowBuiltIn(logo, QStringLiteral("maker-logo.png"));
+    logo->setToolTip(QStringLiteral("Clique Aqui !"));
+    logo->setCursor(Qt::PointingHandCursor);
+    connect(logo, &PictureBox::clicked, this, [this, page] {
+        guarded([this, page] { services_.desktop.openWebAddress(MakerPage(page)); });
+    });
+    return logo;
+}
+
+void DrawScreen::guarded(const std::function<void()>& handler) {
+    RunGuarded(services_.dialogs, handler);
+}
+
+bool DrawScreen::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        guarded([this] { FormActivate(); });
+    return QDialog::event(event);
+}
+
+void DrawScreen::FormActivate() {
+    LoadLogoStrip(*ImageLog1, *ImageLog2, *ImageLog3, TbImage);
+}
+
+bool DrawScreen::FormKeyDown(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape)
+        return false;
+    close();
+    return true;
+}
+
+} // namespace tiravo

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "platform/Services.h"
+#include "store/TableView.h"
+
+#include <QColor>
+#include <QDialog>
+#include <QRect>
+
+#include <array>
+#include <functional>
+
+class QKeyEvent;
+class QPushButton;
+
+namespace tiravo {
+
+class Connection;
+class CounterPanel;
+class DigitalClock;
+class PictureBox;
+struct WindowLook;
+
+// What the three draw screens share around the draw itself: the five buttons
+// and their guarded handlers, the clock, the counter of available entries,
+// the partners' logo strip read again at every activation, the maker's logo
+// and Esc closing the window. A screen places these at its own spots and adds
+// its pool, its winners list and its stage.
+class DrawScreen : public QDialog {
+    Q_OBJECT
+public:
+    ~DrawScreen() override;
+
+    QPushButton* Button1 = nullptr; // opens the list editor
+    QPushButton* Button2 = nullptr; // empties the list
+    QPushButton* Button3 = nullptr; // "Liberar Todos"
+    QPushButton* Button4 = nullptr; // the hidden pick, outside the visible area
+    QPushButton* Button5 = nullptr; // "Fazer Sorteio"
+    DigitalClock* RxClock1 = nullptr;
+    CounterPanel* Panel1 = nullptr;
+    PictureBox* ImageLog1 = nullptr;
+    PictureBox* ImageLog2 = nullptr;
+    PictureBox* ImageLog3 = nullptr;
+
+    TableView TbImage;
+
+    void FormActivate();
+    bool FormKeyDown(QKeyEvent* event);
+    virtual void Button1Click() = 0;
+    virtual void Button2Click() = 0;
+    virtual void Button3Click() = 0;
+    virtual void Button4Click() = 0;
+    virtual void Button5Click() = 0;
+
+protected:
+    DrawScreen(QWidget* parent, Connection& ADOConnection1, Services services,
+               const QString& objectName, const WindowLook& look);
+
+    // Button `number` (1 to 5), wired to its handler through the guard.
+    QPushButton* addButton(int number, const QString& caption, QRect place);
+    void addClock(QRect place);
+    void addCounter(QRect place, int pixels, const QColor& color = {});
+    // The three logos, 200 x 150 each, centred and shrunk only when larger.
+    void addLogoStrip(int top, const std::array<int, 3>& lefts);
+    // The maker's logo; a click opens `page` of the maker's site.
+    PictureBox* addMakerLogo(const QString& name, QRect place, const QString& page);
+
+    void guarded(const std::function<void()>& handler);
+    bool event(QEvent* event) override;
+
+    Connection& connection_;
+    Services services_;
+};
+
+} // namespace tiravo
