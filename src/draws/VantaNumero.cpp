@@ -195,6 +195,7 @@ DrawSettings TFVantaNumero::NumberDrawSettings() {
     settings.revealMilliseconds = 100;
     settings.revealOnPlainFrame = true;
     settings.winnerFlag = WinnerFlag::OkPlaceAndActive;
+    settings.entry = NumberEntries();
     return settings;
 }
 
@@ -252,7 +253,8 @@ void TFVantaNumero::Button3Click() {
 }
 
 void TFVantaNumero::Button4Click() {
-    if (!RunHiddenPick(TbNumero, *stage_, NumberPickSettings(), services_.clock, services_.dialogs))
+    if (!RunHiddenPick(TbNumero, QrySorte, *stage_, NumberPickSettings(), services_.clock,
+                       services_.dialogs))
         return;
     Panel1->setCount(TbNumero.recordCount());
 }
@@ -263,6 +265,8 @@ void TFVantaNumero::Button5Click() {
     if (outcome == DrawOutcome::NoEntries)
         return;
     Panel1->setCount(TbNumero.recordCount());
+    if (outcome == DrawOutcome::TakenElsewhere)
+        return;
     if (outcome == DrawOutcome::SingleEntry) {
         QrySorte.close();
         QrySorte.open();
@@ -276,7 +280,8 @@ HiddenPickSettings TFVantaNumero::NumberPickSettings() {
     return {.needThreeEntries =
                 QStringLiteral("Você necessita ter cadastrado no mínimo três Nomes!"),
             .frameMilliseconds = 150,
-            .titleMilliseconds = 2000};
+            .titleMilliseconds = 2000,
+            .entry = NumberEntries()};
 }
 
 void TFVantaNumero::Image4Click() {
