@@ -120,6 +120,7 @@ DrawSettings TFVantaNome::NameDrawSettings() {
     settings.revealMilliseconds = 100;
     settings.revealOnPlainFrame = true;
     settings.winnerFlag = WinnerFlag::OkAndPlace;
+    settings.entry = NameEntries();
     return settings;
 }
 
@@ -127,7 +128,8 @@ HiddenPickSettings TFVantaNome::NamePickSettings() {
     return {.needThreeEntries =
                 QStringLiteral("Você necessita ter cadastrado no mínimo três Nomes!"),
             .frameMilliseconds = 150,
-            .titleMilliseconds = 2000};
+            .titleMilliseconds = 2000,
+            .entry = NameEntries()};
 }
 
 void TFVantaNome::reopenWinners() {
@@ -184,7 +186,8 @@ void TFVantaNome::Button3Click() {
 }
 
 void TFVantaNome::Button4Click() {
-    if (!RunHiddenPick(TbNome, *stage_, NamePickSettings(), services_.clock, services_.dialogs))
+    if (!RunHiddenPick(TbNome, QrySorte, *stage_, NamePickSettings(), services_.clock,
+                       services_.dialogs))
         return;
     Panel1->setCount(TbNome.recordCount());
 }

@@ -134,6 +134,7 @@ DrawSettings TFVantaNumero::NumberDrawSettings() {
     settings.revealMilliseconds = 100;
     settings.revealOnPlainFrame = true;
     settings.winnerFlag = WinnerFlag::OkPlaceAndActive;
+    settings.entry = NumberEntries();
     return settings;
 }
 
@@ -180,7 +181,8 @@ void TFVantaNumero::Button3Click() {
 }
 
 void TFVantaNumero::Button4Click() {
-    if (!RunHiddenPick(TbNumero, *stage_, NumberPickSettings(), services_.clock, services_.dialogs))
+    if (!RunHiddenPick(TbNumero, QrySorte, *stage_, NumberPickSettings(), services_.clock,
+                       services_.dialogs))
         return;
     Panel1->setCount(TbNumero.recordCount());
 }
@@ -191,6 +193,8 @@ void TFVantaNumero::Button5Click() {
     if (outcome == DrawOutcome::NoEntries)
         return;
     Panel1->setCount(TbNumero.recordCount());
+    if (outcome == DrawOutcome::TakenElsewhere)
+        return;
     if (outcome == DrawOutcome::SingleEntry) {
         QrySorte.close();
         QrySorte.open();
@@ -204,7 +208,8 @@ HiddenPickSettings TFVantaNumero::NumberPickSettings() {
     return {.needThreeEntries =
                 QStringLiteral("Você necessita ter cadastrado no mínimo três Nomes!"),
             .frameMilliseconds = 150,
-            .titleMilliseconds = 2000};
+            .titleMilliseconds = 2000,
+            .entry = NumberEntries()};
 }
 
 } // namespace tiravo

@@ -32,6 +32,9 @@ TFAcesso::TFAcesso(TFMenu* menu) : QDialog(menu), menu_(menu) {
     DBGrid1->setColumns({{.field = "Nome", .title = "Nome", .width = 160},
                          {.field = "Senha", .title = "Senha", .width = 160}});
     DBGrid1->setDataset(&menu_->dsUsuario);
+    // A name and its password are typed in one go: Tab goes on to the next
+    // cell, as in any grid, rather than out of the grid.
+    DBGrid1->setTabKeyNavigation(true);
     keys_ = new KeyboardConventions(this);
 
     RunGuarded(dialogs, [this] { FormCreate(); });
@@ -41,24 +44,25 @@ void TFAcesso::FormCreate() {
     menu_->TbUsuario.open();
 }
 
-bool TFAcesso::storePendingRow() {
-    // A change the operator typed is kept when it can be stored; when it
-    // cannot, the window stays open on it so that the reason can be mended.
+void TFAcesso::storePendingRow() {
+    // A change the operator typed is kept when it can be stored. When it
+    // cannot, the error box says why, the row stays pending in the main
+    // window's view, to be mended or dropped at a later opening, and the
+    // window closes all the same: the operator must always be able to leave.
     Dataset& users = menu_->TbUsuario;
-    if (!users.editing())
-        return true;
+    Dialogs& dialogs = menu_->services().dialogs;
+    if (!users.editing() || !DataGrid::commitEditors(users))
+        return;
     if (!users.modified()) {
         users.cancel();
-        return true;
+        return;
     }
-    return RunGuarded(menu_->services().dialogs, [&users] { users.post(); });
+    RunGuarded(dialogs, [&users] { users.post(); });
 }
 
 void TFAcesso::closeEvent(QCloseEvent* event) {
-    if (storePendingRow())
-        event->accept();
-    else
-        event->ignore();
+    storePendingRow();
+    event->accept();
 }
 
 void TFAcesso::reject() {

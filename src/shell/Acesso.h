@@ -25,7 +25,7 @@ protected:
     void reject() override;
 
 private:
-    bool storePendingRow();
+    void storePendingRow();
 
     TFMenu* menu_;
     KeyboardConventions* keys_;

@@ -1,13 +1,15 @@
 #include "store/Batch.h"
 
+#include "common/Error.h"
 #include "store/Connection.h"
+#include "store/Dataset.h"
 
 #include <exception>
 
 namespace tiravo {
 
-Batch::Batch(Connection& connection)
-    : connection_(connection), unwinding_(std::uncaught_exceptions()) {
+Batch::Batch(Connection& connection, std::initializer_list<Dataset*> showingRows)
+    : connection_(connection), views_(showingRows), unwinding_(std::uncaught_exceptions()) {
     // IMMEDIATE takes the write lock now, waiting for another process if need
     // be, rather than failing half way through the loop.
     if (connection_.batchDepth() == 0)
@@ -15,19 +17,38 @@ Batch::Batch(Connection& connection)
     ++connection_.batchDepth();
 }
 
-Batch::~Batch() noexcept(false) {
-    if (--connection_.batchDepth() > 0 || !connection_.isOpen())
-        return;
-    if (std::uncaught_exceptions() > unwinding_) {
+bool Batch::lost() const {
+    return connection_.isOpen() && !connection_.inTransaction();
+}
+
+void Batch::rereadViews() noexcept {
+    for (Dataset* view : views_) {
         try {
-            connection_.execute(QStringLiteral("COMMIT"));
+            view->cancel();
+            view->close();
+            view->open();
         } catch (...) {
-            // The error in flight is the one the operator sees.
-            try {
-                connection_.execute(QStringLiteral("ROLLBACK"));
-            } catch (...) {
-            }
+            // A view that cannot be read again stays closed: empty, which is
+            // still nothing the file does not hold.
         }
+    }
+}
+
+Batch::~Batch() noexcept(false) {
+    const bool unwinding = std::uncaught_exceptions() > unwinding_;
+    if (--connection_.batchDepth() > 0 || !connection_.isOpen()) {
+        if (lost())
+            rereadViews();
+        return;
+    }
+    if (!connection_.inTransaction()) {
+        rereadViews();
+        // Only a loop that swallowed the error that cost the transaction
+        // gets here without one in flight; the operator must still learn
+        // that its rows are not stored.
+        if (!unwinding)
+            throw Error(QStringLiteral("The changes were not stored: the database gave up "
+                                       "the transaction after an error"));
         return;
     }
     try {
@@ -37,7 +58,10 @@ Batch::~Batch() noexcept(false) {
             connection_.execute(QStringLiteral("ROLLBACK"));
         } catch (...) {
         }
-        throw;
+        rereadViews();
+        // When an error is in flight, it is the one the operator sees.
+        if (!unwinding)
+            throw;
     }
 }
 

@@ -30,8 +30,8 @@ void RunPlain(sqlite3* db, const char* sql) {
 
 // Keys the handle, proves the key by reading the schema, and sets the
 // journal so that a returned write has reached the disk.
-void Prepare(sqlite3* db, const QString& path, const QString& password) {
-    sqlite3_busy_timeout(db, Connection::kBusyTimeoutMs);
+void Prepare(sqlite3* db, const QString& path, const QString& password, int busyTimeoutMs) {
+    sqlite3_busy_timeout(db, busyTimeoutMs);
     const QByteArray key = QStringLiteral("PRAGMA key = %1").arg(QuotedLiteral(password)).toUtf8();
     RunPlain(db, key.constData());
     if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) !=
@@ -45,7 +45,7 @@ void Prepare(sqlite3* db, const QString& path, const QString& password) {
     RunPlain(db, "PRAGMA synchronous = FULL");
 }
 
-sqlite3* OpenHandle(const QString& path, const QString& password, int flags) {
+sqlite3* OpenHandle(const QString& path, const QString& password, int flags, int busyTimeoutMs) {
     sqlite3* db = nullptr;
     const QByteArray file = path.toUtf8();
     if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK) {
@@ -55,7 +55,7 @@ sqlite3* OpenHandle(const QString& path, const QString& password, int flags) {
                         .arg(QDir::toNativeSeparators(path), message));
     }
     try {
-        Prepare(db, path, password);
+        Prepare(db, path, password, busyTimeoutMs);
     } catch (...) {
         sqlite3_close(db);
         throw;
@@ -85,7 +85,7 @@ void Connection::create() {
         throw Error(QStringLiteral("The file '%1' exists already")
                         .arg(QDir::toNativeSeparators(settings.dataSource)));
     db_ = OpenHandle(settings.dataSource, settings.password,
-                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, busyTimeoutMs_);
 }
 
 void Connection::open() {
@@ -99,7 +99,7 @@ void Connection::open() {
     if (!file.isFile())
         throw Error(QStringLiteral("'%1' is not a database file")
                         .arg(QDir::toNativeSeparators(settings.dataSource)));
-    db_ = OpenHandle(settings.dataSource, settings.password, SQLITE_OPEN_READWRITE);
+    db_ = OpenHandle(settings.dataSource, settings.password, SQLITE_OPEN_READWRITE, busyTimeoutMs_);
 }
 
 void Connection::close() {
@@ -141,6 +141,16 @@ std::int64_t Connection::lastInsertedKey() const {
 int Connection::changedRows() const {
     requireOpen();
     return sqlite3_changes(db_);
+}
+
+bool Connection::inTransaction() const {
+    return db_ != nullptr && sqlite3_get_autocommit(db_) == 0;
+}
+
+void Connection::setBusyTimeout(int milliseconds) {
+    busyTimeoutMs_ = milliseconds;
+    if (db_)
+        sqlite3_busy_timeout(db_, milliseconds);
 }
 
 } // namespace tiravo

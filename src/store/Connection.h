@@ -42,10 +42,17 @@ public:
 
     std::int64_t lastInsertedKey() const;
     int changedRows() const;
+    // Whether a transaction is open. The engine rolls a whole transaction
+    // back on its own after some errors (a full disk, an I/O error, lack of
+    // memory), and this is how a loop inside one learns of it.
+    bool inTransaction() const;
 
     // Nesting count of Batch objects; the outermost one owns the transaction.
     int& batchDepth() { return batchDepth_; }
 
+    // How long a statement waits for another program's write lock before it
+    // fails with "database is locked". Applies at once and to later opens.
+    void setBusyTimeout(int milliseconds);
     static constexpr int kBusyTimeoutMs = 10000;
 
 private:
@@ -55,6 +62,7 @@ private:
     sqlite3* db_ = nullptr;
     std::map<QString, std::unique_ptr<SqlStatement>> statements_;
     int batchDepth_ = 0;
+    int busyTimeoutMs_ = kBusyTimeoutMs;
 };
 
 } // namespace tiravo

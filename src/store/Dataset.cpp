@@ -219,10 +219,13 @@ void Dataset::prior() {
 
 void Dataset::last() {
     checkBrowseMode();
-    eof_ = true;
-    bof_ = shown_.empty();
-    if (!shown_.empty())
-        setCursor(shown_.size() - 1);
+    // A move that lands on a row clears end-of-data, as First does: a loop
+    // that tests it after Last reads the last row instead of none.
+    eof_ = bof_ = shown_.empty();
+    if (shown_.empty())
+        return;
+    bof_ = shown_.size() == 1;
+    setCursor(shown_.size() - 1);
 }
 
 void Dataset::moveTo(int place) {
@@ -301,8 +304,9 @@ std::size_t Dataset::keyColumn() const {
     return static_cast<std::size_t>(key);
 }
 
-const QString& Dataset::writeSql(bool inserting, std::uint64_t columns) {
-    QString& sql = writeSql_[{inserting, columns}];
+const QString& Dataset::writeSql(bool inserting, std::uint64_t columns,
+                                 std::optional<std::size_t> guard) {
+    QString& sql = writeSql_[{inserting, columns, guard ? static_cast<int>(*guard) : -1}];
     if (!sql.isEmpty())
         return sql;
     QStringList names;
@@ -318,47 +322,79 @@ const QString& Dataset::writeSql(bool inserting, std::uint64_t columns) {
     } else {
         sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE \"Cod\" = ?")
                   .arg(Quoted(tableName()), names.join(QStringLiteral(" = ?, ")));
+        // IS, so that a value read as null must still be null.
+        if (guard)
+            sql += QStringLiteral(" AND %1 IS ?").arg(Quoted(columns_[*guard].name));
     }
     return sql;
 }
 
-void Dataset::write() {
+bool Dataset::write(std::optional<std::size_t> guard) {
     const std::size_t key = keyColumn();
     const bool inserting = state_ == DatasetState::Insert;
+    // The columns written are kept as the bits of one word.
+    constexpr std::size_t kMaxColumns = 64;
+    if (columns_.size() > kMaxColumns)
+        throw Error(QStringLiteral("This data cannot be changed: it has %1 columns, and at most "
+                                   "%2 can be written")
+                        .arg(columns_.size())
+                        .arg(kMaxColumns));
     // A new row writes every declared column; an edited one only what changed.
     std::uint64_t columns = 0;
     for (std::size_t i = 0; i < columns_.size(); ++i)
         if (i != key && (inserting || dirty_[i]))
             columns |= std::uint64_t{1} << i;
+    if (inserting)
+        guard.reset();
     if (!inserting && columns == 0)
-        return;
-    SqlStatement& statement = connection_.statement(writeSql(inserting, columns));
+        return true;
+    SqlStatement& statement = connection_.statement(writeSql(inserting, columns, guard));
     int at = 1;
     for (std::size_t i = 0; i < columns_.size(); ++i)
         if (columns & (std::uint64_t{1} << i))
             statement.bind(at++, buffer_[i]);
-    if (!inserting)
-        statement.bind(at, buffer_[key]);
+    if (!inserting) {
+        const std::vector<Value>& read = rows_[shown_[cursor_]].values;
+        statement.bind(at++, read[key]);
+        if (guard)
+            statement.bind(at, read[*guard]);
+    }
     while (statement.step()) {
     }
     statement.reset();
     if (inserting)
         buffer_[key] = connection_.lastInsertedKey();
-    else if (connection_.changedRows() == 0)
+    else if (connection_.changedRows() == 0) {
+        if (guard)
+            return false;
         throw Error(QStringLiteral(
             "The row could not be found for updating: another program may have deleted it"));
+    }
+    return true;
 }
 
 void Dataset::post() {
+    store(std::nullopt);
+}
+
+bool Dataset::postIfStill(const QString& column) {
+    const int index = fieldIndex(column);
+    if (index < 0)
+        throw Error(QStringLiteral("Field '%1' not found").arg(column));
+    return store(static_cast<std::size_t>(index));
+}
+
+bool Dataset::store(std::optional<std::size_t> guard) {
     requireActive();
     if (!editing())
-        return;
+        return true;
     if (beforePost)
         beforePost(*this);
     for (std::size_t i = 0; i < columns_.size(); ++i)
         if (columns_[i].required && IsNull(buffer_[i]))
             throw Error(QStringLiteral("Field '%1' must have a value").arg(columns_[i].name));
-    write();
+    if (!write(guard))
+        return false;
 
     const std::size_t row = shown_[cursor_];
     rows_[row].values = std::move(buffer_);
@@ -371,6 +407,7 @@ void Dataset::post() {
     else
         emit rowsChanged();
     emit stateChanged();
+    return true;
 }
 
 void Dataset::removeShownAtCursor() {

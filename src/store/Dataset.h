@@ -11,6 +11,8 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
+#include <tuple>
 #include <vector>
 
 namespace tiravo {
@@ -83,6 +85,13 @@ public:
     void edit();
     void insert();
     void post();
+    // Posts an edited row only if its row in the file still holds, in
+    // `column`, the value this view read: the write and the test are one
+    // statement, so two programs on one file cannot both change a row that
+    // one of them has just changed. Answers false, with nothing written and
+    // the row still in editing, when another program changed that value or
+    // deleted the row meanwhile. A new row is posted as by post().
+    bool postIfStill(const QString& column);
     void cancel();
     void deleteRecord();
     bool modified() const;
@@ -138,8 +147,10 @@ private:
     void requireEditing() const;
     void requireActive() const;
     std::size_t keyColumn() const;
-    void write();
-    const QString& writeSql(bool inserting, std::uint64_t columns);
+    bool store(std::optional<std::size_t> guard);
+    bool write(std::optional<std::size_t> guard);
+    const QString& writeSql(bool inserting, std::uint64_t columns,
+                            std::optional<std::size_t> guard);
     void removeShownAtCursor();
     void setCursor(std::size_t place);
 
@@ -156,8 +167,9 @@ private:
 
     std::vector<Value> buffer_;
     std::vector<bool> dirty_;
-    // The write statements already built, by kind and columns written.
-    std::map<std::pair<bool, std::uint64_t>, QString> writeSql_;
+    // The write statements already built, by kind, columns written and the
+    // column whose value as read must still be there (-1: none).
+    std::map<std::tuple<bool, std::uint64_t, int>, QString> writeSql_;
 };
 
 } // namespace tiravo

@@ -190,8 +190,12 @@ void DataNavigator::updateEnabled() {
     };
     enable(NavigatorButton::First, active && !dataset_->bof());
     enable(NavigatorButton::Prior, active && !dataset_->bof());
-    enable(NavigatorButton::Next, active && !dataset_->eof());
-    enable(NavigatorButton::Last, active && !dataset_->eof());
+    // On the last row there is nowhere further to go, whether Last put the
+    // cursor there (which leaves end-of-data clear) or Next tried to leave it.
+    const bool further =
+        active && !dataset_->eof() && dataset_->recNo() + 1 < dataset_->recordCount();
+    enable(NavigatorButton::Next, further);
+    enable(NavigatorButton::Last, further);
     enable(NavigatorButton::Insert, browsing);
     enable(NavigatorButton::Delete, browsing && !empty);
     enable(NavigatorButton::Edit, browsing);

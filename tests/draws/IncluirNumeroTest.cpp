@@ -1,6 +1,7 @@
 // The number list editor driven through its controls.
 #include "draws/IncluirNumero.h"
 #include "PoolRows.h"
+#include "store/Query.h"
 #include "support/TestServices.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataNavigator.h"
@@ -133,6 +134,27 @@ TEST_F(IncluirNumero, StoreRefusingNewRowsIsReportedOnceAndCtrlDeleteAsksFirst) 
     EXPECT_EQ(fake.dialogs.texts(DialogKind::Error),
               QStringList({"Cannot perform this operation on a closed dataset."}));
     EXPECT_EQ(ColumnOf(db.connection(), "Numero"), QStringList({"2"}));
+}
+
+TEST_F(IncluirNumero, ADiskThatFillsInARangeShowsTheErrorAndOnlyTheStoredNumbers) {
+    test::AddNumbers(db, {{1, "aaaa"}, {2, "bbbb"}});
+    Query pages(db.connection(), {"PRAGMA page_count"});
+    pages.open();
+    db.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages.field(0).asInteger() + 3));
+    auto w = open();
+    addRange(*w, 100, 100000);
+    // The engine gave up the whole range with the transaction: the grid and
+    // the counter show what the file holds, and the operator learns why.
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error), QStringList({"database or disk is full."}));
+    EXPECT_EQ(ColumnOf(db.connection(), "Numero"), QStringList({"1", "2"}));
+    EXPECT_EQ(w->TbNumero.recordCount(), 2);
+    EXPECT_EQ(w->DBGrid1->model()->rowCount(), 2);
+    EXPECT_FALSE(w->TbNumero.editing());
+
+    db.exec("PRAGMA max_page_count = 1073741823");
+    addRange(*w, 10, 19);
+    EXPECT_EQ(ColumnOf(db.connection(), "Numero").size(), 12);
+    EXPECT_EQ(w->DBGrid1->model()->rowCount(), 12);
 }
 
 } // namespace

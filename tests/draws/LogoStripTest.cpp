@@ -31,8 +31,14 @@ TEST(LogoStrip, EachLogoShowsOnItsOwnAtEveryActivationAndAFailedOneEmptiesOnlyIt
 
     test::TempDatabase db;
     TestServices fake;
-    db.exec(QStringLiteral("INSERT INTO TbImage (Logo1, Logo2, Logo3) VALUES ('%1', '', '%2')")
-                .arg(big, small));
+    // Bound, not spliced: a temporary folder's name may hold a quote.
+    SqlStatement& insert =
+        db.connection().statement("INSERT INTO TbImage (Logo1, Logo2, Logo3) VALUES (?, '', ?)");
+    insert.bind(1, big);
+    insert.bind(2, small);
+    while (insert.step()) {
+    }
+    insert.reset();
     TFVantaNumero w(nullptr, db.connection(), fake.services());
     db.exec("UPDATE TbImage SET Logo2 = Logo1"); // after it opened: not seen
     w.ImageLog2->setPicture(QImage(4, 4, QImage::Format_RGB32), "earlier");

@@ -3,8 +3,10 @@
 #include "PoolRows.h"
 #include "common/Error.h"
 #include "draws/model/NumberRange.h"
+#include "draws/model/PoolEntry.h"
 #include "draws/model/PoolKeys.h"
 #include "draws/model/StepCounts.h"
+#include "store/Query.h"
 #include "support/FakeClock.h"
 #include "support/FakeRandom.h"
 
@@ -89,6 +91,102 @@ TEST(NumberRange, EndsWhateverTheStoreRefuses) {
     constexpr int kMax = std::numeric_limits<int>::max();
     EXPECT_EQ(InsertNumberRange(view, kMax - 1, kMax, random), 2);
     EXPECT_EQ(ColumnOf(db.connection(), "Numero").size(), 5);
+}
+
+TEST(PoolKeys, AKeyRenewalThatFailsLeavesNoRowInEditing) {
+    test::TempDatabase db;
+    test::AddNumbers(db, {{1, "aaaa"}, {2, "bbbb"}, {3, "cccc"}});
+    FakeRandom random;
+    TableView view(db.connection(), test::NumberPool());
+    view.open();
+    FailSecondPost(view);
+    EXPECT_THROW(RenewOrderKeys(view, random), Error);
+    // The next move would otherwise post the half-renewed row silently.
+    EXPECT_FALSE(view.editing());
+    view.beforePost = nullptr;
+    view.next();
+    EXPECT_EQ(ColumnOf(db.connection(), "Ordem"), QStringList({"aaaa", "bbbb", "cccc"}));
+}
+
+// Two copies of the program on one file, each with its own pool view and
+// winners list, as two draw screens have them.
+class TwoPrograms : public testing::Test {
+protected:
+    struct Program {
+        explicit Program(Connection& c)
+            : pool(c, test::NumberPool()),
+              winners(c, {"Select *", "From TbNumero", "Where Ativo=True and Ok=False",
+                          "Order by Sorte Desc"}) {
+            pool.open();
+            winners.open();
+        }
+        TableView pool;
+        Query winners;
+    };
+
+    TwoPrograms() {
+        test::AddNumbers(db, {{84, "aaaa"}, {7, "bbbb"}, {9, "cccc"}});
+        second = db.openSecond();
+        a = std::make_unique<Program>(db.connection());
+        b = std::make_unique<Program>(*second);
+    }
+
+    // What the draw of `program` tells the operator, or "" when it recorded.
+    static QString draw(Program& program, const EntryNaming& naming = NumberEntries()) {
+        try {
+            RecordWinner(program.pool, program.winners, WinnerFlag::OkPlaceAndActive, naming);
+        } catch (const EntryTakenElsewhere& gone) {
+            return gone.message();
+        }
+        return {};
+    }
+
+    test::TempDatabase db;
+    std::unique_ptr<Connection> second;
+    std::unique_ptr<Program> a;
+    std::unique_ptr<Program> b;
+};
+
+TEST_F(TwoPrograms, AnEntryDrawnByTheOtherIsRefusedByNameAndBothViewsAreReadAgain) {
+    EXPECT_EQ(draw(*a), "");
+    EXPECT_EQ(draw(*b), "O número 84 não está mais disponível: já foi sorteado ou retirado em "
+                        "outro programa.");
+    EXPECT_FALSE(b->pool.editing());
+    EXPECT_EQ(ColumnOf(db.connection(), "Sorte"), QStringList({"1", "", ""}));
+    // B now sees the file: two numbers left, A's winner listed, so its next
+    // draw follows it.
+    EXPECT_EQ(b->pool.recordCount(), 2);
+    EXPECT_EQ(b->winners.recordCount(), 1);
+    EXPECT_EQ(draw(*b), "");
+    EXPECT_EQ(ColumnOf(db.connection(), "Sorte"), QStringList({"1", "2", ""}));
+
+    // The same for a take-out, and for a row deleted by the other program.
+    a->pool.close();
+    a->pool.open(); // on 9 now
+    second->execute("DELETE FROM TbNumero WHERE Numero = 9");
+    try {
+        TakeOut(a->pool, a->winners, NumberEntries());
+        ADD_FAILURE() << "a deleted number was taken out";
+    } catch (const EntryTakenElsewhere& gone) {
+        EXPECT_TRUE(gone.message().startsWith("O número 9 não está mais disponível"));
+    }
+    EXPECT_EQ(a->pool.recordCount(), 0);
+    EXPECT_EQ(a->winners.recordCount(), 2);
+}
+
+TEST_F(TwoPrograms, NamesAndPhotosAreNamedInTheirOwnWords) {
+    EXPECT_EQ(draw(*a), "");
+    EXPECT_EQ(draw(*b, {"Ordem", "A foto", true}),
+              "A foto aaaa não está mais disponível: já foi sorteada ou retirada em outro "
+              "programa.");
+    EXPECT_EQ(PhotoEntries().column, "Foto");
+    EXPECT_EQ(NameEntries().noun, "O nome");
+    b->pool.close();
+    b->pool.open();
+    second->execute("UPDATE TbNumero SET Ok = NULL");
+    EXPECT_EQ(draw(*b, {}),
+              "Este item não está mais disponível: já foi sorteado ou retirado em outro "
+              "programa.");
 }
 
 class TensOfSeconds : public testing::TestWithParam<std::pair<int, int>> {};

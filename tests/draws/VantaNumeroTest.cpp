@@ -213,6 +213,62 @@ TEST_F(VantaNumero, HiddenPickFromTheKeyboardTakesOutANumberAndAnOldWinnerComesB
     EXPECT_EQ(ColumnOf(two.connection(), "Ok"), QStringList(2, "True"));
 }
 
+TEST_F(VantaNumero, ANumberDrawnMeanwhileByAnotherProgramIsNeverDrawnTwice) {
+    addInOrder(5, db);
+    auto w = open(db);
+    // The draw lands on 04 (eight skip steps over five), which another copy
+    // of the program on the same file has just drawn.
+    db.openSecond()->execute("UPDATE TbNumero SET Ok = 0, Ativo = 1, Sorte = 1 WHERE Numero = 4");
+    click(w->Button5);
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error),
+              QStringList({"O número 04 não está mais disponível: já foi sorteado ou retirado "
+                           "em outro programa."}));
+    EXPECT_EQ(ColumnOf(db.connection(), "Sorte"), QStringList({"", "", "", "1", ""}));
+    EXPECT_EQ(ColumnOf(db.connection(), "Ok").count("True"), 4);
+    // The screen shows the file as it is now, and makes no reshuffle.
+    EXPECT_EQ(w->Panel1->text(), "4");
+    EXPECT_EQ(winnerAt(*w, 0), "4");
+    EXPECT_EQ(fake.random.trace(), "");
+
+    // The next draw takes the place after the other program's winner.
+    click(w->Button5);
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error).size(), 1);
+    EXPECT_EQ(ColumnOf(db.connection(), "Sorte"), QStringList({"2", "", "", "1", ""}));
+    EXPECT_EQ(w->Panel1->text(), "3");
+}
+
+TEST_F(VantaNumero, TheHiddenPickOfANumberTakenMeanwhileChangesNothing) {
+    addInOrder(5, db);
+    auto w = open(db);
+    db.openSecond()->execute("UPDATE TbNumero SET Ok = 0 WHERE Numero = 5");
+    click(w->Button4); // 38 skip steps and 50 frames end on 05
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error),
+              QStringList({"O número 05 não está mais disponível: já foi sorteado ou retirado "
+                           "em outro programa."}));
+    EXPECT_EQ(w->Panel1->text(), "4");
+    EXPECT_EQ(ColumnOf(db.connection(), "Ok").count("True"), 4);
+}
+
+TEST_F(VantaNumero, AWinnerThatCouldNotBeSavedIsNeverSavedLaterBesideAnother) {
+    addInOrder(5, db);
+    auto w = open(db);
+    db.connection().setBusyTimeout(50);
+    auto holder = db.openSecond(); // another program holding the write lock
+    holder->execute("BEGIN IMMEDIATE");
+    click(w->Button5);
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error), QStringList({"database is locked."}));
+    EXPECT_FALSE(w->TbNumero.editing());
+    EXPECT_EQ(w->Panel1->text(), "5");
+    holder->execute("ROLLBACK");
+
+    click(w->Button5);
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error).size(), 1);
+    // One winner, at place 1; the failed one was dropped, not posted later.
+    EXPECT_EQ(ColumnOf(db.connection(), "Sorte").count("1"), 1);
+    EXPECT_EQ(ColumnOf(db.connection(), "Ok").count("False"), 1);
+    EXPECT_EQ(w->DBGrid1->model()->rowCount(), 1);
+}
+
 TEST_F(VantaNumero, TheEditorOpensModallyAndThePoolIsReadAgainAfterIt) {
     auto w = open(db);
     w->show();

@@ -35,6 +35,11 @@ protected:
         return rows;
     }
     Dataset& users() { return menu->TbUsuario; }
+    // Into whatever has the focus, a key at a time, as the operator types.
+    static void type(const char* text) {
+        for (const char* c = text; *c; ++c)
+            QTest::keyClick(QApplication::focusWidget(), *c);
+    }
 
     test::ProgramDatabase db;
     TestServices fakes;
@@ -91,7 +96,7 @@ TEST_F(AcessoTest, EscInTheGridDropsTheEditAndKeepsTheWindowOpen) {
     EXPECT_EQ(stored(), (QStringList{"ana/s1", "bruno/b2"}));
 }
 
-TEST_F(AcessoTest, ClosingStoresAPendingChangeOrStaysOpenToMendIt) {
+TEST_F(AcessoTest, ClosingStoresAPendingChangeOrLeavesItPendingAndClosesAllTheSame) {
     users().edit();
     users().field("Senha").setAsString("new");
     EXPECT_TRUE(window->close());
@@ -101,12 +106,35 @@ TEST_F(AcessoTest, ClosingStoresAPendingChangeOrStaysOpenToMendIt) {
     window->show();
     users().insert();
     users().field("Nome").setAsString("carla");
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(fakes.dialogs.texts(DialogKind::Error).last(),
-              QStringLiteral("Field 'Senha' must have a value."));
-    users().cancel();
     EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(fakes.dialogs.texts(DialogKind::Error),
+              QStringList{QStringLiteral("Field 'Senha' must have a value.")});
+    // Nothing written, nothing dropped: the row waits in the main window's view.
+    EXPECT_EQ(stored(), (QStringList{"ana/new", "bruno/b2"}));
+    EXPECT_EQ(users().state(), DatasetState::Insert);
+
+    window = std::make_unique<TFAcesso>(menu.get());
+    window->show();
+    users().field("Senha").setAsString("c3");
+    window->DBNavigator1->press(NavigatorButton::Post);
+    EXPECT_TRUE(stored().contains("carla/c3"));
+}
+
+TEST_F(AcessoTest, TabInTheGridGoesFromTheNameToThePassword) {
+    window->DBGrid1->setFocus();
+    QTest::keyClick(window->DBGrid1, Qt::Key_Insert);
+    type("carla");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(window->DBGrid1->currentIndex().column(), 1);
+    type("pw");
+    // From the last cell Tab goes on to the next row, which stores this one.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(stored(), (QStringList{"ana/s1", "bruno/b2", "carla/pw"}));
+    EXPECT_TRUE(fakes.dialogs.asked().isEmpty());
+    EXPECT_EQ(window->DBGrid1->currentIndex(), window->DBGrid1->model()->index(1, 0));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(window->DBGrid1->currentIndex(), window->DBGrid1->model()->index(0, 1));
 }
 
 TEST_F(AcessoTest, DeletingEveryRowLetsTheEmptyLoginIn) {

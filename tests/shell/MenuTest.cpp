@@ -44,7 +44,13 @@ protected:
     }
     void setBackground(const QString& path) {
         db.exec(QStringLiteral("DELETE FROM TbImage"));
-        db.exec(QStringLiteral("INSERT INTO TbImage (TelaFundo) VALUES ('%1')").arg(path));
+        // Bound, not spliced: a temporary folder's name may hold a quote.
+        SqlStatement& insert =
+            db.connection().statement("INSERT INTO TbImage (TelaFundo) VALUES (?)");
+        insert.bind(1, path);
+        while (insert.step()) {
+        }
+        insert.reset();
     }
     QString writePicture(const QString& name, const char* format = "PNG") {
         QImage picture(64, 40, QImage::Format_RGB32);

@@ -126,6 +126,30 @@ TEST_F(ToolTest, AnExistingFileIsKeptWithoutForceAndReplacedWithIt) {
     EXPECT_TRUE(Block(dump(), "Usuario").contains("\tdemo\tdemo\n"));
 }
 
+TEST_F(ToolTest, ForceNeverReplacesAFileThatAProgramHasOpen) {
+    ASSERT_EQ(run({"create", "--operator", "antigo", "--password", "x"}).exitCode, 0);
+    {
+        // A program idle at its main window, with a row it has written to
+        // the log and not yet to the file: replacing the file would lose it.
+        auto program = Open(file());
+        program->execute("INSERT INTO Usuario (Nome, Senha) VALUES ('novo', 'y')");
+        ASSERT_TRUE(QFileInfo::exists(file() + "-wal"));
+        for (const QString command : {"create", "demo"}) {
+            const Outcome refused = run({command, "--force"});
+            EXPECT_EQ(refused.exitCode, 1) << command.toStdString();
+            EXPECT_TRUE(refused.err.contains("is open in another program"))
+                << refused.err.toStdString();
+        }
+        EXPECT_TRUE(QFileInfo::exists(file() + "-wal"));
+        EXPECT_FALSE(QFileInfo::exists(dir_.filePath("demo"))) << "the refused demo drew pictures";
+    }
+    EXPECT_EQ(Block(dump(), "Usuario"), "Usuario\nCod\tNome\tSenha\n1\tantigo\tx\n2\tnovo\ty\n\n");
+
+    // Once the program has closed it, the file may be replaced.
+    ASSERT_EQ(run({"create", "--force"}).exitCode, 0);
+    EXPECT_EQ(dump(), kEmptyDump);
+}
+
 TEST_F(ToolTest, DemoFillsEveryPoolWithAvailableEntries) {
     const Outcome made = run({"demo"});
     ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();

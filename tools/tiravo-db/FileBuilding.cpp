@@ -1,5 +1,7 @@
 #include "FileBuilding.h"
 
+#include "FileUse.h"
+
 #include "common/Error.h"
 #include "store/Connection.h"
 #include "store/ConnectionText.h"
@@ -64,6 +66,12 @@ void RequireReplaceable(const QString& path, bool force) {
             QStringLiteral("The file '%1' exists already; give --force to replace it, and lose "
                            "what it holds")
                 .arg(Native(path)));
+    // Replacing the file under a program that has it open would lose what it
+    // has written to the log and not yet to the file, and could damage both.
+    if (OpenInAnotherProcess(path))
+        throw Error(QStringLiteral("The file '%1' is open in another program; close that program "
+                                   "first. Nothing was changed")
+                        .arg(Native(path)));
 }
 
 void BuildDatabaseFile(const QString& path, bool force,

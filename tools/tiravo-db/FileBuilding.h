@@ -13,7 +13,8 @@ namespace tiravo::db {
 // Opens an existing database file with the program's password.
 void OpenDatabaseFile(Connection& connection, const QString& path);
 
-// Throws Error when the file is there and may not be replaced.
+// Throws Error when the file is there and may not be replaced: without
+// `force`, or while another process has it open.
 void RequireReplaceable(const QString& path, bool force);
 
 // Builds a new database file: the five tables, then whatever `fill` writes.

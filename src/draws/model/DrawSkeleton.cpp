@@ -30,9 +30,20 @@ void Run(TableView& pool, DrawStage& stage, const DrawRun& run) {
     }
 }
 
+// The winner is written only while it is still available in the file.
+bool Record(TableView& pool, Dataset& winners, const DrawSettings& settings, Dialogs& dialogs) {
+    try {
+        RecordWinner(pool, winners, settings.winnerFlag, settings.entry);
+        return true;
+    } catch (const EntryTakenElsewhere& gone) {
+        dialogs.error(gone.message());
+        return false;
+    }
+}
+
 } // namespace
 
-DrawOutcome RunDraw(TableView& pool, const Dataset& winners, DrawStage& stage,
+DrawOutcome RunDraw(TableView& pool, Dataset& winners, DrawStage& stage,
                     const DrawSettings& settings, const Clock& clock, Dialogs& dialogs) {
     const int n = pool.recordCount();
     if (n == 0) {
@@ -42,7 +53,8 @@ DrawOutcome RunDraw(TableView& pool, const Dataset& winners, DrawStage& stage,
     if (n == 1) {
         stage.showTeaser(settings.singleTeaserMilliseconds);
         Reveal(stage, settings);
-        RecordWinner(pool, winners, settings.winnerFlag);
+        if (!Record(pool, winners, settings, dialogs))
+            return DrawOutcome::TakenElsewhere;
         return DrawOutcome::SingleEntry;
     }
     stage.putPlainFrame(false);
@@ -51,7 +63,8 @@ DrawOutcome RunDraw(TableView& pool, const Dataset& winners, DrawStage& stage,
     Run(pool, stage, settings.run(n, steps));
     stage.showTeaser(settings.suspenseMilliseconds);
     Reveal(stage, settings);
-    RecordWinner(pool, winners, settings.winnerFlag);
+    if (!Record(pool, winners, settings, dialogs))
+        return DrawOutcome::TakenElsewhere;
     return DrawOutcome::MultiEntry;
 }
 

@@ -55,16 +55,23 @@ struct DrawSettings {
     int revealMilliseconds = 100;
     bool revealOnPlainFrame = true; // false: the entry is a picture of its own
     WinnerFlag winnerFlag = WinnerFlag::OkAndPlace;
+    // How the refusal names the winner when another copy of the program on
+    // the same file drew or removed it first.
+    EntryNaming entry;
 };
 
-enum class DrawOutcome { NoEntries, SingleEntry, MultiEntry };
+// TakenElsewhere: the winner was no longer available in the file. Nothing
+// was written, the message has been shown, and the pool view and the winners
+// list have been read again: the screen shows its counter anew and goes no
+// further (no winners list to re-run, no reshuffle).
+enum class DrawOutcome { NoEntries, SingleEntry, MultiEntry, TakenElsewhere };
 
 // "Fazer Sorteio" up to the recorded winner: the cursor walks the pool from
 // wherever it stands, the screen shows the frames, and the row under the
 // cursor at the end is drawn at the next place of `winners` (which is not read
 // again first). What follows (the counter, the winners list, the reshuffle of
 // a multi-entry draw) is the screen's, in its own order.
-DrawOutcome RunDraw(TableView& pool, const Dataset& winners, DrawStage& stage,
+DrawOutcome RunDraw(TableView& pool, Dataset& winners, DrawStage& stage,
                     const DrawSettings& settings, const Clock& clock, Dialogs& dialogs);
 
 } // namespace tiravo

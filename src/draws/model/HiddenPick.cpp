@@ -9,8 +9,8 @@
 
 namespace tiravo {
 
-bool RunHiddenPick(TableView& pool, DrawStage& stage, const HiddenPickSettings& settings,
-                   const Clock& clock, Dialogs& dialogs) {
+bool RunHiddenPick(TableView& pool, Dataset& winners, DrawStage& stage,
+                   const HiddenPickSettings& settings, const Clock& clock, Dialogs& dialogs) {
     constexpr int kMinimum = 3;
     constexpr int kFrames = 50;
     if (pool.recordCount() < kMinimum) {
@@ -24,7 +24,11 @@ bool RunHiddenPick(TableView& pool, DrawStage& stage, const HiddenPickSettings& 
         FrameStep(pool);
         stage.showEntry(settings.frameMilliseconds);
     }
-    TakeOut(pool);
+    try {
+        TakeOut(pool, winners, settings.entry);
+    } catch (const EntryTakenElsewhere& gone) {
+        dialogs.error(gone.message());
+    }
     return true;
 }
 

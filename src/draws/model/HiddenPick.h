@@ -1,10 +1,13 @@
 #pragma once
 
+#include "draws/model/PoolEntry.h"
+
 #include <QString>
 
 namespace tiravo {
 
 class Clock;
+class Dataset;
 class Dialogs;
 class DrawStage;
 class TableView;
@@ -17,10 +20,16 @@ struct HiddenPickSettings {
     QString needThreeEntries; // shown when the pool has fewer than three
     int frameMilliseconds = 150;
     int titleMilliseconds = 2000;
+    // How the refusal names the entry when another copy of the program on
+    // the same file drew or removed it first.
+    EntryNaming entry;
 };
 
-// False, after the message, when the pool is too small.
-bool RunHiddenPick(TableView& pool, DrawStage& stage, const HiddenPickSettings& settings,
-                   const Clock& clock, Dialogs& dialogs);
+// False, after the message, when the pool is too small. When the entry is no
+// longer available in the file, nothing is written, the message is shown and
+// the pool view and `winners` have been read again; the answer is true then,
+// so that the screen shows its counter anew.
+bool RunHiddenPick(TableView& pool, Dataset& winners, DrawStage& stage,
+                   const HiddenPickSettings& settings, const Clock& clock, Dialogs& dialogs);
 
 } // namespace tiravo

@@ -11,7 +11,7 @@
 namespace tiravo {
 
 int InsertNumberRange(Dataset& view, int first, int last, Random& random) {
-    Batch batch(view.connection());
+    Batch batch(view.connection(), {&view});
     int added = 0;
     // 64 bits, so that a range ending at the largest number still ends.
     for (std::int64_t number = first; number <= last; ++number) {
@@ -34,6 +34,11 @@ int InsertNumberRange(Dataset& view, int first, int last, Random& random) {
             ++added;
         } catch (const Error&) {
             view.cancel();
+            // A refused row undoes only itself; a full disk or an I/O error
+            // may have cost every row of the batch, and going on would store
+            // the rest one by one while the view still shows the lost ones.
+            if (batch.lost())
+                throw;
         }
     }
     return added;

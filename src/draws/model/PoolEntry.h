@@ -1,26 +1,54 @@
 #pragma once
 
+#include "common/Error.h"
+
+#include <QString>
+
 namespace tiravo {
 
 class Dataset;
 
 // The moves of one pool row between its entry states. Each edits the current
 // row and posts it; a pool view filtered on "Ok = True" loses the row as soon
-// as it stops being available.
+// as it stops being available. A move whose post fails leaves no row in
+// editing: the next move of the cursor would otherwise post it silently.
 
 // Only the number pool keeps Ativo as "listed among the winners"; the name and
 // photo pools leave it alone when they draw.
 enum class WinnerFlag { OkAndPlace, OkPlaceAndActive };
+
+// How the operator is told which entry of a pool a message is about.
+struct EntryNaming {
+    QString column;        // the entry, read as the pool view shows it
+    QString noun;          // with its article: "O número", "A foto"
+    bool feminine = false; // the noun's gender, for the words that follow
+};
+
+EntryNaming NumberEntries(); // "O número 07", as the number screen shows it
+EntryNaming NameEntries();   // "O nome Ana"
+EntryNaming PhotoEntries();  // "A foto /fotos/ana.jpg"
+
+// Another copy of the program on the same file drew or removed the entry
+// after this one read its pool. Nothing was written; the pool view and the
+// winners list have been read again, so the next draw sees the file as it is.
+class EntryTakenElsewhere : public Error {
+public:
+    using Error::Error;
+};
 
 // The place a newly drawn entry takes: one after the winners list as it was
 // last read. The list is not read again first, so a pick that gave no place
 // since then is not counted.
 int NextWinnerPlace(const Dataset& winners);
 
-// available -> drawn, at the next place of `winners`.
-void RecordWinner(Dataset& pool, const Dataset& winners, WinnerFlag flag);
+// available -> drawn, at the next place of `winners`. The row is written only
+// while it is still available in the file; otherwise EntryTakenElsewhere,
+// naming the entry, after `pool` and `winners` have been read again.
+void RecordWinner(Dataset& pool, Dataset& winners, WinnerFlag flag, const EntryNaming& entry = {});
 
-// available -> taken out: out of the pool without a place of its own.
-void TakeOut(Dataset& pool);
+// available -> taken out: out of the pool without a place of its own. Guarded
+// as RecordWinner is; `winners` is read again with the pool when the entry
+// is gone, since the other program may have listed it.
+void TakeOut(Dataset& pool, Dataset& winners, const EntryNaming& entry = {});
 
 } // namespace tiravo

@@ -9,7 +9,7 @@ namespace tiravo {
 
 void ReshufflePool(TableView& pool, Random& random) {
     const QString sortKey = pool.sortKey();
-    Batch batch(pool.connection());
+    Batch batch(pool.connection(), {&pool});
     // The cursor stays where the store puts it: the walk starts there.
     pool.setSortKey(kCod);
     try {
@@ -27,14 +27,19 @@ void ReshufflePool(TableView& pool, Random& random) {
 }
 
 void ReleaseRows(Dataset& rows, Random& random, const std::function<void(Dataset&)>& alsoWrite) {
-    Batch batch(rows.connection());
-    for (rows.first(); !rows.eof(); rows.next()) {
-        rows.edit();
-        rows.field(kOk).setAsString(kTrueText);
-        rows.field(kOrdem).setAsString(NewReseededOrderKey(random));
-        if (alsoWrite)
-            alsoWrite(rows);
-        rows.post();
+    Batch batch(rows.connection(), {&rows});
+    try {
+        for (rows.first(); !rows.eof(); rows.next()) {
+            rows.edit();
+            rows.field(kOk).setAsString(kTrueText);
+            rows.field(kOrdem).setAsString(NewReseededOrderKey(random));
+            if (alsoWrite)
+                alsoWrite(rows);
+            rows.post();
+        }
+    } catch (...) {
+        rows.cancel();
+        throw;
     }
 }
 
@@ -57,12 +62,17 @@ bool ReleaseThroughFilter(TableView& pool, const QString& everyRowFilter, Random
 }
 
 void RenewOrderKeys(Dataset& view, Random& random) {
-    Batch batch(view.connection());
-    for (view.first(); !view.eof(); view.next()) {
-        const QString key = NewOrderKey(random);
-        view.edit();
-        view.field(kOrdem).setAsString(key);
-        view.post();
+    Batch batch(view.connection(), {&view});
+    try {
+        for (view.first(); !view.eof(); view.next()) {
+            const QString key = NewOrderKey(random);
+            view.edit();
+            view.field(kOrdem).setAsString(key);
+            view.post();
+        }
+    } catch (...) {
+        view.cancel();
+        throw;
     }
 }
 

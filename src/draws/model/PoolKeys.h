@@ -11,7 +11,9 @@ class Random;
 class TableView;
 
 // The bulk loops that give pool rows new order keys. Each runs in one
-// transaction; rows stored before an error stay stored.
+// transaction; rows stored before an error stay stored, unless the error cost
+// the whole transaction, and then the view is read again. A row whose post
+// fails is never left in editing, where the next move would post it.
 
 // Gives every row of the pool view from the current one on, in Cod order, a
 // key built from fresh entropy, and sorts the view by its keys again. The walk

@@ -18,7 +18,7 @@ void EditRow(Dataset& rows, const std::function<void(Dataset&)>& write) {
 }
 
 void EditEachRow(Dataset& rows, RowWalk walk, const std::function<void(Dataset&)>& write) {
-    Batch batch(rows.connection());
+    Batch batch(rows.connection(), {&rows});
     if (walk == RowWalk::UntilEmpty) {
         for (int left = rows.recordCount(); left > 0; --left) {
             EditRow(rows, write);
