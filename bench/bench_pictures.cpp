@@ -1,6 +1,10 @@
+#include "common/Error.h"
 #include "platform/Pictures.h"
+#include "support/DamagedPictures.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QImageWriter>
 #include <QTemporaryDir>
@@ -9,6 +13,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -50,6 +55,40 @@ void loadToFit(benchmark::State& state) {
     }
 }
 
+// Every damaged file the tests load, each timed on its own: the slowest one
+// is what an operator waits for at worst when a logo or background is bad.
+void loadDamagedFiles(benchmark::State& state) {
+    QTemporaryDir dir;
+    std::vector<QString> paths;
+    for (const auto& damaged : tiravo::test::damagedPictures()) {
+        paths.push_back(dir.filePath(damaged.name));
+        QFile file(paths.back());
+        if (!file.open(QIODevice::WriteOnly) || file.write(damaged.bytes) != damaged.bytes.size())
+            state.SkipWithError("cannot write the damaged files");
+    }
+    qint64 slowest = 0;
+    QString slowestName;
+    for (auto _ : state) {
+        for (const QString& path : paths) {
+            QElapsedTimer timer;
+            timer.start();
+            try {
+                benchmark::DoNotOptimize(
+                    tiravo::LoadPictureToFit(path, QSize(640, 480)).constBits());
+            } catch (const tiravo::Error&) {
+            }
+            if (timer.nsecsElapsed() > slowest) {
+                slowest = timer.nsecsElapsed();
+                slowestName = path.mid(dir.path().size() + 1);
+            }
+        }
+    }
+    state.counters["files"] = double(paths.size());
+    state.counters["slowest_ms"] = double(slowest) / 1e6;
+    state.SetLabel(slowestName.toStdString());
+}
+
+BENCHMARK(loadDamagedFiles)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(loadWhole)->Unit(benchmark::kMillisecond)->UseRealTime();
 // The photo draw box, and one box of the winners column.
 BENCHMARK(loadToFit)

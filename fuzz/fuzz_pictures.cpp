@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the picture decoders, the way a damaged or hostile
-// file would reach them. Built by fuzz/build_pictures.sh, outside the
-// default build.
+// file would reach them: every load gives a picture or throws Error.
+#include "FuzzEntry.h"
+
 #include "common/Error.h"
 #include "platform/JpegDecoder.h"
 #include "platform/PictureKinds.h"
@@ -8,16 +9,19 @@
 
 #include <QCoreApplication>
 
-#include <cstddef>
-#include <cstdint>
+namespace {
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static int argc = 1;
-    static char name[] = "fuzz_pictures";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
+using namespace tiravo;
 
-    using namespace tiravo;
+void fuzzPictures(const std::uint8_t* data, std::size_t size) {
+    // Qt's image plugins need an application object; the corpus test has one.
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "fuzz_pictures";
+        static char* argv[] = {name, nullptr};
+        static QCoreApplication app(argc, argv);
+    }
+
     const PictureFile file{QStringLiteral("fuzz"),
                            QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))};
     const PictureKind kind = kindOfContents(file.bytes).value_or(PictureKind::Jpeg);
@@ -26,10 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         try {
             const QImage image = kind == PictureKind::Jpeg ? decodeJpeg(file, request)
                                                            : decodeWithQt(file, kind, request);
-            if (image.isNull())
-                __builtin_trap(); // a load either gives a picture or throws
+            fuzz::require(!image.isNull(), "a load gives a picture or throws");
         } catch (const Error&) {
         }
     }
-    return 0;
 }
+
+} // namespace
+
+TIRAVO_FUZZ_TARGET("pictures", fuzzPictures)

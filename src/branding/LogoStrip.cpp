@@ -1,9 +1,10 @@
 #include "branding/LogoStrip.h"
 
-#include "common/Error.h"
 #include "platform/Pictures.h"
 #include "store/Dataset.h"
 #include "widgets/PictureBox.h"
+
+#include <exception>
 
 namespace tiravo {
 
@@ -14,9 +15,11 @@ void ShowStoredPicture(PictureBox& box, const QString& path) {
     }
     const Qt::AspectRatioMode aspect =
         box.mode() == PictureMode::Stretch ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio;
+    // No failure of a load is worth a message here, not even memory running
+    // out: the box stays empty and the screen goes on.
     try {
         box.setPicture(LoadPictureToFit(path, box.size(), aspect), path);
-    } catch (const Error&) {
+    } catch (const std::exception&) {
         box.clear();
     }
 }

@@ -8,8 +8,9 @@ class Dataset;
 class PictureBox;
 
 // Shows the picture file at `path` in `box`. An empty path, or a file that is
-// gone, unreadable or no picture, leaves the box empty without a word: a
-// partner's logo is not worth stopping a draw for.
+// gone, unreadable, no picture or too large for the memory at hand, leaves
+// the box empty without a word: a partner's logo is not worth stopping a
+// draw for.
 void ShowStoredPicture(PictureBox& box, const QString& path);
 
 // The partners' three logos of the current row of a TbImage view, each shown

@@ -57,6 +57,19 @@ void onMessage(j_common_ptr cinfo, int level) {
         failDecode(cinfo);
 }
 
+// A progressive file may split its data into any number of scans, each a
+// pass over the whole picture: a small file of thousands of empty scans over
+// a large picture holds the window for seconds.
+void limitScans(j_common_ptr cinfo) {
+    const auto* decompress = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (decompress->input_scan_number <= kMaxJpegScans)
+        return;
+    auto* manager = reinterpret_cast<ErrorManager*>(cinfo->err);
+    std::snprintf(manager->reason, JMSG_LENGTH_MAX, "the picture has more than %d scans",
+                  kMaxJpegScans);
+    std::longjmp(manager->jump, 1);
+}
+
 void cmykToRgb32(const unsigned char* cmyk, unsigned char* out, unsigned width, bool inverted) {
     for (unsigned x = 0; x < width; ++x, cmyk += 4, out += 4) {
         // Adobe's files store 255 minus the ink, which is how almost every
@@ -84,6 +97,9 @@ Outcome runDecode(DecodeJob* job) {
         return Outcome::Damaged;
     }
     jpeg_create_decompress(&cinfo);
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = limitScans;
+    cinfo.progress = &progress;
     jpeg_mem_src(&cinfo, job->data, job->size);
     jpeg_read_header(&cinfo, TRUE);
 

@@ -25,4 +25,8 @@ int jpegScaleFor(QSize picture, QSize target);
 // for the memory: a photo of any camera stays well below it.
 inline constexpr qint64 kMaxJpegPixels = qint64(1) << 28;
 
+// Encoders write a progressive picture in about ten scans; far more is a
+// file made to keep the decoder busy, and is refused.
+inline constexpr int kMaxJpegScans = 100;
+
 } // namespace tiravo

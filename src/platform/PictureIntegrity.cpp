@@ -7,6 +7,13 @@ namespace tiravo {
 
 namespace {
 
+std::uint32_t bigEndian(QByteArrayView bytes, qsizetype at) {
+    std::uint32_t value = 0;
+    for (int i = 0; i < 4; ++i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
 std::uint32_t littleEndian(QByteArrayView bytes, qsizetype at, int count) {
     std::uint32_t value = 0;
     for (int i = count - 1; i >= 0; --i)
@@ -35,6 +42,10 @@ bool pictureLooksComplete(PictureKind kind, QByteArrayView bytes) {
         return bitmapLooksComplete(bytes);
     case PictureKind::Gif:
         return gifLooksComplete(bytes);
+    case PictureKind::Png:
+        return pngLooksComplete(bytes);
+    case PictureKind::Icon:
+        return iconLooksComplete(bytes);
     default:
         return true;
     }
@@ -115,6 +126,47 @@ bool gifLooksComplete(QByteArrayView bytes) {
         }
     }
     return false;
+}
+
+bool pngLooksComplete(QByteArrayView bytes) {
+    if (!bytes.startsWith("\x89PNG\r\n\x1A\n"))
+        return true;
+    // libpng reserves, and clears, the length a chunk declares before it
+    // reads a byte of it: a few bytes that declare 2 GB hold the window for
+    // seconds. Every chunk, with its length, type and checksum, must be in
+    // the file, up to the end chunk.
+    constexpr qsizetype kChunkFrame = 12;
+    constexpr std::uint32_t kLongestChunk = 0x7FFFFFFF;
+    qsizetype at = 8;
+    while (at + kChunkFrame <= bytes.size()) {
+        const std::uint32_t length = bigEndian(bytes, at);
+        if (length > kLongestChunk || length > bytes.size() - at - kChunkFrame)
+            return false;
+        const bool end = bytes.sliced(at + 4, 4) == "IEND";
+        at += kChunkFrame + length;
+        if (end)
+            return true;
+    }
+    return false;
+}
+
+bool iconLooksComplete(QByteArrayView bytes) {
+    constexpr qsizetype kHeader = 6, kEntry = 16;
+    if (bytes.size() < kHeader || !bytes.startsWith(QByteArrayView("\0\0", 2)))
+        return true;
+    const std::uint32_t count = littleEndian(bytes, 4, 2);
+    if (kHeader + kEntry * qsizetype(count) > bytes.size())
+        return false;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const qsizetype entry = kHeader + kEntry * qsizetype(i);
+        const qsizetype size = littleEndian(bytes, entry + 8, 4);
+        const qsizetype offset = littleEndian(bytes, entry + 12, 4);
+        if (offset > bytes.size() || size > bytes.size() - offset)
+            return false;
+        if (!pngLooksComplete(bytes.sliced(offset, size)))
+            return false;
+    }
+    return true;
 }
 
 } // namespace tiravo

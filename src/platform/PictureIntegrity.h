@@ -7,8 +7,10 @@
 namespace tiravo {
 
 // Qt's BMP and GIF readers show a file that ends too early as far as its data
-// goes and leave the rest black, without a word. These checks walk the file's
-// own structure to find such a cut before the reader is asked.
+// goes and leave the rest black, without a word, and libpng takes a chunk's
+// declared length on trust, reserving gigabytes for a file of a few bytes.
+// These checks walk the file's own structure to find such a cut or lie before
+// the reader is asked.
 //
 // False only when the file plainly ends before the picture its header
 // announces: a header of a form not checked here passes, and the reader
@@ -17,5 +19,9 @@ bool pictureLooksComplete(PictureKind kind, QByteArrayView bytes);
 
 bool bitmapLooksComplete(QByteArrayView bytes);
 bool gifLooksComplete(QByteArrayView bytes);
+// Every chunk whole, up to the end chunk.
+bool pngLooksComplete(QByteArrayView bytes);
+// Every directory entry in the file, and every PNG picture inside whole.
+bool iconLooksComplete(QByteArrayView bytes);
 
 } // namespace tiravo

@@ -1,5 +1,6 @@
 #include "platform/Pictures.h"
 
+#include "platform/BoundedRead.h"
 #include "platform/JpegDecoder.h"
 #include "platform/PictureErrors.h"
 #include "platform/PictureKinds.h"
@@ -28,7 +29,7 @@ QByteArray readPictureFile(const QString& path) {
     if (file.size() > kMaxPictureFileBytes)
         throw pictureFileTooLargeError(path);
     // The size of a device or pipe says nothing, so the read is bounded too.
-    const QByteArray bytes = file.read(kMaxPictureFileBytes + 1);
+    const QByteArray bytes = readAtMost(file, kMaxPictureFileBytes);
     if (file.error() != QFileDevice::NoError)
         throw unreadablePictureError(path, file.errorString());
     if (bytes.size() > kMaxPictureFileBytes)

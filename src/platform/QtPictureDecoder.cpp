@@ -34,9 +34,16 @@ QByteArray readerFormat(PictureKind kind) {
 // An icon file holds the same picture at several sizes; the largest one
 // looks best in a box of any size. Any image that cannot be read makes the
 // whole file a damaged one.
-QImage readLargestIcon(QImageReader& reader) {
+QImage readLargestIcon(const PictureFile& file, QImageReader& reader) {
     QImage largest;
     const int count = qMax(1, reader.imageCount());
+    // Each picture is decoded, and a directory of a few bytes per entry can
+    // point thousands of entries at one picture.
+    if (count > kMaxIconPictures)
+        throw damagedPictureError(file.path, kindName(PictureKind::Icon),
+                                  QStringLiteral("it holds %1 pictures; an icon holds at most %2")
+                                      .arg(count)
+                                      .arg(kMaxIconPictures));
     for (int index = 0; index < count; ++index) {
         if (index > 0 && !reader.jumpToImage(index))
             return {};
@@ -65,7 +72,7 @@ QImage decodeWithQt(const PictureFile& file, PictureKind kind, const FitRequest&
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);
-    const QImage image = kind == PictureKind::Icon ? readLargestIcon(reader) : reader.read();
+    const QImage image = kind == PictureKind::Icon ? readLargestIcon(file, reader) : reader.read();
     if (image.isNull())
         throw damagedPictureError(file.path, kindName(kind), reader.errorString());
 

@@ -1,6 +1,7 @@
 #include "platform/TextFile.h"
 
 #include "common/Error.h"
+#include "platform/BoundedRead.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,7 +78,7 @@ QStringList readTextFileLines(const QString& path) {
     if (file.size() > kMaxTextFileBytes)
         throw Error(cannotRead("read", path, tooLarge));
     // The size of a device or pipe says nothing, so the read is bounded too.
-    const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
+    const QByteArray bytes = readAtMost(file, kMaxTextFileBytes);
     if (file.error() != QFileDevice::NoError)
         throw Error(cannotRead("read", path, file.errorString()));
     if (bytes.size() > kMaxTextFileBytes)

@@ -47,7 +47,11 @@ Value ParseInteger(const QString& text, const QString& field) {
 
 QString FormatInteger(std::int64_t number, const QString& format) {
     const qsizetype digits = format.count(QLatin1Char('0'));
-    const QString plain = QString::number(number < 0 ? -number : number);
+    // Negating the smallest 64-bit number overflows; its magnitude fits only
+    // unsigned.
+    const std::uint64_t magnitude =
+        number < 0 ? 0 - static_cast<std::uint64_t>(number) : static_cast<std::uint64_t>(number);
+    const QString plain = QString::number(magnitude);
     const QString padded =
         plain.size() < digits ? QString(digits - plain.size(), u'0') + plain : plain;
     return number < 0 ? QStringLiteral("-") + padded : padded;

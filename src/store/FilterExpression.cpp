@@ -72,6 +72,9 @@ FilterExpression FilterExpression::Parse(const QString& text, const std::vector<
             filter.column_ = static_cast<int>(i);
     if (filter.column_ < 0)
         Refuse(text, QStringLiteral("the view has no column '%1'").arg(name));
+    filter.text_ = text;
+    filter.name_ = columns[static_cast<std::size_t>(filter.column_)].name;
+    filter.literalText_ = match.captured(3);
     const QString op = match.captured(2);
     filter.op_ = op == QLatin1String("=")    ? Op::Equal
                  : op == QLatin1String("<>") ? Op::NotEqual
@@ -90,12 +93,19 @@ bool FilterExpression::passes(const std::vector<Value>& row) const {
     const Value& value = row[static_cast<std::size_t>(column_)];
     if (IsNull(value))
         return false;
+    // The file is not bound to the declared types: a number column may hold
+    // a text that some other program wrote. Such a row can be neither kept
+    // nor left out in good faith, so the view refuses to open.
+    const auto* text = std::get_if<QString>(&value);
+    const auto* wanted = std::get_if<QString>(&literal_);
+    if ((text == nullptr) != (wanted == nullptr))
+        Refuse(text_, text ? QStringLiteral("column '%1' holds the text '%2' in a row, not a "
+                                            "value to compare with %3")
+                                 .arg(name_, *text, literalText_)
+                           : QStringLiteral("column '%1' holds a value that is not a text in a row")
+                                 .arg(name_));
     // Filters compare texts as stored: "Foto = ''" matches only the empty text.
-    int order = 0;
-    if (const auto* x = std::get_if<QString>(&value))
-        order = x->compare(std::get<QString>(literal_));
-    else
-        order = CompareValues(value, literal_);
+    const int order = text ? text->compare(*wanted) : CompareValues(value, literal_);
     switch (op_) {
     case Op::Equal:
         return order == 0;

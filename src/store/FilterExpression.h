@@ -20,6 +20,8 @@ public:
     // column the view does not declare.
     static FilterExpression Parse(const QString& text, const std::vector<Column>& columns);
 
+    // Throws Error when the row holds, in the filter's column, a value of
+    // another kind than the filter's literal (a text where a number belongs).
     bool passes(const std::vector<Value>& row) const;
 
 private:
@@ -28,6 +30,9 @@ private:
     int column_ = -1; // -1: every row passes
     Op op_ = Op::Equal;
     Value literal_;
+    QString text_;        // as written, for the messages
+    QString name_;        // the column's name as the view declares it
+    QString literalText_; // the literal as written
 };
 
 // Orders two values of one column: null first, texts ignoring letter case

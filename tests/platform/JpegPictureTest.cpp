@@ -1,4 +1,4 @@
-#include "PictureSamples.h"
+#include "support/PictureSamples.h"
 
 #include "common/Error.h"
 #include "platform/JpegDecoder.h"

@@ -1,4 +1,4 @@
-#include "PictureSamples.h"
+#include "support/PictureSamples.h"
 
 #include "common/Error.h"
 #include "platform/Pictures.h"
@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -162,6 +163,77 @@ TEST_F(PicturesTest, TruncatedFilesFailInsteadOfShowingHalfAPicture) {
             EXPECT_TRUE(failureOf(path).contains(QDir::toNativeSeparators(path)));
         }
     }
+}
+
+// A file whose header declares more than the file holds is refused before a
+// decoder takes the declared size on trust and reserves it.
+TEST_F(PicturesTest, SizesDeclaredPastTheEndAreRefusedBeforeDecoding) {
+    const auto endsEarly = [](const QString& path, const char* kind) {
+        return QString("The picture file \"%1\" is damaged or is not in %2 format (the file ends "
+                       "before the picture does)")
+            .arg(QDir::toNativeSeparators(path), kind);
+    };
+    const QByteArray png = encodeWithQt(quadrants(QSize(2, 2)), "png");
+    const QByteArray header = png.left(33); // signature and IHDR
+    // A text chunk declaring 1.8 GB, in a file of 57 bytes.
+    const QByteArray lie = header + QByteArray("\x6B\x49\xD2\x00tEXta\0b", 11) + QByteArray(13, 0);
+    ASSERT_EQ(lie.size(), 57);
+    const QString small = write("lie.png", lie);
+    EXPECT_EQ(failureOf(small), endsEarly(small, "PNG"));
+
+    QByteArray icon("\0\0\1\0\1\0\2\2\0\0\1\0\x20\0", 14);
+    const auto entry = [](qsizetype size, qsizetype offset) {
+        QByteArray bytes(8, 0);
+        qToLittleEndian(quint32(size), bytes.data());
+        qToLittleEndian(quint32(offset), bytes.data() + 4);
+        return bytes;
+    };
+    const QString inIcon = write("lie.ico", icon + entry(lie.size(), 22) + lie);
+    EXPECT_EQ(failureOf(inIcon), endsEarly(inIcon, "ICO"));
+    const QString pastEnd = write("past.ico", icon + entry(png.size(), 4000) + png);
+    EXPECT_EQ(failureOf(pastEnd), endsEarly(pastEnd, "ICO"));
+    const QString sizeOff = write("size.ico", icon + entry(png.size() + 1, 22) + png);
+    EXPECT_EQ(failureOf(sizeOff), endsEarly(sizeOff, "ICO"));
+
+    // Every chunk up to the end one must be there.
+    const QString noEnd = write("noend.png", png.left(png.size() - 12));
+    EXPECT_EQ(failureOf(noEnd), endsEarly(noEnd, "PNG"));
+}
+
+TEST_F(PicturesTest, FilesMadeToKeepTheDecoderBusyAreRefused) {
+    // An icon's directory can point any number of entries at one picture.
+    const QByteArray png = encodeWithQt(quadrants(QSize(2, 2)), "png");
+    const auto iconOf = [&](int count) {
+        QByteArray icon("\0\0\1\0", 4);
+        icon.append(char(count & 0xFF)).append(char(count >> 8));
+        const qsizetype picture = 6 + 16 * count;
+        for (int i = 0; i < count; ++i) {
+            QByteArray entry("\2\2\0\0\1\0\x20\0", 8);
+            entry.resize(16);
+            qToLittleEndian(quint32(png.size()), entry.data() + 8);
+            qToLittleEndian(quint32(picture), entry.data() + 12);
+            icon.append(entry);
+        }
+        return icon + png;
+    };
+    EXPECT_EQ(LoadPicture(write("many.ico", iconOf(64))).size(), QSize(2, 2));
+    const QString tooMany = write("toomany.ico", iconOf(4000));
+    EXPECT_EQ(failureOf(tooMany), QString("The picture file \"%1\" is damaged or is not in ICO "
+                                          "format (it holds 4000 pictures; an icon holds at most "
+                                          "64)")
+                                      .arg(QDir::toNativeSeparators(tooMany)));
+
+    // A progressive JPEG of a scan per coefficient: 64 scans in grey, 190 in colour.
+    const QImage picture = quadrants(kSize);
+    const QString grey = write("grey.jpg", encodeJpeg(picture, {.colours = test::JpegColours::Grey,
+                                                                .progressive = true,
+                                                                .scanPerCoefficient = true}));
+    EXPECT_EQ(LoadPicture(grey).size(), kSize);
+    const QString colour =
+        write("colour.jpg", encodeJpeg(picture, {.progressive = true, .scanPerCoefficient = true}));
+    EXPECT_EQ(failureOf(colour), QString("The picture file \"%1\" is damaged or is not in JPEG "
+                                         "format (the picture has more than 100 scans)")
+                                     .arg(QDir::toNativeSeparators(colour)));
 }
 
 TEST_F(PicturesTest, ABitmapWithoutThePaddingOfItsLastRowStillLoads) {

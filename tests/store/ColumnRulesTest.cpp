@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace tiravo {
 namespace {
 
@@ -86,6 +88,8 @@ TEST(ReadingAsText, FollowsTheDisplayFormat) {
     EXPECT_EQ(numero.formatText(std::int64_t{7}), QStringLiteral("07"));
     EXPECT_EQ(numero.formatText(std::int64_t{123}), QStringLiteral("123"));
     EXPECT_EQ(numero.formatText(std::int64_t{-7}), QStringLiteral("-07"));
+    EXPECT_EQ(numero.formatText(std::numeric_limits<std::int64_t>::min()),
+              QStringLiteral("-9223372036854775808"));
     EXPECT_EQ(numero.formatText(Value{}), QString());
     EXPECT_EQ(Make(ColumnType::Boolean).formatText(true), QStringLiteral("True"));
 }

@@ -1,4 +1,4 @@
-#include "PictureSamples.h"
+#include "support/PictureSamples.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -97,6 +97,26 @@ QByteArray encodeJpeg(const QImage& image, const JpegOptions& options) {
     jpeg_set_quality(&cinfo, options.quality, TRUE);
     if (options.progressive)
         jpeg_simple_progression(&cinfo);
+    std::vector<jpeg_scan_info> scans;
+    if (options.scanPerCoefficient) {
+        jpeg_scan_info dc{};
+        dc.comps_in_scan = cinfo.num_components;
+        for (int c = 0; c < cinfo.num_components; ++c)
+            dc.component_index[c] = c;
+        scans.push_back(dc);
+        for (int c = 0; c < cinfo.num_components; ++c) {
+            for (int k = 1; k < 64; ++k) {
+                jpeg_scan_info ac{};
+                ac.comps_in_scan = 1;
+                ac.component_index[0] = c;
+                ac.Ss = k;
+                ac.Se = k;
+                scans.push_back(ac);
+            }
+        }
+        cinfo.scan_info = scans.data();
+        cinfo.num_scans = int(scans.size());
+    }
     jpeg_start_compress(&cinfo, TRUE);
 
     std::vector<unsigned char> row(std::size_t(image.width()) * 4);

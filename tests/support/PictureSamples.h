@@ -24,6 +24,8 @@ enum class JpegColours { Rgb, Grey, AdobeCmyk, AdobeYcck };
 struct JpegOptions {
     JpegColours colours = JpegColours::Rgb;
     bool progressive = false;
+    // Progressive, with each coefficient of each colour in a scan of its own.
+    bool scanPerCoefficient = false;
     int quality = 90;
 };
 
