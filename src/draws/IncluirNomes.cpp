@@ -270,7 +270,7 @@ void TFIncluirNomes::Edit1Change() {
 void TFIncluirNomes::Button4Click() {
     if (TbNome.recordCount() == 0)
         return;
-    RecordWinner(TbNome, QrySorte, WinnerFlag::OkAndPlace);
+    RecordWinner(TbNome, QrySorte, WinnerFlag::OkAndPlace, NameEntries());
     TbNome.close();
     TbNome.open();
     QrySorte.close();

@@ -44,7 +44,7 @@ void WriteAvailableName(Dataset& row, const QString& name) {
 }
 
 void ImportNames(Dataset& pool, Dataset& freeSlots, const QStringList& names, Random& random) {
-    Batch batch(pool.connection());
+    Batch batch(pool.connection(), {&pool, &freeSlots});
     for (const QString& name : names) {
         if (pool.locate(kNome, name))
             continue;
