@@ -66,6 +66,8 @@ public:
 private:
     void buildControls();
     void guarded(const std::function<void()>& handler);
+    // Reads the pool and the free slots again, as include and remove do.
+    void reopenPoolAndFreeSlots();
 
     Services services_;
 };

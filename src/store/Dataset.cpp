@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 #include "store/Connection.h"
+#include "store/LocateIndex.h"
 
 #include <algorithm>
 
@@ -11,15 +12,6 @@ namespace {
 
 QString Quoted(const QString& identifier) {
     return u'"' + identifier + u'"';
-}
-
-bool Matches(const QString& cell, const QString& wanted, LocateOptions options) {
-    const Qt::CaseSensitivity cs =
-        options.caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive;
-    // An empty beginning would match every row; it asks for the empty text.
-    if (options.partialKey && !wanted.isEmpty())
-        return cell.startsWith(wanted, cs);
-    return cell.compare(wanted, cs) == 0;
 }
 
 } // namespace
@@ -88,7 +80,15 @@ bool Field::asBoolean() const {
 
 // ---- Dataset ----
 
-Dataset::Dataset(Connection& connection) : connection_(connection) {}
+Dataset::Dataset(Connection& connection)
+    : connection_(connection),
+      index_(std::make_unique<LocateIndex>(
+          [this](std::size_t row, std::size_t column) -> std::optional<QString> {
+              const Value& cell = rows_[row].values[column];
+              if (IsNull(cell))
+                  return std::nullopt;
+              return columns_[column].formatText(cell);
+          })) {}
 
 Dataset::~Dataset() = default;
 
@@ -111,6 +111,7 @@ void Dataset::close() {
     shown_.clear();
     buffer_.clear();
     dirty_.clear();
+    index_->reset();
     cursor_ = 0;
     eof_ = bof_ = true;
     state_ = DatasetState::Inactive;
@@ -135,6 +136,7 @@ std::vector<Dataset::Row> Dataset::readRows(SqlStatement& statement) const {
 void Dataset::order(std::deque<std::size_t>&) const {}
 
 void Dataset::rebuild() {
+    index_->reset();
     shown_.clear();
     for (std::size_t i = 0; i < rows_.size(); ++i)
         if (alive_[i] && passes(rows_[i].values))
@@ -267,6 +269,7 @@ void Dataset::insert() {
     alive_.push_back(false);
     const std::size_t place = shown_.empty() ? 0 : cursor_;
     shown_.insert(shown_.begin() + static_cast<std::ptrdiff_t>(place), rows_.size() - 1);
+    index_->inserted(place, rows_.size() - 1);
     cursor_ = place;
     eof_ = bof_ = false;
     state_ = DatasetState::Insert;
@@ -285,6 +288,7 @@ void Dataset::cancel() {
     buffer_.clear();
     dirty_.clear();
     if (inserting) {
+        index_->erased(cursor_, rows_.size() - 1);
         rows_.pop_back();
         alive_.pop_back();
         shown_.erase(shown_.begin() + static_cast<std::ptrdiff_t>(cursor_));
@@ -399,6 +403,7 @@ bool Dataset::store(std::optional<std::size_t> guard) {
     const std::size_t row = shown_[cursor_];
     rows_[row].values = std::move(buffer_);
     alive_[row] = true;
+    index_->written(row);
     buffer_.clear();
     dirty_.clear();
     state_ = DatasetState::Browse;
@@ -411,6 +416,7 @@ bool Dataset::store(std::optional<std::size_t> guard) {
 }
 
 void Dataset::removeShownAtCursor() {
+    index_->erased(cursor_, shown_[cursor_]);
     shown_.erase(shown_.begin() + static_cast<std::ptrdiff_t>(cursor_));
     // The cursor goes to the row that followed, else to the one before.
     if (cursor_ >= shown_.size() && cursor_ > 0)
@@ -446,19 +452,14 @@ bool Dataset::locate(const QString& column, const QString& value, LocateOptions 
     const int index = fieldIndex(column);
     if (index < 0)
         throw Error(QStringLiteral("Field '%1' not found").arg(column));
-    const Column& c = columns_[static_cast<std::size_t>(index)];
-    for (std::size_t place = 0; place < shown_.size(); ++place) {
-        const Value& cell = rows_[shown_[place]].values[static_cast<std::size_t>(index)];
-        if (IsNull(cell))
-            continue;
-        if (Matches(c.formatText(cell), value, options)) {
-            eof_ = false;
-            bof_ = place == 0;
-            setCursor(place);
-            return true;
-        }
-    }
-    return false;
+    const std::optional<std::size_t> found =
+        index_->find(shown_, static_cast<std::size_t>(index), value, options);
+    if (!found)
+        return false;
+    eof_ = false;
+    bof_ = *found == 0;
+    setCursor(*found);
+    return true;
 }
 
 int Dataset::fieldIndex(const QString& name) const {

@@ -11,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <tuple>
 #include <vector>
@@ -19,6 +20,7 @@ namespace tiravo {
 
 class Connection;
 class Dataset;
+class LocateIndex;
 class SqlStatement;
 
 enum class DatasetState { Inactive, Browse, Edit, Insert };
@@ -170,6 +172,8 @@ private:
     // The write statements already built, by kind, columns written and the
     // column whose value as read must still be there (-1: none).
     std::map<std::tuple<bool, std::uint64_t, int>, QString> writeSql_;
+    // Finds rows for locate(); told of every change to the shown rows.
+    std::unique_ptr<LocateIndex> index_;
 };
 
 } // namespace tiravo

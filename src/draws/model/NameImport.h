@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace tiravo {
+
+class Dataset;
+class Random;
+
+// The names of a plain text file, one to a line, as the name editor imports
+// them. The text is read as a stream: every character of code 32 or less
+// between two names is skipped (so blank and empty lines and the blanks that
+// begin a line), and a name runs from there to the end of its line, trailing
+// blanks and all. A carriage return before a line feed belongs to the line
+// break, one anywhere else is dropped; the character 26 ends the file. Each
+// name is its line's first 80 characters; the column keeps 40 of them.
+QStringList NamesToImport(const QByteArray& bytes);
+
+// The same from a file; throws Error, with the system's reason, when the
+// file cannot be opened or read.
+QStringList ReadNamesToImport(const QString& path);
+
+inline constexpr int kImportedNameLength = 80;
+
+// The current row of a view over the name pool holds `name`, available.
+void WriteAvailableName(Dataset& row, const QString& name);
+
+// Adds each name that the pool view does not show yet: into the free slot
+// current in `freeSlots` while there is one (its hook gives the key), else as
+// a new row of the pool view with a key of its own. One transaction; a row
+// that fails is dropped before the error goes on, and the rows stored before
+// it stay.
+//
+// The duplicate test asks the pool view, which sees the rows inserted through
+// it but not the free slots filled meanwhile: while free slots last, a name
+// the file repeats is stored once for each time.
+void ImportNames(Dataset& pool, Dataset& freeSlots, const QStringList& names, Random& random);
+
+} // namespace tiravo

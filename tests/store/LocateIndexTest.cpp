@@ -1,0 +1,161 @@
+// Locate through the index must answer what a walk over the shown rows would,
+// after every kind of change a view makes to its rows.
+#include "store/TableView.h"
+#include "support/TempDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <random>
+
+namespace tiravo {
+namespace {
+
+const QStringList kNames = {"Ana",  "ana", "ANA", "Anabela", "Bia", "bianca", "João",
+                            "JOÃO", "Jo",  "Zé",  "zeca",    "",    "Ana "};
+const QStringList kProbes = {"Ana",  "ana", "an", "AN", "Bia", "b",    "jo",  "JOÃ",
+                             "João", "zé",  "Zé", "",   "x",   "Ana ", "Anab"};
+
+const LocateOptions kWhole{};
+const LocateOptions kSearch{.caseInsensitive = true, .partialKey = true};
+
+// The first shown row that matches, found the long way.
+std::optional<int> Expected(const TableView& view, const QString& value, LocateOptions options) {
+    const int nome = view.fieldIndex("Nome");
+    for (int place = 0; place < view.recordCount(); ++place) {
+        const QString cell = view.displayText(place, static_cast<std::size_t>(nome));
+        const bool matches =
+            options.partialKey && !value.isEmpty()
+                ? cell.startsWith(value, Qt::CaseInsensitive)
+                : cell.compare(value, options.caseInsensitive ? Qt::CaseInsensitive
+                                                              : Qt::CaseSensitive) == 0;
+        if (matches)
+            return place;
+    }
+    return std::nullopt;
+}
+
+class LocateIndexTest : public testing::Test {
+protected:
+    void SetUp() override {
+        for (int i = 0; i < 40; ++i)
+            db.exec(QStringLiteral("INSERT INTO TbNome (Nome, Ok, Ativo) VALUES ('%1', 1, 1)")
+                        .arg(kNames[i % kNames.size()]));
+    }
+
+    // Every probe, both ways, against the long way; the cursor moves only
+    // when a row is found.
+    void checkEveryProbe(TableView& view, const std::string& after) {
+        for (const QString& probe : kProbes)
+            for (const LocateOptions options : {kWhole, kSearch}) {
+                const std::optional<int> expected = Expected(view, probe, options);
+                const int before = view.recNo();
+                const bool found = view.locate("Nome", probe, options);
+                ASSERT_EQ(found, expected.has_value())
+                    << after << ": '" << probe.toStdString() << "' " << options.partialKey;
+                ASSERT_EQ(view.recNo(), expected ? *expected : before)
+                    << after << ": '" << probe.toStdString() << "' " << options.partialKey;
+            }
+    }
+
+    test::TempDatabase db;
+};
+
+TEST_F(LocateIndexTest, AnswersAsAWalkOverTheRowsAfterEveryChange) {
+    TableView view(
+        db.connection(),
+        {.table = "TbNome", .filter = "Ok=True", .sortKey = "Nome", .required = {"Nome"}});
+    view.open();
+    std::mt19937 random(20261209);
+    const auto pick = [&random](int n) { return static_cast<int>(random() % n); };
+    const auto someName = [&] { return kNames[pick(static_cast<int>(kNames.size()))]; };
+    // Enough changes that the places are read afresh several times over.
+    for (int step = 0; step < 1500; ++step) {
+        std::string what;
+        switch (pick(9)) {
+        case 0:
+        case 1:
+            what = "insert";
+            view.insert();
+            view.field("Nome").setAsString(someName());
+            view.field("Ok").setAsString("T");
+            view.post();
+            break;
+        case 2:
+            what = "rename";
+            if (view.recordCount() > 0) {
+                view.edit();
+                view.field("Nome").setAsString(someName());
+                view.post();
+            }
+            break;
+        case 3:
+            what = "leave the filter";
+            if (view.recordCount() > 0) {
+                view.edit();
+                view.field("Ok").setAsString("F");
+                view.post();
+            }
+            break;
+        case 4:
+            what = "delete";
+            if (view.recordCount() > 0)
+                view.deleteRecord();
+            break;
+        case 5:
+            what = "insert dropped";
+            view.insert();
+            view.field("Nome").setAsString(someName());
+            view.cancel();
+            break;
+        case 6:
+            what = "move";
+            if (view.recordCount() > 0)
+                view.moveTo(pick(view.recordCount()));
+            break;
+        case 7:
+            what = "rename pending";
+            if (view.recordCount() > 0) {
+                // Locate posts it before it looks.
+                view.edit();
+                view.field("Nome").setAsString(someName());
+            }
+            break;
+        default:
+            if (pick(10) == 0) {
+                what = "filter";
+                view.setFilter(view.filter() == "Ok=True" ? "Ativo=True" : "Ok=True");
+            } else {
+                what = "nothing";
+            }
+            break;
+        }
+        if (view.editing()) {
+            // The walk reads the edited row as edited; Locate stores it first.
+            view.locate("Nome", "no such name");
+            ASSERT_FALSE(view.editing());
+        }
+        checkEveryProbe(view, "step " + std::to_string(step) + " after " + what);
+    }
+}
+
+TEST_F(LocateIndexTest, NullIsNeverFoundAndTheEmptyTextOnlyByItself) {
+    db.exec("DELETE FROM TbNome");
+    db.exec("INSERT INTO TbNome (Nome, Ok, Ativo) VALUES (NULL, 1, 1), ('', 1, 1), ('Bia', 1, 1)");
+    TableView view(db.connection(), {.table = "TbNome", .filter = "Ok=True", .sortKey = "Nome"});
+    view.open();
+    ASSERT_TRUE(view.field("Nome").isNull()); // null sorts first
+    view.last();
+    ASSERT_TRUE(view.locate("Nome", "", kSearch));
+    EXPECT_FALSE(view.field("Nome").isNull());
+    EXPECT_EQ(view.field("Nome").asString(), "");
+    view.edit();
+    view.field("Nome").setAsString("Rosa");
+    view.post();
+    view.last();
+    EXPECT_FALSE(view.locate("Nome", "", kWhole)); // the only empty one was renamed
+    EXPECT_EQ(view.recNo(), view.recordCount() - 1);
+}
+
+} // namespace
+} // namespace tiravo
