@@ -27,6 +27,10 @@ signals:
     // The operator opened another folder.
     void directoryChanged(const QString& folder);
 
+protected:
+    // Every folder shown is open: no branch marks to open or close them by.
+    void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
+
 private:
     QTreeWidgetItem* addFolder(QTreeWidgetItem* parent, const QString& path, const QString& name,
                                bool opened);
