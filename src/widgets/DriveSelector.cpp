@@ -34,8 +34,10 @@ std::vector<FilePlace> FilePlacesOfThisSystem() {
         // Devices only: the pseudo file systems of the kernel have no device
         // node, read-only images are packages rather than places for photos,
         // and a container mounts single files over others.
+        // The boot partitions are the system's, not the operator's.
         if (!volume.isValid() || !volume.isReady() || volume.isReadOnly() ||
-            !volume.device().startsWith("/dev/") || !QFileInfo(root).isDir() || known(root))
+            !volume.device().startsWith("/dev/") || !QFileInfo(root).isDir() ||
+            FolderLiesUnder(root, QStringLiteral("/boot")) || known(root))
             continue;
         places.push_back({root, Labelled(root, volume.displayName() == volume.rootPath()
                                                    ? QString()

@@ -192,6 +192,20 @@ TEST_F(IncluirFoto, NoAddsNothingButStillReportsSuccessAndRereadsTheViews) {
     EXPECT_EQ(fake.random.trace(), "");
 }
 
+TEST_F(IncluirFoto, AStoreErrorEndsTheAdditionKeepingThePhotosStoredBeforeIt) {
+    db.exec("INSERT INTO TbFoto (Foto, Ordem, Ok, Ativo) VALUES ('', 'aaaa', NULL, 1)");
+    touch("a.jpg");
+    touch("b.jpg");
+    auto w = open();
+    w->TbFoto.close();
+    fake.dialogs.answerYes();
+    QTest::mouseClick(w->BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(column("Foto"), QStringList({path("a.jpg")}));
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error),
+              QStringList({"Cannot perform this operation on a closed dataset."}));
+    EXPECT_TRUE(fake.dialogs.texts(DialogKind::Notice).isEmpty());
+}
+
 TEST_F(IncluirFoto, AnEmptyListIsRefusedBeforeTheQuestion) {
     touch("a.png");
     auto w = open();
