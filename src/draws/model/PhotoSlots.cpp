@@ -33,11 +33,12 @@ void InsertPhoto(Dataset& photos, const QString& path, Random& random) {
 QString PhotoPathTooLong(const QStringList& paths, int width) {
     for (const QString& path : paths) {
         if (CutToWidth(path, width) != path)
-            return QStringLiteral(
-                       "A foto \"%1\" não pode ser incluída: o caminho dela (%2) tem mais de %3 "
-                       "caracteres e seria gravado cortado. Mova as fotos para uma pasta de "
-                       "caminho mais curto. Nenhuma foto foi incluída.")
-                .arg(QFileInfo(path).fileName(), path)
+            return QStringLiteral("A foto \"%1\" não pode ser incluída: o caminho dela tem %2 "
+                                  "caracteres, mais do que os %3 que a lista de fotos guarda. "
+                                  "Mova as fotos para uma pasta de caminho mais curto. Nenhuma "
+                                  "foto foi incluída.")
+                .arg(QFileInfo(path).fileName())
+                .arg(path.toUcs4().size())
                 .arg(width);
     }
     return {};
