@@ -12,6 +12,7 @@
 #include "widgets/WindowLook.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -79,7 +80,10 @@ void TFIncluirFoto::buildControls() {
     });
     connect(DirectoryListBox1, &FolderTree::directoryChanged, this,
             [this](const QString& folder) { FileListBox1->setDirectory(folder); });
-    const QString current = QDir::currentPath();
+    QString current = QDir::currentPath();
+    // A current folder removed meanwhile has no path left to show.
+    if (!QFileInfo(current).isDir())
+        current = QDir::homePath();
     DriveComboBox1->showFolder(current);
     DirectoryListBox1->setDirectory(DriveComboBox1->drive(), current);
     FileListBox1->setDirectory(current);

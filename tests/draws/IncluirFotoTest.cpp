@@ -132,6 +132,13 @@ TEST_F(IncluirFoto, ThePlacesFolderTreeAndFileListAreChainedAndShowingAFolderMak
     EXPECT_EQ(w->FileListBox1->directory(), root);
     EXPECT_EQ(QDir::currentPath(), root);
 
+    // A current folder removed meanwhile: the editor opens on the home folder.
+    w.reset();
+    ASSERT_TRUE(QDir::setCurrent(path("Festa/Palco")));
+    ASSERT_TRUE(QDir(path("Festa")).removeRecursively());
+    w = open();
+    EXPECT_EQ(w->FileListBox1->directory(), QDir::cleanPath(QDir::homePath()));
+
     const std::vector<FilePlace> places = {{"/", "/"}, {"/home/ana", "~"}, {"/media/usb", "usb"}};
     EXPECT_EQ(PlaceHolding(places, "/home/ana/Fotos"), 1);
     EXPECT_EQ(PlaceHolding(places, "/home/anabela"), 0);
