@@ -178,6 +178,22 @@ TEST_F(IncluirFoto, FreeSlotsAreFilledFirstInTheStoresOrderThenNewRowsFollow) {
     EXPECT_EQ(column("Foto").size(), 7);
 }
 
+TEST_F(IncluirFoto, ASlotFilledByAnotherProgramMeanwhileKeepsItsPhoto) {
+    db.exec("INSERT INTO TbFoto (Foto, Ordem, Ok, Ativo) VALUES ('', 'aaaa', NULL, 1)");
+    db.exec("INSERT INTO TbFoto (Foto, Ordem, Ok, Ativo) VALUES ('', 'bbbb', NULL, 1)");
+    touch("a.jpg");
+    touch("b.jpg");
+    auto w = open();
+    auto other = db.openSecond();
+    other->execute("UPDATE TbFoto SET Foto = '/outro/foto.jpg', Ok = 1 WHERE Cod = 1");
+    fake.dialogs.answerYes();
+    QTest::mouseClick(w->BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(column("Foto"), QStringList({"/outro/foto.jpg", path("a.jpg"), path("b.jpg")}));
+    EXPECT_EQ(column("Ativo"), QStringList(3, "True"));
+    EXPECT_TRUE(fake.dialogs.texts(DialogKind::Error).isEmpty());
+    EXPECT_EQ(w->TbFoto.recordCount(), 3);
+}
+
 TEST_F(IncluirFoto, NoAddsNothingButStillReportsSuccessAndRereadsTheViews) {
     touch("a.jpg");
     auto w = open();

@@ -48,18 +48,25 @@ void AddPhotos(Dataset& photos, Dataset& freeSlots, const QStringList& paths, Ra
     const QString tooLong = PhotoPathTooLong(paths, photos.field(kFoto).column().width);
     if (!tooLong.isEmpty())
         throw Error(tooLong);
-    Batch batch(photos.connection());
+    Batch batch(photos.connection(), {&photos, &freeSlots});
     freeSlots.first();
     for (const QString& path : paths) {
-        if (freeSlots.recordCount() > 0) {
-            EditRow(freeSlots, [&](Dataset& slot) {
+        bool stored = false;
+        while (!stored && freeSlots.recordCount() > 0) {
+            stored = EditRowIfStill(freeSlots, kFoto, [&](Dataset& slot) {
                 slot.field(kFoto).setAsString(path);
                 slot.field(kOk).setAsString(kTrueText);
                 slot.field(kOrdem).setAsString(NewReseededOrderKey(random));
             });
-        } else {
-            InsertPhoto(photos, path, random);
+            // Another program filled the slot since this view read it: its
+            // photo stays, and the free slots are read again.
+            if (!stored) {
+                freeSlots.close();
+                freeSlots.open();
+            }
         }
+        if (!stored)
+            InsertPhoto(photos, path, random);
     }
 }
 

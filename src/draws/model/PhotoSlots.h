@@ -20,9 +20,10 @@ QString PhotoPathTooLong(const QStringList& paths, int width);
 // free slots of `freeSlots` first, in that view's order, each with a key built
 // from fresh entropy and keeping its Ativo and Sorte; then into new rows of
 // `photos`, Ativo true, with keys that continue the generator's sequence. Each
-// filled slot leaves `freeSlots` on post. No test is made for a path already
-// in the pool. Refuses, writing nothing, when a path would not fit. Runs in
-// one transaction; rows stored before an error stay stored.
+// filled slot leaves `freeSlots` on post; a slot that another program filled
+// since `freeSlots` was read keeps that program's photo, and the free slots
+// are read again. No test is made for a path already in the pool. Refuses, writing nothing, when a
+// path would not fit. Runs in one transaction; rows stored before an error stay stored.
 void AddPhotos(Dataset& photos, Dataset& freeSlots, const QStringList& paths, Random& random);
 
 } // namespace tiravo
