@@ -1,6 +1,7 @@
 // Renders every window of the program over the database at the program's
 // fixed place into PNG files, so the windows can be looked at without a
 // display. scripts/screenshots prepares a demo database and runs this.
+#include "draws/IncluirFoto.h"
 #include "draws/IncluirNumero.h"
 #include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
@@ -8,11 +9,13 @@
 #include "shell/Acesso.h"
 #include "shell/Menu.h"
 #include "shell/Usuario.h"
+#include "store/TableView.h"
 #include "widgets/Resources.h"
 #include "widgets/WindowLook.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <cstdio>
@@ -58,6 +61,15 @@ int Run(const QDir& folder) {
     {
         TFVantaNome window(&menu, menu.ADOConnection1, real.services());
         Save(&window, folder, QStringLiteral("TFVantaNome"));
+    }
+    {
+        // The photo editor opens on the current folder: that of the pool's photos.
+        TableView photos(menu.ADOConnection1, {.table = QStringLiteral("TbFoto")});
+        photos.open();
+        if (photos.recordCount() > 0)
+            QDir::setCurrent(QFileInfo(photos.field(QStringLiteral("Foto")).asString()).path());
+        TFIncluirFoto window(&menu, menu.ADOConnection1, real.services());
+        Save(&window, folder, QStringLiteral("TFIncluirFoto"));
     }
     return 0;
 }

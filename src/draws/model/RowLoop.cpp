@@ -17,6 +17,21 @@ void EditRow(Dataset& rows, const std::function<void(Dataset&)>& write) {
     }
 }
 
+bool EditRowIfStill(Dataset& rows, const QString& column,
+                    const std::function<void(Dataset&)>& write) {
+    rows.edit();
+    try {
+        write(rows);
+        if (rows.postIfStill(column))
+            return true;
+    } catch (...) {
+        rows.cancel();
+        throw;
+    }
+    rows.cancel();
+    return false;
+}
+
 void EditEachRow(Dataset& rows, RowWalk walk, const std::function<void(Dataset&)>& write) {
     Batch batch(rows.connection(), {&rows});
     if (walk == RowWalk::UntilEmpty) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 namespace tiravo {
@@ -17,6 +19,13 @@ enum class RowWalk {
 // post that fails drops the edit before the error goes on, so that the next
 // move of the cursor cannot store half a change.
 void EditRow(Dataset& rows, const std::function<void(Dataset&)>& write);
+
+// EditRow for a row that another program on the same file may change
+// meanwhile: the row is written only while the file still holds, in `column`,
+// the value this view read. Answers false, with nothing written and the edit
+// dropped, when it does not.
+bool EditRowIfStill(Dataset& rows, const QString& column,
+                    const std::function<void(Dataset&)>& write);
 
 // Edits each row the walk meets, lets `write` set its columns and posts it, in
 // one transaction.
