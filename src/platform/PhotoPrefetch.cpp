@@ -2,6 +2,7 @@
 
 #include "platform/Pictures.h"
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <exception>
@@ -59,10 +60,17 @@ void PhotoPrefetch::expect(const QStringList& paths) {
         ++same;
     dropFrom(same);
     for (qsizetype i = qsizetype(same); i < paths.size(); ++i) {
+        const QString& path = paths[i];
+        // A small pool shows the same photo in several coming frames; it is
+        // decoded once for all of them.
+        const auto earlier = std::find_if(ahead_.begin(), ahead_.end(),
+                                          [&](const Ahead& photo) { return photo.path == path; });
+        if (earlier != ahead_.end()) {
+            ahead_.push_back({path, earlier->slot});
+            continue;
+        }
         auto slot = std::make_shared<Slot>();
-        const QString path = paths[i];
-        const QSize box = box_;
-        workers_.start([slot, path, box] { slot->decode(path, box); });
+        workers_.start([slot, path, box = box_] { slot->decode(path, box); });
         ahead_.push_back({path, std::move(slot)});
     }
 }
@@ -90,8 +98,12 @@ QStringList PhotoPrefetch::expected() const {
 
 void PhotoPrefetch::dropFrom(std::size_t place) {
     while (ahead_.size() > place) {
-        ahead_.back().slot->dropped = true;
+        const std::shared_ptr<Slot> slot = std::move(ahead_.back().slot);
         ahead_.pop_back();
+        // A photo still expected in an earlier frame is still wanted.
+        if (std::none_of(ahead_.begin(), ahead_.end(),
+                         [&](const Ahead& photo) { return photo.slot == slot; }))
+            slot->dropped = true;
     }
 }
 

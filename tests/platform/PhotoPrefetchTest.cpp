@@ -73,6 +73,19 @@ TEST_F(PhotoPrefetchTest, ExpectingAgainKeepsTheCommonBeginningAndDropsTheRest) 
     EXPECT_TRUE(ahead.expected().isEmpty());
 }
 
+TEST_F(PhotoPrefetchTest, APhotoDueInSeveralFramesStaysWantedWhileOneOfThemIs) {
+    const QString big = photo("big.jpg", {2400, 1800}, Qt::darkBlue);
+    const QString a = photo("a.jpg", {32, 32}, Qt::red);
+    const QString x = photo("x.jpg", {32, 32}, Qt::green);
+    // One worker, busy with the big photo while the plan changes: the later
+    // frame of `a` goes, the earlier one still needs its picture.
+    PhotoPrefetch ahead(box_, 1);
+    ahead.expect({big, a, x, a});
+    ahead.expect({big, a});
+    EXPECT_FALSE(ahead.take(big).isNull());
+    EXPECT_EQ(ahead.take(a), LoadPictureToFit(a, box_));
+}
+
 TEST_F(PhotoPrefetchTest, APhotoThatCannotBeLoadedFailsWhenTakenWithTheLoadersWords) {
     const QString a = photo("a.jpg", {32, 32}, Qt::red);
     const QString gone = dir_.filePath("gone.jpg");
