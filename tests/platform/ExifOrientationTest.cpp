@@ -1,11 +1,11 @@
 // Photos that record how they must be turned: the Exif note is read from the
 // file's own bytes, trusted in nothing, and obeyed by the picture loader.
-#include "PictureSamples.h"
-
 #include "platform/ExifOrientation.h"
 #include "platform/Pictures.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -14,8 +14,25 @@
 namespace tiravo {
 namespace {
 
-using test::encodeJpeg;
-using test::quadrants;
+// Red, green / blue, white: a picture whose every turn shows differently.
+QImage Quadrants(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    const int w = size.width() / 2, h = size.height() / 2;
+    painter.fillRect(0, 0, w, h, Qt::red);
+    painter.fillRect(w, 0, size.width() - w, h, Qt::green);
+    painter.fillRect(0, h, w, size.height() - h, Qt::blue);
+    painter.fillRect(w, h, size.width() - w, size.height() - h, Qt::white);
+    return image;
+}
+
+QByteArray Jpeg(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 95);
+    return bytes;
+}
 
 void Put16(QByteArray& to, quint16 value, bool bigEndian) {
     char bytes[2];
@@ -95,7 +112,7 @@ TEST_F(Orientation, EachOfTheEightNotesTurnsThePhotoUprightInEitherByteOrder) {
     };
     const Case cases[] = {{1, r, g, b, w}, {2, g, r, w, b}, {3, w, b, g, r}, {4, b, w, r, g},
                           {5, r, b, g, w}, {6, b, r, w, g}, {7, w, g, b, r}, {8, g, w, r, b}};
-    const QByteArray plain = encodeJpeg(quadrants(QSize(96, 48)));
+    const QByteArray plain = Jpeg(Quadrants(QSize(96, 48)));
     for (const Case& c : cases) {
         for (bool bigEndian : {true, false}) {
             SCOPED_TRACE(testing::Message()
@@ -122,13 +139,13 @@ TEST_F(Orientation, APhotoOnItsSideIsDecodedToFitTheBoxOnceTurned) {
     // 1600 x 800 lying on its side stands 800 x 1600: 240 x 480 in the draw box,
     // not the 320 x 480 of a decode fitted before the turn and then squeezed.
     const QByteArray bytes =
-        WithSegment(encodeJpeg(quadrants(QSize(1600, 800))), ExifSegment({.orientation = 6}));
+        WithSegment(Jpeg(Quadrants(QSize(1600, 800))), ExifSegment({.orientation = 6}));
     EXPECT_EQ(LoadPictureToFit(write(bytes), QSize(640, 480)).size(), QSize(240, 480));
     EXPECT_EQ(LoadPictureToFit(write(bytes), QSize(105, 105)).size(), QSize(52, 105));
 }
 
 TEST(ExifNoteReading, NotesThatCannotBeReadCountAsUpright) {
-    const QByteArray jpeg = encodeJpeg(quadrants(QSize(16, 16)));
+    const QByteArray jpeg = Jpeg(Quadrants(QSize(16, 16)));
     const QByteArray six = ExifSegment({.orientation = 6});
     QByteArray pastItsEnd = six;
     pastItsEnd[2] = char(0xF0); // the segment claims more bytes than the file has
