@@ -1,28 +1,19 @@
 #include "draws/VantaFoto.h"
 
-#include "branding/LogoStrip.h"
-#include "branding/MakerSite.h"
 #include "draws/IncluirFoto.h"
 #include "draws/PhotoStage.h"
 #include "draws/model/PhotoFreeSlots.h"
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolKeys.h"
 #include "draws/model/StepCounts.h"
-#include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/PhotoPrefetch.h"
 #include "widgets/ControlKit.h"
 #include "widgets/CounterPanel.h"
-#include "widgets/DigitalClock.h"
-#include "widgets/HandlerGuard.h"
-#include "widgets/KeyboardConventions.h"
 #include "widgets/PictureBox.h"
-#include "widgets/Resources.h"
 #include "widgets/WindowLook.h"
 
-#include <QEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QPushButton>
 
 namespace tiravo {
@@ -31,12 +22,6 @@ namespace {
 
 const QString kTeaser = QStringLiteral("teaser-photo.png");
 const QString kPlainFrame = QStringLiteral("frame-photo.png");
-
-QPushButton* HandButton(QWidget* parent, const QString& name, const QString& caption) {
-    QPushButton* button = NamedButton(parent, name, caption);
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
-}
 
 // The photos a draw has run through are no longer needed ahead, however the
 // draw ended.
@@ -54,30 +39,22 @@ private:
 } // namespace
 
 TFVantaFoto::TFVantaFoto(QWidget* parent, Connection& ADOConnection1, Services services)
-    : QDialog(parent),
+    : DrawScreen(parent, ADOConnection1, services, QStringLiteral("FVantaFoto"),
+                 {.caption = QStringLiteral("Vanta - Foto"),
+                  .client = QSize(958, 672),
+                  .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)}),
       TbFoto(ADOConnection1,
              {.table = QStringLiteral("TbFoto"), .filter = kAvailableFilter, .sortKey = kOrdem}),
       TbFotoLiberar(ADOConnection1, {.table = QStringLiteral("TbFoto"),
                                      .columns = {"Cod", "Foto", "Ordem", "Ok"},
                                      .filter = kHeldPhotoFilter}),
-      TbImage(ADOConnection1, {.table = QStringLiteral("TbImage"),
-                               .columns = {"Cod", {"Logo1", 150}, {"Logo2", 150}, {"Logo3", 150}}}),
       QrySorte(ADOConnection1, {QStringLiteral("Select *"), QStringLiteral("From TbFoto"),
                                 QStringLiteral("Where Ativo=True and Ok=False"),
-                                QStringLiteral("Order by Sorte Desc")}),
-      connection_(ADOConnection1), services_(services) {
-    setObjectName(QStringLiteral("FVantaFoto"));
-    InitResources();
-    ApplyWindowLook(this, {.caption = QStringLiteral("Vanta - Foto"),
-                           .client = QSize(958, 672),
-                           .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)});
+                                QStringLiteral("Order by Sorte Desc")}) {
     buildControls();
     stage_ = std::make_unique<PhotoStage>(
         PhotoStageParts{.picture = Image1, .teaser = Image2, .plainFrame = Image4, .pool = &TbFoto},
         services_.pause);
-    new KeyboardConventions(
-        this, {.keyPreview = GuardedKeys(services_.dialogs,
-                                         [this](QKeyEvent* event) { return FormKeyDown(event); })});
     guarded([this] { FormCreate(); });
 }
 
@@ -105,38 +82,16 @@ void TFVantaFoto::buildControls() {
     std::tie(Img1, Img2, Img3, Img4, Img5, Img6) =
         std::tuple(column[0], column[1], column[2], column[3], column[4], column[5]);
 
-    Button1 = Place(HandButton(this, QStringLiteral("Button1"), QStringLiteral("Incluir Fotos")),
-                    22, 13, 120, 32);
-    Button2 = Place(HandButton(this, QStringLiteral("Button2"), QStringLiteral("Excluir Lista")),
-                    22, 69, 120, 25);
-    Button3 = Place(HandButton(this, QStringLiteral("Button3"), QStringLiteral("Liberar Todos")),
-                    22, 101, 120, 25);
-
-    RxClock1 = Place(new DigitalClock(this, services_.clock), 22, 141, 120, 41);
-    RxClock1->setObjectName(QStringLiteral("RxClock1"));
-    RxClock1->setFont(PixelFont(QStringLiteral("Arial Rounded MT Bold"), 21));
-
-    Panel1 = Place(new CounterPanel(this), 22, 205, 120, 41);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFont(PixelFont(QStringLiteral("Tahoma"), 21));
-    SetTextColor(Panel1, QColor(0, 128, 0));
-
-    Button5 = Place(HandButton(this, QStringLiteral("Button5"), QStringLiteral("Fazer Sorteio")),
-                    22, 324, 120, 70);
-
-    Image3 = Place(NamedPicture(this, QStringLiteral("Image3"), PictureMode::ShrinkCenter), 26, 510,
-                   111, 149);
-    ShowBuiltIn(Image3, QStringLiteral("maker-logo.png"));
-    Image3->setToolTip(QStringLiteral("Clique Aqui !"));
-    Image3->setCursor(Qt::PointingHandCursor);
-    connect(Image3, &PictureBox::clicked, this, [this] { guarded([this] { Image3Click(); }); });
-
-    ImageLog1 = Place(NamedPicture(this, QStringLiteral("ImageLog1"), PictureMode::ShrinkCenter),
-                      159, 510, 200, 150);
-    ImageLog2 = Place(NamedPicture(this, QStringLiteral("ImageLog2"), PictureMode::ShrinkCenter),
-                      381, 510, 200, 150);
-    ImageLog3 = Place(NamedPicture(this, QStringLiteral("ImageLog3"), PictureMode::ShrinkCenter),
-                      603, 510, 200, 150);
+    addButton(1, QStringLiteral("Incluir Fotos"), {22, 13, 120, 32});
+    addButton(2, QStringLiteral("Excluir Lista"), {22, 69, 120, 25});
+    addButton(3, QStringLiteral("Liberar Todos"), {22, 101, 120, 25});
+    addClock({22, 141, 120, 41});
+    addCounter({22, 205, 120, 41}, 21, QColor(0, 128, 0));
+    addButton(5, QStringLiteral("Fazer Sorteio"), {22, 324, 120, 70});
+    Image3 =
+        addMakerLogo(QStringLiteral("Image3"), {26, 510, 111, 149}, QStringLiteral("/tiravo.htm"));
+    Image3->setMode(PictureMode::ShrinkCenter);
+    addLogoStrip(510, {159, 381, 603});
 
     // Never seen: they only keep the pictures the draws put into Image1.
     Image2 = Place(NamedPicture(this, QStringLiteral("Image2"), PictureMode::Proportional), 1052,
@@ -147,15 +102,10 @@ void TFVantaFoto::buildControls() {
     ShowBuiltIn(Image4, kPlainFrame);
 
     // Beside the visible area and no tab stop: the arrow keys alone reach it.
-    Button4 = Place(NamedButton(this, QStringLiteral("Button4"), QStringLiteral("? Quem Será ?")),
-                    1002, 16, 150, 25);
+    addButton(4, QStringLiteral("? Quem Será ?"), {1002, 16, 150, 25});
     Button4->setFocusPolicy(Qt::ClickFocus);
-
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
-    connect(Button3, &QPushButton::clicked, this, [this] { guarded([this] { Button3Click(); }); });
-    connect(Button4, &QPushButton::clicked, this, [this] { guarded([this] { Button4Click(); }); });
-    connect(Button5, &QPushButton::clicked, this, [this] { guarded([this] { Button5Click(); }); });
+    for (QPushButton* button : {Button1, Button2, Button3, Button5})
+        button->setCursor(Qt::PointingHandCursor);
 
     setTabOrder(Button1, Button2);
     setTabOrder(Button2, Button3);
@@ -166,16 +116,6 @@ void TFVantaFoto::buildControls() {
 
 std::array<PictureBox*, 6> TFVantaFoto::winnerColumn() const {
     return {Img1, Img2, Img3, Img4, Img5, Img6};
-}
-
-void TFVantaFoto::guarded(const std::function<void()>& handler) {
-    RunGuarded(services_.dialogs, handler);
-}
-
-bool TFVantaFoto::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
-        guarded([this] { FormActivate(); });
-    return QDialog::event(event);
 }
 
 void TFVantaFoto::done(int result) {
@@ -193,6 +133,7 @@ DrawSettings TFVantaFoto::PhotoDrawSettings() {
     settings.revealMilliseconds = 100;
     settings.revealOnPlainFrame = false;
     settings.winnerFlag = WinnerFlag::OkAndPlace;
+    settings.entry = PhotoEntries();
     return settings;
 }
 
@@ -200,7 +141,8 @@ HiddenPickSettings TFVantaFoto::PhotoPickSettings() {
     return {.needThreeEntries =
                 QStringLiteral("Você necessita ter cadastrado no mínimo três fotos!"),
             .frameMilliseconds = 100,
-            .titleMilliseconds = 2000};
+            .titleMilliseconds = 2000,
+            .entry = PhotoEntries()};
 }
 
 void TFVantaFoto::FormCreate() {
@@ -229,17 +171,6 @@ void TFVantaFoto::fillWinnerPhotos() {
     photos.expect(paths);
     for (qsizetype i = 0; i < paths.size(); ++i)
         column[std::size_t(i)]->setPicture(photos.take(paths[i]), paths[i]);
-}
-
-void TFVantaFoto::FormActivate() {
-    LoadLogoStrip(*ImageLog1, *ImageLog2, *ImageLog3, TbImage);
-}
-
-bool TFVantaFoto::FormKeyDown(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape)
-        return false;
-    close();
-    return true;
 }
 
 void TFVantaFoto::FormClose() {
@@ -295,7 +226,8 @@ void TFVantaFoto::Button3Click() {
 
 void TFVantaFoto::Button4Click() {
     const RunOnStage run(*stage_);
-    if (!RunHiddenPick(TbFoto, *stage_, PhotoPickSettings(), services_.clock, services_.dialogs))
+    if (!RunHiddenPick(TbFoto, QrySorte, *stage_, PhotoPickSettings(), services_.clock,
+                       services_.dialogs))
         return;
     Panel1->setCount(TbFoto.recordCount());
 }
@@ -310,6 +242,8 @@ void TFVantaFoto::Button5Click() {
     if (outcome == DrawOutcome::NoEntries)
         return;
     Panel1->setCount(TbFoto.recordCount());
+    if (outcome == DrawOutcome::TakenElsewhere)
+        return;
     if (outcome == DrawOutcome::MultiEntry)
         ReshufflePool(TbFoto, services_.random);
     ShiftWinnerPhotos();
@@ -322,10 +256,6 @@ void TFVantaFoto::ShiftWinnerPhotos() {
     for (std::size_t i = column.size() - 1; i > 0; --i)
         column[i]->setPicture(column[i - 1]->picture(), column[i - 1]->pictureName());
     column[0]->setPicture(Image1->picture(), Image1->pictureName());
-}
-
-void TFVantaFoto::Image3Click() {
-    services_.desktop.openWebAddress(MakerPage(QStringLiteral("/tiravo.htm")));
 }
 
 } // namespace tiravo
