@@ -48,10 +48,7 @@ protected:
         QStringList paths;
         for (int i = 0; i < count; ++i) {
             const QString path = photo(QString(QChar(u'A' + i)));
-            db.exec(QStringLiteral("INSERT INTO TbFoto (Foto, Ordem, Ok, Ativo) "
-                                   "VALUES ('%1', 'k%2', 1, 1)")
-                        .arg(path)
-                        .arg(i, 3, 10, QLatin1Char('0')));
+            test::AddPhoto(db, {path, QStringLiteral("k%1").arg(i, 3, 10, QLatin1Char('0'))});
             paths << path;
         }
         return paths;
@@ -134,9 +131,7 @@ TEST_F(VantaFoto, FourPhotosFlickThroughACycleOfFiveFramesWhateverThePoolSize) {
 TEST_F(VantaFoto, TheLastPhotoShowsAfterTwoSecondsAndThenThePoolIsEmpty) {
     const QString only = addInOrder(1).front();
     const QString old = photo(QStringLiteral("old"));
-    db.exec(QStringLiteral("INSERT INTO TbFoto (Foto, Ordem, Ok, Ativo, Sorte) "
-                           "VALUES ('%1', 'aaaa', 0, 1, 1)")
-                .arg(old));
+    test::AddPhoto(db, {old, "aaaa", false, 1});
     auto w = open();
     EXPECT_EQ(column(*w), QStringList({old, "", "", "", "", ""}));
     click(w->Button5);
@@ -256,12 +251,12 @@ TEST_F(VantaFoto, ExcluirListaTurnsEveryRowIntoAFreeSlotKeepingOrdemAtivoAndSort
     EXPECT_EQ(w->TbFoto.filter(), "Ok = True");
     EXPECT_EQ(column(*w), shownColumn); // untouched until the screen opens again
 
-    // The next draw after photos come back numbers from 1 again.
-    db.exec(QStringLiteral("UPDATE TbFoto SET Foto = '%1', Ok = 1 WHERE Ordem = 'k000'").arg(p[0]));
+    // The next draw after a photo comes back numbers from 1 again.
+    test::AddPhoto(db, {p[0], "new"});
     w->TbFoto.close();
     w->TbFoto.open();
     click(w->Button5);
-    EXPECT_EQ(Column("Sorte", db)[0], "1");
+    EXPECT_EQ(Column("Sorte", db)[4], "1");
 }
 
 TEST_F(VantaFoto, LiberarPutsEveryPhotoBackWithFreshKeysAndLeavesFreeSlotsAlone) {
@@ -309,9 +304,7 @@ TEST_F(VantaFoto, LiberarWithNoPhotoEndsSilentlyAndSeesPhotosAddedLater) {
 
     // A drawn photo stored since (by the editor, or another program) is put
     // back by the next press: the rows are read afresh each time.
-    db.exec(QStringLiteral("INSERT INTO TbFoto (Foto, Ordem, Ok, Ativo, Sorte) "
-                           "VALUES ('%1', 'aaaa', 0, 1, 1)")
-                .arg(photo(QStringLiteral("late"))));
+    test::AddPhoto(db, {photo(QStringLiteral("late")), "aaaa", false, 1});
     fake.dialogs.answerYes();
     click(w->Button3);
     EXPECT_EQ(fake.dialogs.texts(DialogKind::Notice),
@@ -365,10 +358,7 @@ TEST_F(VantaFoto, AWinnersPhotoGoneAtOpeningIsReportedAndTheBoxesBelowStayEmpty)
     QStringList winners;
     for (int place = 1; place <= 3; ++place) {
         winners << photo(QStringLiteral("w%1").arg(place));
-        db.exec(QStringLiteral("INSERT INTO TbFoto (Foto, Ordem, Ok, Ativo, Sorte) "
-                               "VALUES ('%1', 'aaaa', 0, 1, %2)")
-                    .arg(winners.last())
-                    .arg(place));
+        test::AddPhoto(db, {winners.last(), "aaaa", false, place});
     }
     addInOrder(2);
     QFile::remove(winners[1]);
