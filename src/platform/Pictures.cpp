@@ -1,6 +1,7 @@
 #include "platform/Pictures.h"
 
 #include "platform/BoundedRead.h"
+#include "platform/ExifOrientation.h"
 #include "platform/JpegDecoder.h"
 #include "platform/PictureErrors.h"
 #include "platform/PictureKinds.h"
@@ -49,8 +50,12 @@ QImage load(const QString& path, const FitRequest& request) {
 
     const PictureFile file{path, readPictureFile(path)};
     const PictureKind kind = kindOfContents(file.bytes).value_or(*named);
-    if (kind == PictureKind::Jpeg)
-        return decodeJpeg(file, request);
+    if (kind == PictureKind::Jpeg) {
+        // A phone's portrait photo lies on its side until its Exif note is obeyed.
+        const int orientation = JpegExifOrientation(file.bytes);
+        const FitRequest turned{BoxBeforeTurning(request.box, orientation), request.mode};
+        return Upright(decodeJpeg(file, turned), orientation);
+    }
     return decodeWithQt(file, kind, request);
 }
 

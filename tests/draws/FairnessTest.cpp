@@ -7,7 +7,9 @@
 // picks it again far too often after a release; and one that keeps the order
 // of the pool between draws lets anybody who watched the flashing run name
 // the next winner.
+#include "PoolRows.h"
 #include "draws/IncluirNumero.h"
+#include "draws/VantaFoto.h"
 #include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
 #include "draws/model/OrderKey.h"
@@ -16,7 +18,10 @@
 #include "support/TempDatabase.h"
 #include "support/TestServices.h"
 #include "widgets/CounterPanel.h"
+#include "widgets/PictureBox.h"
 
+#include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -46,6 +51,8 @@ double ChiSquareCritical(int degreesOfFreedom) {
         return 33.72;
     case 10:
         return 35.56;
+    case 12:
+        return 38.11;
     case 32:
         return 70.57;
     default:
@@ -63,14 +70,18 @@ double ChiSquare(const std::vector<int>& observed, const std::vector<double>& ex
     return sum;
 }
 
-// A draw screen as the test drives it. Entries are the numbers 1 to n, or
-// names written as those numbers, so a winner reads back as its number.
+// A draw screen as the test drives it. Entries are the numbers 1 to n, names
+// written as those numbers, or photos named after them, so a winner reads
+// back as its number.
 class ScreenUnderTest {
 public:
     virtual ~ScreenUnderTest() = default;
     virtual QPushButton* drawButton() = 0;
     virtual QPushButton* releaseButton() = 0;
-    virtual QLabel* label() = 0;
+    virtual int winner() = 0;
+    // The control a frame shows the entry on, and the entry's number.
+    virtual QString entryControl() = 0;
+    virtual int numberOf(const QString& shown) = 0;
     virtual int available() = 0;
 };
 
@@ -80,14 +91,31 @@ public:
         : screen_(nullptr, connection, services) {}
     QPushButton* drawButton() override { return screen_.Button5; }
     QPushButton* releaseButton() override { return screen_.Button3; }
-    QLabel* label() override { return screen_.LabNome; }
+    int winner() override { return screen_.LabNome->text().toInt(); }
+    QString entryControl() override { return QStringLiteral("LabNome"); }
+    int numberOf(const QString& shown) override { return shown.toInt(); }
     int available() override { return screen_.Panel1->text().toInt(); }
 
 private:
     Screen screen_;
 };
 
-enum class Pool { Numbers, Names };
+class PhotoScreen final : public ScreenUnderTest {
+public:
+    PhotoScreen(Connection& connection, Services services)
+        : screen_(nullptr, connection, services) {}
+    QPushButton* drawButton() override { return screen_.Button5; }
+    QPushButton* releaseButton() override { return screen_.Button3; }
+    int winner() override { return numberOf(screen_.Image1->pictureName()); }
+    QString entryControl() override { return QStringLiteral("Image1"); }
+    int numberOf(const QString& shown) override { return QFileInfo(shown).baseName().toInt(); }
+    int available() override { return screen_.Panel1->text().toInt(); }
+
+private:
+    TFVantaFoto screen_;
+};
+
+enum class Pool { Numbers, Names, Photos };
 
 struct FairnessCase {
     Pool pool;
@@ -97,13 +125,27 @@ struct FairnessCase {
 };
 
 void PrintTo(const FairnessCase& c, std::ostream* out) {
-    *out << (c.pool == Pool::Numbers ? "numbers" : "names") << c.size;
+    *out << (c.pool == Pool::Numbers ? "numbers"
+             : c.pool == Pool::Names ? "names"
+                                     : "photos")
+         << c.size;
 }
 
 // The entries as an operator adds them: a range of numbers through the
-// editor; names one by one, each with a key after fresh entropy.
+// editor; names, and photos of a folder, one by one, each with a key after
+// fresh entropy.
 std::unique_ptr<ScreenUnderTest> Fill(const FairnessCase& c, test::TempDatabase& db,
                                       Services services) {
+    if (c.pool == Pool::Photos) {
+        for (int n = 1; n <= c.size; ++n) {
+            const QString path = QStringLiteral("%1/%2.jpg").arg(db.folder()).arg(n);
+            QImage photo(16, 12, QImage::Format_RGB32);
+            photo.fill(QColor::fromHsv(n * 360 / (c.size + 1), 200, 200));
+            EXPECT_TRUE(photo.save(path, "JPG"));
+            test::AddPhoto(db, {path, NewReseededOrderKey(services.random)});
+        }
+        return std::make_unique<PhotoScreen>(db.connection(), services);
+    }
     if (c.pool == Pool::Numbers) {
         TFIncluirNumero editor(nullptr, db.connection(), services);
         editor.RxSpinEdit1->setValue(1);
@@ -135,7 +177,7 @@ TEST_P(Fairness, EveryEntryWinsAsOftenWithTheClockStandingStill) {
     auto draw = [&] {
         fake.pause.clear();
         QTest::mouseClick(w->drawButton(), Qt::LeftButton);
-        const int winner = w->label()->text().toInt();
+        const int winner = w->winner();
         EXPECT_TRUE(winner >= 1 && winner <= poolSize) << winner;
         ++wins[static_cast<std::size_t>(std::clamp(winner, 1, poolSize) - 1)];
         return winner;
@@ -145,9 +187,9 @@ TEST_P(Fairness, EveryEntryWinsAsOftenWithTheClockStandingStill) {
     auto flashedOrder = [&] {
         QList<int> order;
         for (const Frame& frame : fake.pause.frames())
-            if (frame.control == "LabNome" && frame.milliseconds == c.frameMilliseconds &&
-                !order.contains(frame.shown.toInt()))
-                order << frame.shown.toInt();
+            if (frame.control == w->entryControl() && frame.milliseconds == c.frameMilliseconds &&
+                !order.contains(w->numberOf(frame.shown)))
+                order << w->numberOf(frame.shown);
         return order;
     };
 
@@ -201,11 +243,14 @@ TEST_P(Fairness, EveryEntryWinsAsOftenWithTheClockStandingStill) {
 
 // Numbers: one pool of each path (no run, the step count again, the frames).
 // Names: a roll of 32 frames over two names, a few, and more than it shows.
+// Photos: a flick of 12 frames over two photos, a few, and more than it shows.
 INSTANTIATE_TEST_SUITE_P(
     Pools, Fairness,
     testing::Values(FairnessCase{Pool::Numbers, 3, 50, 70}, FairnessCase{Pool::Numbers, 6, 50, 70},
                     FairnessCase{Pool::Numbers, 11, 50, 70}, FairnessCase{Pool::Names, 2, 50, 70},
-                    FairnessCase{Pool::Names, 5, 50, 70}, FairnessCase{Pool::Names, 33, 30, 70}));
+                    FairnessCase{Pool::Names, 5, 50, 70}, FairnessCase{Pool::Names, 33, 30, 70},
+                    FairnessCase{Pool::Photos, 2, 50, 70}, FairnessCase{Pool::Photos, 5, 50, 70},
+                    FairnessCase{Pool::Photos, 13, 30, 70}));
 
 } // namespace
 } // namespace tiravo

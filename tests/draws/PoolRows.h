@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Connection.h"
+#include "store/SqlStatement.h"
 #include "store/TableView.h"
 #include "support/TempDatabase.h"
 
@@ -29,6 +30,27 @@ inline void AddNumbers(TempDatabase& db, std::initializer_list<std::pair<int, co
                     "INSERT INTO TbNumero (Numero, Ordem, Ok, Ativo) VALUES (%1, '%2', 1, 0)")
                     .arg(number)
                     .arg(QLatin1String(key)));
+}
+
+// A row of the photo pool. The path is bound, not spliced: a temporary
+// folder's name may hold a quote.
+struct PhotoRow {
+    QString path;
+    QString key;
+    bool available = true; // else drawn
+    int place = 0;         // Sorte; 0 leaves it null
+};
+
+inline void AddPhoto(TempDatabase& db, const PhotoRow& row) {
+    SqlStatement& insert = db.connection().statement(
+        "INSERT INTO TbFoto (Foto, Ordem, Ok, Ativo, Sorte) VALUES (?, ?, ?, 1, ?)");
+    insert.bind(1, row.path);
+    insert.bind(2, row.key);
+    insert.bind(3, row.available);
+    insert.bind(4, row.place > 0 ? Value(std::int64_t(row.place)) : Value());
+    while (insert.step()) {
+    }
+    insert.reset();
 }
 
 inline ViewSpec NumberPool() {

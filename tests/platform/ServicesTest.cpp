@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QThread>
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -35,6 +36,29 @@ TEST(RepaintPause, PaintsTheControlBeforeWaitingWithoutTheEventLoop) {
     EXPECT_EQ(widget.paints, before + 1);
 
     pause.showFor(nullptr, 0); // a bare wait
+}
+
+TEST(RepaintPause, AFrameThatFollowsAnotherCountsTheWorkOfPuttingItUp) {
+    CountingWidget widget;
+    widget.resize(50, 50);
+    widget.show();
+    QCoreApplication::processEvents();
+
+    RepaintPause pause;
+    pause.showFor(&widget, 10);
+    QThread::msleep(100); // a slow frame: its time is spent before it shows
+    QElapsedTimer timer;
+    timer.start();
+    pause.showFor(&widget, 60);
+    EXPECT_LT(timer.elapsed(), 50);
+
+    // Once the event loop has run, the frames that went before count no more.
+    pause.showFor(&widget, 10);
+    QCoreApplication::processEvents();
+    QThread::msleep(100);
+    timer.start();
+    pause.showFor(&widget, 60);
+    EXPECT_GE(timer.elapsed(), 60);
 }
 
 TEST(FakePause, RecordsWhatEachControlShowedAndForHowLong) {

@@ -3,13 +3,16 @@
 // display. scripts/screenshots prepares a demo database and runs this.
 #include "draws/IncluirFoto.h"
 #include "draws/IncluirNumero.h"
+#include "draws/VantaFoto.h"
 #include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
+#include "platform/Pictures.h"
 #include "platform/ui/RealServices.h"
 #include "shell/Acesso.h"
 #include "shell/Menu.h"
 #include "shell/Usuario.h"
 #include "store/TableView.h"
+#include "widgets/PictureBox.h"
 #include "widgets/Resources.h"
 #include "widgets/WindowLook.h"
 
@@ -34,6 +37,19 @@ void Save(QWidget* window, const QDir& folder, const QString& name) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
     else
         std::printf("%s\n", qPrintable(path));
+}
+
+// The photo screen as it looks after a few draws, the pool's photos shown in
+// the big picture and the column, without a draw stored in the database.
+void ShowPhotosAsAfterDraws(TFVantaFoto& window) {
+    QStringList photos;
+    for (window.TbFoto.first(); !window.TbFoto.eof(); window.TbFoto.next())
+        photos << window.TbFoto.field(QStringLiteral("Foto")).asString();
+    PictureBox* column[] = {window.Img1, window.Img2, window.Img3, window.Img4};
+    for (int i = 0; i < 4 && i < photos.size(); ++i)
+        column[i]->setPicture(LoadPictureToFit(photos[i], column[i]->size()), photos[i]);
+    if (!photos.isEmpty())
+        window.Image1->setPicture(LoadPictureToFit(photos[0], window.Image1->size()), photos[0]);
 }
 
 int Run(const QDir& folder) {
@@ -61,6 +77,12 @@ int Run(const QDir& folder) {
     {
         TFVantaNome window(&menu, menu.ADOConnection1, real.services());
         Save(&window, folder, QStringLiteral("TFVantaNome"));
+    }
+    {
+        TFVantaFoto window(&menu, menu.ADOConnection1, real.services());
+        Save(&window, folder, QStringLiteral("TFVantaFoto"));
+        ShowPhotosAsAfterDraws(window);
+        Save(&window, folder, QStringLiteral("TFVantaFoto-winners"));
     }
     {
         // The photo editor opens on the current folder: that of the pool's photos.

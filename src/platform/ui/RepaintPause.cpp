@@ -1,17 +1,31 @@
 #include "platform/ui/RepaintPause.h"
 
-#include <QThread>
 #include <QWidget>
+
+#include <chrono>
+#include <thread>
 
 namespace tiravo {
 
+RepaintPause::RepaintPause() {
+    clock_.start();
+    runOver_.setSingleShot(true);
+    runOver_.setInterval(0);
+    QObject::connect(&runOver_, &QTimer::timeout, [this] { lastFrameEnd_ = -1; });
+}
+
 void RepaintPause::showFor(QWidget* control, int milliseconds) {
+    const qint64 start = lastFrameEnd_ >= 0 ? lastFrameEnd_ : clock_.nsecsElapsed();
     // repaint() paints before it returns; update() would only paint once the
     // handler gives the event loop back, after the whole draw.
     if (control)
         control->repaint();
-    if (milliseconds > 0)
-        QThread::msleep(static_cast<unsigned long>(milliseconds));
+    const qint64 left = start + qint64(milliseconds) * 1'000'000 - clock_.nsecsElapsed();
+    if (left > 0)
+        std::this_thread::sleep_for(std::chrono::nanoseconds(left));
+    // A frame that ran late does not shorten the ones after it.
+    lastFrameEnd_ = clock_.nsecsElapsed();
+    runOver_.start();
 }
 
 } // namespace tiravo

@@ -1,0 +1,220 @@
+// The photo screen with camera photos: how long each frame of a flick stays on
+// the screen with the real pause, over 24-megapixel JPEGs and over photos of
+// the draw box's own size, and how long the screen takes to open with six
+// such winners in its column.
+#include "draws/VantaFoto.h"
+#include "platform/Clock.h"
+#include "platform/Pictures.h"
+#include "platform/Random.h"
+#include "platform/ui/RepaintPause.h"
+#include "support/FakeDesktop.h"
+#include "support/FakeDialogs.h"
+#include "support/TempDatabase.h"
+#include "widgets/PictureBox.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QTemporaryDir>
+
+#include "QtBenchmarkMain.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+namespace tiravo {
+namespace {
+
+// A detailed picture, as a camera's: gradients, fine stripes and strong
+// sensor-like noise, so that the compressed data is as dense as a photo's.
+QImage DetailedPicture(QSize size, std::uint32_t seed) {
+    QImage image(size, QImage::Format_RGB32);
+    const int w = size.width(), h = size.height();
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            const int noise = int(seed >> 27) - 16;
+            const int stripes = ((x / 3 + y / 5) % 7) * 6;
+            line[x] = qRgb(qBound(0, x * 200 / w + stripes + noise, 255),
+                           qBound(0, y * 200 / h + noise, 255),
+                           qBound(0, (x + y) * 200 / (w + h) + stripes + noise / 2, 255));
+        }
+    }
+    return image;
+}
+
+// A folder of photos of one size: a few distinct pictures, copied to as many
+// files as the pool needs (each frame reads its own file).
+class PhotoFolder {
+public:
+    PhotoFolder(QSize size, int files) {
+        constexpr int kDistinct = 3;
+        for (int i = 0; i < files; ++i) {
+            const QString path = dir_.filePath(QStringLiteral("photo%1.jpg").arg(i));
+            if (i < kDistinct) {
+                QImageWriter writer(path, "jpeg");
+                writer.setQuality(90);
+                writer.write(DetailedPicture(size, std::uint32_t(7 + i)));
+            } else {
+                QFile::copy(paths_[i % kDistinct], path);
+            }
+            paths_ << path;
+        }
+        bytes_ = QFileInfo(paths_.front()).size();
+    }
+
+    const QStringList& paths() const { return paths_; }
+    qint64 bytes() const { return bytes_; }
+
+private:
+    QTemporaryDir dir_;
+    QStringList paths_;
+    qint64 bytes_ = 0;
+};
+
+void FillPool(test::TempDatabase& db, const QStringList& paths, int winners) {
+    db.exec("DELETE FROM TbFoto");
+    for (int i = 0; i < paths.size(); ++i)
+        db.exec(QStringLiteral("INSERT INTO TbFoto (Foto, Ordem, Ok, Ativo, Sorte) "
+                               "VALUES ('%1', 'k%2', %3, 1, %4)")
+                    .arg(paths[i])
+                    .arg(i, 3, 10, QLatin1Char('0'))
+                    .arg(i < winners ? 0 : 1)
+                    .arg(i < winners ? QString::number(i + 1) : QStringLiteral("NULL")));
+}
+
+// The real pause, noting when each frame goes up.
+class TimedPause final : public Pause {
+public:
+    TimedPause() { clock_.start(); }
+    void showFor(QWidget* control, int milliseconds) override {
+        starts_.push_back(double(clock_.nsecsElapsed()) / 1e6);
+        real_.showFor(control, milliseconds);
+    }
+    std::vector<double>& starts() { return starts_; }
+
+private:
+    QElapsedTimer clock_;
+    RepaintPause real_;
+    std::vector<double> starts_;
+};
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// One "Fazer Sorteio" per iteration over a pool of 13 photos; the counters
+// are the intervals between one frame of the flick going up and the next
+// (the last one: to the teaser).
+void BM_FlickFrames(benchmark::State& state) {
+    const QSize size(int(state.range(0)), int(state.range(1)));
+    PhotoFolder folder(size, 13);
+    test::TempDatabase db;
+    SystemClock clock;
+    TimedPause pause;
+    FakeDialogs dialogs;
+    FakeDesktop desktop;
+    SystemRandom random;
+    std::vector<double> intervals;
+    for (auto _ : state) {
+        state.PauseTiming();
+        FillPool(db, folder.paths(), 0);
+        TFVantaFoto w(nullptr, db.connection(), {clock, pause, dialogs, desktop, random});
+        w.show();
+        QApplication::processEvents();
+        pause.starts().clear();
+        state.ResumeTiming();
+        w.Button5Click();
+        state.PauseTiming();
+        const std::vector<double>& starts = pause.starts();
+        if (starts.size() != 14) {
+            state.SkipWithError("the draw did not paint 12 frames, the teaser and the winner");
+            break;
+        }
+        for (std::size_t i = 1; i <= 12; ++i)
+            intervals.push_back(starts[i] - starts[i - 1]);
+        w.hide();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    if (!dialogs.asked().isEmpty())
+        state.SkipWithError("the draw asked or reported something");
+    if (intervals.empty())
+        return;
+    state.counters["frame_median_ms"] = Median(intervals);
+    state.counters["frame_min_ms"] = *std::min_element(intervals.begin(), intervals.end());
+    state.counters["frame_max_ms"] = *std::max_element(intervals.begin(), intervals.end());
+    state.counters["median_vs_70"] = Median(intervals) / 70.0;
+    state.counters["file_MB"] = double(folder.bytes()) / 1e6;
+}
+
+// Opening the screen (creation, views, the winners column, the first paint)
+// with six winners in the column.
+void BM_OpenWithSixWinners(benchmark::State& state) {
+    const QSize size(int(state.range(0)), int(state.range(1)));
+    PhotoFolder folder(size, 8);
+    test::TempDatabase db;
+    FillPool(db, folder.paths(), 6);
+    SystemClock clock;
+    RepaintPause pause;
+    FakeDialogs dialogs;
+    FakeDesktop desktop;
+    SystemRandom random;
+    for (auto _ : state) {
+        TFVantaFoto w(nullptr, db.connection(), {clock, pause, dialogs, desktop, random});
+        w.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(w.Img6->picture().constBits());
+        state.PauseTiming();
+        if (!w.Img6->hasPicture())
+            state.SkipWithError("the column is not full");
+        w.hide();
+        state.ResumeTiming();
+    }
+    if (!dialogs.asked().isEmpty())
+        state.SkipWithError("the screen reported something");
+}
+
+// For scale: one photo decoded at the draw box's size, as a frame without
+// the decoder ahead would have to before it shows.
+void BM_DecodeOneAtBoxSize(benchmark::State& state) {
+    const QSize size(int(state.range(0)), int(state.range(1)));
+    PhotoFolder folder(size, 1);
+    for (auto _ : state) {
+        const QImage image = LoadPictureToFit(folder.paths().front(), QSize(640, 480));
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+BENCHMARK(BM_DecodeOneAtBoxSize)
+    ->Args({6000, 4000})
+    ->Args({640, 480})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_FlickFrames)
+    ->Args({6000, 4000})
+    ->Args({640, 480})
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_OpenWithSixWinners)
+    ->Args({6000, 4000})
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+} // namespace
+} // namespace tiravo
+
+int main(int argc, char** argv) {
+    return tiravo::RunQtBenchmarks(argc, argv);
+}
