@@ -156,11 +156,48 @@ TEST_F(MenuTest, BackgroundStoredLaterShowsAtTheNextActivation) {
 
 TEST_F(MenuTest, AboutOpensTheProductPageAndSairCloses) {
     auto menu = startLoggedIn();
+    test::OnNextModal([](QDialog* about) { about->close(); });
     menu->ToolButton4->click();
     EXPECT_EQ(fakes.desktop.opened, QStringList{"https://www.korvane.example/tiravo.html"});
     menu->ToolButton5->click();
     EXPECT_TRUE(menu->closed());
     EXPECT_FALSE(menu->isVisible());
+}
+
+TEST_F(MenuTest, ArrowKeysWalkTheToolbarAndEnterOrSpacePressesTheFocusedButton) {
+    auto menu = startLoggedIn();
+    menu->ToolButton1->setFocus();
+    const auto press = [&](int key) {
+        QTest::keyClick(menu->focusWidget(), static_cast<Qt::Key>(key));
+        return menu->focusWidget();
+    };
+    EXPECT_EQ(press(Qt::Key_Right), menu->ToolButton2);
+    EXPECT_EQ(press(Qt::Key_Down), menu->ToolButton3);
+    EXPECT_EQ(press(Qt::Key_Right), menu->ToolButton8); // over the separator
+    EXPECT_EQ(press(Qt::Key_Left), menu->ToolButton3);
+    EXPECT_EQ(press(Qt::Key_Right), menu->ToolButton8);
+    EXPECT_EQ(press(Qt::Key_Right), menu->ToolButton9);
+    EXPECT_EQ(press(Qt::Key_Up), menu->ToolButton8);
+    EXPECT_EQ(press(Qt::Key_Right), menu->ToolButton9);
+    EXPECT_EQ(press(Qt::Key_Right), menu->ToolButton4);
+
+    QString opened;
+    test::OnNextModal([&](QDialog* window) {
+        opened = window->objectName();
+        QTest::keyClick(window, Qt::Key_Escape);
+    });
+    press(Qt::Key_Return);
+    EXPECT_EQ(opened, QStringLiteral("FKorvane"));
+    EXPECT_EQ(fakes.desktop.opened, QStringList{"https://www.korvane.example/tiravo.html"});
+
+    menu->ToolButton8->setFocus();
+    test::OnNextModal([&](QDialog* window) {
+        opened = window->objectName();
+        window->close();
+    });
+    press(Qt::Key_Space);
+    EXPECT_EQ(opened, QStringLiteral("FParceiros"));
+    EXPECT_FALSE(menu->closed());
 }
 
 TEST(MenuStartUp, MissingDatabaseShowsTheErrorAndOnlySairLeads) {

@@ -1,6 +1,8 @@
 // Renders every window of the program over the database at the program's
 // fixed place into PNG files, so the windows can be looked at without a
 // display. scripts/screenshots prepares a demo database and runs this.
+#include "branding/Korvane.h"
+#include "branding/Parceiros.h"
 #include "draws/IncluirNumero.h"
 #include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
@@ -8,11 +10,14 @@
 #include "shell/Acesso.h"
 #include "shell/Menu.h"
 #include "shell/Usuario.h"
+#include "widgets/ControlKit.h"
+#include "widgets/PictureBox.h"
 #include "widgets/Resources.h"
 #include "widgets/WindowLook.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 #include <QTimer>
 
 #include <cstdio>
@@ -21,16 +26,42 @@
 namespace tiravo {
 namespace {
 
-void Save(QWidget* window, const QDir& folder, const QString& name) {
+void Show(QWidget* window) {
     window->show();
     QApplication::setActiveWindow(window);
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
+}
+
+void Write(const QImage& picture, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name + QStringLiteral(".png"));
-    if (!window->grab().save(path))
+    if (!picture.save(path))
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
     else
         std::printf("%s\n", qPrintable(path));
+}
+
+void Save(QWidget* window, const QDir& folder, const QString& name) {
+    Show(window);
+    Write(window->grab().toImage(), folder, name);
+}
+
+// The partners window with pictures in its previews (built-in ones, so that
+// nothing is stored), alone and over the main window as the operator sees it.
+void SavePartners(TFMenu& menu, const QDir& folder) {
+    TFParceiros window(&menu);
+    Show(&window);
+    ShowBuiltIn(window.ImageLog1, QStringLiteral("maker-logo.png"));
+    ShowBuiltIn(window.ImageLog2, QStringLiteral("teaser.png"));
+    ShowBuiltIn(window.ImageLog3, QStringLiteral("login.png"));
+    ShowBuiltIn(window.ImageTelaFundo, QStringLiteral("background.jpg"));
+    const QImage partners = window.grab().toImage();
+    Write(partners, folder, QStringLiteral("TFParceiros"));
+    QImage behind = menu.grab().toImage();
+    QPainter painter(&behind);
+    painter.drawImage(window.pos() - menu.pos(), partners);
+    painter.end();
+    Write(behind, folder, QStringLiteral("TFParceiros-over-TFMenu"));
 }
 
 int Run(const QDir& folder) {
@@ -58,6 +89,11 @@ int Run(const QDir& folder) {
     {
         TFVantaNome window(&menu, menu.ADOConnection1, real.services());
         Save(&window, folder, QStringLiteral("TFVantaNome"));
+    }
+    SavePartners(menu, folder);
+    {
+        TFKorvane window(&menu, real.services());
+        Save(&window, folder, QStringLiteral("TFKorvane"));
     }
     return 0;
 }
