@@ -59,7 +59,8 @@ void SavePartners(TFMenu& menu, const QDir& folder) {
     Write(partners, folder, QStringLiteral("TFParceiros"));
     QImage behind = menu.grab().toImage();
     QPainter painter(&behind);
-    painter.drawImage(window.pos() - menu.pos(), partners);
+    // In the middle, as on a screen the size of the main window.
+    painter.drawImage(behind.rect().center() - partners.rect().center(), partners);
     painter.end();
     Write(behind, folder, QStringLiteral("TFParceiros-over-TFMenu"));
 }
