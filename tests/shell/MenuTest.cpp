@@ -13,11 +13,14 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace tiravo {
 namespace {
@@ -198,6 +201,30 @@ TEST_F(MenuTest, ArrowKeysWalkTheToolbarAndEnterOrSpacePressesTheFocusedButton) 
     press(Qt::Key_Space);
     EXPECT_EQ(opened, QStringLiteral("FParceiros"));
     EXPECT_FALSE(menu->closed());
+}
+
+TEST_F(MenuTest, SecondaryWindowsOpenInTheScreensMiddleAndTheAdministrationAtItsPlace) {
+    auto menu = startLoggedIn();
+    // Off the middle, so that a window centred on it would show.
+    menu->showNormal();
+    menu->setGeometry(0, 30, 420, 300);
+    QTest::qWait(1);
+    const QRect screen = menu->screen()->availableGeometry();
+    std::map<QString, QPoint> places;
+    const auto open = [&](QToolButton* button) {
+        test::OnNextModal([&](QDialog* window) {
+            places[window->objectName()] = window->pos();
+            window->close();
+        });
+        button->click();
+    };
+    for (QToolButton* button : {menu->ToolButton1, menu->ToolButton8, menu->ToolButton9})
+        open(button);
+    EXPECT_EQ(places["FParceiros"], screen.center() - QRect(0, 0, 666, 503).center());
+    EXPECT_EQ(places["FAcesso"], QPoint(663, 367));
+    // Wider than the test screen: its left edge, and the title bar, stay on it.
+    ASSERT_LT(screen.width(), 933);
+    EXPECT_EQ(places["FVantaNumero"].x(), screen.left());
 }
 
 TEST(MenuStartUp, MissingDatabaseShowsTheErrorAndOnlySairLeads) {
