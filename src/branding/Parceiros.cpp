@@ -112,6 +112,11 @@ bool TFParceiros::event(QEvent* event) {
 }
 
 void TFParceiros::FormActivate() {
+    // A view that could not be opened was reported when the window was
+    // created. Reporting it at every activation would never end: closing the
+    // error box activates the window again.
+    if (!TbImage.active())
+        return;
     LoadLogoStrip(*ImageLog1, *ImageLog2, *ImageLog3, TbImage);
     ShowStoredPicture(*ImageTelaFundo, TbImage.field(kTelaFundo).asString());
 }

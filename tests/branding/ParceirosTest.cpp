@@ -289,5 +289,20 @@ TEST_F(ParceirosTest, EscClosesTheWindowAndOtherKeysChangeNothing) {
     EXPECT_EQ(app.fakes.dialogs.unusedAnswers(), 1u);
 }
 
+TEST_F(ParceirosTest, MissingTableIsReportedOnceNotAtEveryActivation) {
+    app.db.exec("DROP TABLE TbImage");
+    inPartners([&](TFParceiros& w) {
+        ASSERT_EQ(errors().size(), 1);
+        EXPECT_TRUE(errors()[0].contains("TbImage")) << errors()[0].toStdString();
+        // As when an error box closes and the window is active again.
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&w, &activate);
+        EXPECT_EQ(errors().size(), 1);
+        // A command still reports it.
+        w.SpeedButton5->click();
+        EXPECT_EQ(errors().size(), 2);
+    });
+}
+
 } // namespace
 } // namespace tiravo
