@@ -146,7 +146,14 @@ bool TFParceiros::choosePicture(const QString& column, PictureBox& preview) {
                         .arg(width));
     // Shown before it is stored: a file that cannot be shown is not kept.
     LoadStoredPicture(preview, path);
-    EditRow(TbImage, [&](Dataset& row) { row.field(column).setAsString(path); });
+    try {
+        EditRow(TbImage, [&](Dataset& row) { row.field(column).setAsString(path); });
+    } catch (...) {
+        // The preview goes back to what is stored, so that it does not claim
+        // a choice the database refused.
+        ShowStoredPicture(preview, TbImage.field(column).asString());
+        throw;
+    }
     return true;
 }
 

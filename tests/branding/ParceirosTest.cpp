@@ -279,6 +279,20 @@ TEST_F(ParceirosTest, EscClosesTheWindowAndOtherKeysChangeNothing) {
     EXPECT_EQ(app.fakes.dialogs.unusedAnswers(), 1u);
 }
 
+TEST_F(ParceirosTest, ChoiceTheDatabaseRefusesLeavesThePreviewOnWhatIsStored) {
+    const QString logo = app.writePicture("logo.png", {80, 60});
+    const QString other = app.writePicture("outro.png", {80, 60});
+    storeRow(logo, "", "", "");
+    app.fakes.dialogs.answerPath(other);
+    inPartners([&](TFParceiros& w) {
+        app.db.exec("DROP TABLE TbImage");
+        w.SpeedButton1->click();
+        ASSERT_EQ(errors().size(), 1);
+        EXPECT_EQ(w.ImageLog1->pictureName(), logo);
+        EXPECT_FALSE(w.TbImage.editing());
+    });
+}
+
 TEST_F(ParceirosTest, MissingTableIsReportedOnceNotAtEveryActivation) {
     app.db.exec("DROP TABLE TbImage");
     inPartners([&](TFParceiros& w) {
