@@ -141,9 +141,7 @@ bool TFParceiros::choosePicture(const QString& column, PictureBox& preview) {
         throw Error(QStringLiteral("O caminho do arquivo \"%1\" tem %2 caracteres e não cabe nos "
                                    "%3 que podem ser guardados. Coloque o arquivo numa pasta de "
                                    "caminho mais curto e escolha-o de novo.")
-                        .arg(path)
-                        .arg(path.size())
-                        .arg(width));
+                        .arg(path, QString::number(path.size()), QString::number(width)));
     // Shown before it is stored: a file that cannot be shown is not kept.
     LoadStoredPicture(preview, path);
     try {

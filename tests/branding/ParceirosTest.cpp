@@ -93,7 +93,7 @@ TEST_F(ParceirosTest, WindowHasItsDesignedLayoutAndFlatButtonsThatNeverTakeTheFo
 }
 
 TEST_F(ParceirosTest, EmptyTableShowsEmptyPreviewsAndTheFirstChooseCreatesTheOneRow) {
-    const QString logo = app.writePicture("logos/um.png", {400, 300});
+    const QString logo = app.writePicture("logos/d'água um.png", {400, 300});
     const QString second = app.writePicture("logos/dois.bmp", {50, 40}, "BMP");
     app.fakes.dialogs.answerPath(logo);
     app.fakes.dialogs.answerPath(second);
@@ -234,7 +234,8 @@ TEST_F(ParceirosTest, PathLongerThanItsColumnIsRefusedByNameAndOneThatFitsIsStor
     const int base = QDir(app.db.folder()).absolutePath().size() + 1;
     // Folders of a length that makes the whole path 200 and 201 characters.
     const auto pathOf = [&](int total) {
-        const QString file = QStringLiteral("/logo.png");
+        // A '%' in the name must reach the message as it is.
+        const QString file = QStringLiteral("/logo %2.png");
         const QString folder(total - base - file.size(), QLatin1Char('p'));
         return app.writePicture(folder + file, {80, 60});
     };
