@@ -13,15 +13,19 @@ void ShowStoredPicture(PictureBox& box, const QString& path) {
         box.clear();
         return;
     }
-    const Qt::AspectRatioMode aspect =
-        box.mode() == PictureMode::Stretch ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio;
     // No failure of a load is worth a message here, not even memory running
     // out: the box stays empty and the screen goes on.
     try {
-        box.setPicture(LoadPictureToFit(path, box.size(), aspect), path);
+        LoadStoredPicture(box, path);
     } catch (const std::exception&) {
         box.clear();
     }
+}
+
+void LoadStoredPicture(PictureBox& box, const QString& path) {
+    const Qt::AspectRatioMode aspect =
+        box.mode() == PictureMode::Stretch ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio;
+    box.setPicture(LoadPictureToFit(path, box.size(), aspect), path);
 }
 
 void LoadLogoStrip(PictureBox& first, PictureBox& second, PictureBox& third, Dataset& images) {

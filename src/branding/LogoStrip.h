@@ -13,6 +13,10 @@ class PictureBox;
 // draw for.
 void ShowStoredPicture(PictureBox& box, const QString& path);
 
+// The same for a file the operator has just chosen, where a failure matters:
+// the box keeps what it showed and the loader's Error goes on.
+void LoadStoredPicture(PictureBox& box, const QString& path);
+
 // The partners' three logos of the current row of a TbImage view, each shown
 // on its own: one that fails touches only its own box. Errors of the view
 // itself are not caught.

@@ -1,6 +1,8 @@
 #include "shell/Menu.h"
 
+#include "branding/Korvane.h"
 #include "branding/MakerSite.h"
+#include "branding/Parceiros.h"
 #include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
 #include "platform/Desktop.h"
@@ -10,6 +12,7 @@
 #include "store/ConnectionText.h"
 #include "store/DatabasePassword.h"
 #include "widgets/HandlerGuard.h"
+#include "widgets/KeyboardConventions.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Resources.h"
 #include "widgets/WindowLook.h"
@@ -89,6 +92,8 @@ TFMenu::TFMenu(Services services)
     StatusBar1->addWidget(StatusPanel1);
     StatusBar1->addWidget(StatusPanel2, 1);
     setStatusBar(StatusBar1);
+    // The arrow keys walk the toolbar; Enter or space presses its button.
+    keys_ = new KeyboardConventions(this);
 
     FormCreate();
 }
@@ -158,14 +163,23 @@ void TFMenu::showBuiltInBackground() {
 void TFMenu::FormActivate() {
     // The view is read anew, so a background stored by another window since
     // the start shows at once instead of the one read at start-up.
+    QString path;
     try {
         TbImage.close();
         TbImage.open();
-        const QString path = TbImage.field(QStringLiteral("TelaFundo")).asString();
-        if (path.isEmpty()) {
-            showBuiltInBackground();
-            return;
-        }
+        path = TbImage.field(QStringLiteral("TelaFundo")).asString();
+    } catch (const std::exception&) {
+        path.clear();
+    }
+    ShowBackground(path);
+}
+
+void TFMenu::ShowBackground(const QString& path) {
+    if (path.isEmpty()) {
+        showBuiltInBackground();
+        return;
+    }
+    try {
         Image1->setPicture(LoadPictureToFit(path, Image1->size(), Qt::IgnoreAspectRatio), path);
     } catch (const std::exception&) {
         showBuiltInBackground();
@@ -184,7 +198,10 @@ void TFMenu::ToolButton2Click() {
 
 void TFMenu::ToolButton3Click() {}
 
-void TFMenu::ToolButton8Click() {}
+void TFMenu::ToolButton8Click() {
+    TFParceiros window(this);
+    window.exec();
+}
 
 void TFMenu::ToolButton9Click() {
     TFAcesso window(this);
@@ -192,6 +209,11 @@ void TFMenu::ToolButton9Click() {
 }
 
 void TFMenu::ToolButton4Click() {
+    {
+        TFKorvane window(this, services_);
+        window.exec();
+    }
+    // However the about window closed, the product page follows.
     services_.desktop.openWebAddress(MakerPage(QStringLiteral("/tiravo.html")));
 }
 

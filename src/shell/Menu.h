@@ -14,6 +14,7 @@ class QToolButton;
 
 namespace tiravo {
 
+class KeyboardConventions;
 class PictureBox;
 
 // The main window. It owns the one database connection and the operators'
@@ -31,6 +32,11 @@ public:
     bool closed() const { return closed_; }
 
     Services services() const { return services_; }
+
+    // Shows the background picture file at `path` in Image1: the built-in
+    // picture for an empty path or a file that cannot be shown, without a
+    // message. The partners window shows its choice through here at once.
+    void ShowBackground(const QString& path);
 
     Connection ADOConnection1;
     TableView TbImage;
@@ -73,6 +79,7 @@ private:
     void showBuiltInBackground();
 
     QHBoxLayout* toolBarLayout_;
+    KeyboardConventions* keys_;
     Services services_;
     bool closed_ = false;
 };

@@ -1,6 +1,10 @@
 #include "widgets/WindowLook.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace tiravo {
 
@@ -12,6 +16,15 @@ void ApplyWindowLook(QWidget* window, const WindowLook& look) {
     if (look.buttons == TitleButtons::CloseOnly)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     window->setWindowFlags(flags);
+    // A dialog would otherwise open over the middle of its parent; these open
+    // in the middle of the screen. A window with a designed place moves there
+    // afterwards. On a screen too small for it the title bar stays in reach.
+    QWidget* parent = window->parentWidget();
+    if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const QPoint place = area.center() - window->rect().center();
+        window->move(std::max(place.x(), area.left()), std::max(place.y(), area.top()));
+    }
 }
 
 QFont PointFont(const QString& family, int points, bool bold) {

@@ -22,6 +22,7 @@ struct WindowLook {
     TitleButtons buttons = TitleButtons::CloseOnly;
 };
 
+// Also centres the window on the screen its parent is on.
 void ApplyWindowLook(QWidget* window, const WindowLook& look);
 
 // A font of the program by the family it names, in points or in pixels. The

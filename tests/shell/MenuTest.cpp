@@ -13,11 +13,14 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace tiravo {
 namespace {
@@ -156,11 +159,72 @@ TEST_F(MenuTest, BackgroundStoredLaterShowsAtTheNextActivation) {
 
 TEST_F(MenuTest, AboutOpensTheProductPageAndSairCloses) {
     auto menu = startLoggedIn();
+    test::OnNextModal([](QDialog* about) { about->close(); });
     menu->ToolButton4->click();
     EXPECT_EQ(fakes.desktop.opened, QStringList{"https://www.korvane.example/tiravo.html"});
     menu->ToolButton5->click();
     EXPECT_TRUE(menu->closed());
     EXPECT_FALSE(menu->isVisible());
+}
+
+TEST_F(MenuTest, ArrowKeysWalkTheToolbarAndEnterOrSpacePressesTheFocusedButton) {
+    auto menu = startLoggedIn();
+    menu->ToolButton1->setFocus();
+    const auto press = [&](int key) {
+        QTest::keyClick(menu->focusWidget(), static_cast<Qt::Key>(key));
+        return menu->focusWidget();
+    };
+    EXPECT_EQ(press(Qt::Key_Right), menu->ToolButton2);
+    EXPECT_EQ(press(Qt::Key_Down), menu->ToolButton3);
+    EXPECT_EQ(press(Qt::Key_Right), menu->ToolButton8); // over the separator
+    EXPECT_EQ(press(Qt::Key_Left), menu->ToolButton3);
+    EXPECT_EQ(press(Qt::Key_Right), menu->ToolButton8);
+    EXPECT_EQ(press(Qt::Key_Right), menu->ToolButton9);
+    EXPECT_EQ(press(Qt::Key_Up), menu->ToolButton8);
+    EXPECT_EQ(press(Qt::Key_Right), menu->ToolButton9);
+    EXPECT_EQ(press(Qt::Key_Right), menu->ToolButton4);
+
+    QString opened;
+    test::OnNextModal([&](QDialog* window) {
+        opened = window->objectName();
+        QTest::keyClick(window, Qt::Key_Escape);
+    });
+    press(Qt::Key_Return);
+    EXPECT_EQ(opened, QStringLiteral("FKorvane"));
+    EXPECT_EQ(fakes.desktop.opened, QStringList{"https://www.korvane.example/tiravo.html"});
+
+    menu->ToolButton8->setFocus();
+    test::OnNextModal([&](QDialog* window) {
+        opened = window->objectName();
+        window->close();
+    });
+    press(Qt::Key_Space);
+    EXPECT_EQ(opened, QStringLiteral("FParceiros"));
+    EXPECT_FALSE(menu->closed());
+}
+
+TEST_F(MenuTest, SecondaryWindowsOpenInTheScreensMiddleAndTheAdministrationAtItsPlace) {
+    auto menu = startLoggedIn();
+    // Off the middle, so that a window centred on it would show.
+    menu->showNormal();
+    menu->setGeometry(0, 30, 420, 300);
+    QTest::qWait(1);
+    const QRect screen = menu->screen()->availableGeometry();
+    std::map<QString, QPoint> places;
+    const auto open = [&](QToolButton* button) {
+        test::OnNextModal([&](QDialog* window) {
+            places[window->objectName()] = window->pos();
+            window->close();
+        });
+        button->click();
+    };
+    for (QToolButton* button : {menu->ToolButton1, menu->ToolButton8, menu->ToolButton9})
+        open(button);
+    EXPECT_EQ(places["FParceiros"], screen.center() - QRect(0, 0, 666, 503).center());
+    EXPECT_EQ(places["FAcesso"], QPoint(663, 367));
+    // Wider than the test screen: its left edge, and the title bar, stay on it.
+    ASSERT_LT(screen.width(), 933);
+    EXPECT_EQ(places["FVantaNumero"].x(), screen.left());
 }
 
 TEST(MenuStartUp, MissingDatabaseShowsTheErrorAndOnlySairLeads) {

@@ -2,6 +2,8 @@
 // fixed place into PNG files, so the windows can be looked at without a
 // display. scripts/screenshots prepares a demo database and runs this.
 #include "draws/IncluirFoto.h"
+#include "branding/Korvane.h"
+#include "branding/Parceiros.h"
 #include "draws/IncluirNumero.h"
 #include "draws/VantaFoto.h"
 #include "draws/VantaNome.h"
@@ -12,6 +14,7 @@
 #include "shell/Menu.h"
 #include "shell/Usuario.h"
 #include "store/TableView.h"
+#include "widgets/ControlKit.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Resources.h"
 #include "widgets/WindowLook.h"
@@ -19,6 +22,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
 #include <QTimer>
 
 #include <cstdio>
@@ -27,13 +31,16 @@
 namespace tiravo {
 namespace {
 
-void Save(QWidget* window, const QDir& folder, const QString& name) {
+void Show(QWidget* window) {
     window->show();
     QApplication::setActiveWindow(window);
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
+}
+
+void Write(const QImage& picture, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name + QStringLiteral(".png"));
-    if (!window->grab().save(path))
+    if (!picture.save(path))
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
     else
         std::printf("%s\n", qPrintable(path));
@@ -50,6 +57,30 @@ void ShowPhotosAsAfterDraws(TFVantaFoto& window) {
         column[i]->setPicture(LoadPictureToFit(photos[i], column[i]->size()), photos[i]);
     if (!photos.isEmpty())
         window.Image1->setPicture(LoadPictureToFit(photos[0], window.Image1->size()), photos[0]);
+}
+
+void Save(QWidget* window, const QDir& folder, const QString& name) {
+    Show(window);
+    Write(window->grab().toImage(), folder, name);
+}
+
+// The partners window with pictures in its previews (built-in ones, so that
+// nothing is stored), alone and over the main window as the operator sees it.
+void SavePartners(TFMenu& menu, const QDir& folder) {
+    TFParceiros window(&menu);
+    Show(&window);
+    ShowBuiltIn(window.ImageLog1, QStringLiteral("maker-logo.png"));
+    ShowBuiltIn(window.ImageLog2, QStringLiteral("teaser.png"));
+    ShowBuiltIn(window.ImageLog3, QStringLiteral("login.png"));
+    ShowBuiltIn(window.ImageTelaFundo, QStringLiteral("background.jpg"));
+    const QImage partners = window.grab().toImage();
+    Write(partners, folder, QStringLiteral("TFParceiros"));
+    QImage behind = menu.grab().toImage();
+    QPainter painter(&behind);
+    // In the middle, as on a screen the size of the main window.
+    painter.drawImage(behind.rect().center() - partners.rect().center(), partners);
+    painter.end();
+    Write(behind, folder, QStringLiteral("TFParceiros-over-TFMenu"));
 }
 
 int Run(const QDir& folder) {
@@ -92,6 +123,11 @@ int Run(const QDir& folder) {
             QDir::setCurrent(QFileInfo(photos.field(QStringLiteral("Foto")).asString()).path());
         TFIncluirFoto window(&menu, menu.ADOConnection1, real.services());
         Save(&window, folder, QStringLiteral("TFIncluirFoto"));
+    }
+    SavePartners(menu, folder);
+    {
+        TFKorvane window(&menu, real.services());
+        Save(&window, folder, QStringLiteral("TFKorvane"));
     }
     return 0;
 }
