@@ -21,13 +21,19 @@
 namespace tiravo {
 namespace {
 
+// With --width, pictures wider than it are scaled down to it (for the README).
+int gMaxWidth = 0;
+
 void Save(QWidget* window, const QDir& folder, const QString& name) {
     window->show();
     QApplication::setActiveWindow(window);
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
     const QString path = folder.filePath(name + QStringLiteral(".png"));
-    if (!window->grab().save(path))
+    QImage picture = window->grab().toImage();
+    if (gMaxWidth > 0 && picture.width() > gMaxWidth)
+        picture = picture.scaledToWidth(gMaxWidth, Qt::SmoothTransformation);
+    if (!picture.save(path))
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
     else
         std::printf("%s\n", qPrintable(path));
@@ -70,15 +76,20 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tiravo"));
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tiravo-screenshots FOLDER\n");
+    QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.size() == 3 && arguments[0] == QStringLiteral("--width")) {
+        tiravo::gMaxWidth = arguments[1].toInt();
+        arguments = arguments.mid(2);
+    }
+    if (arguments.size() != 1 || tiravo::gMaxWidth < 0) {
+        std::fprintf(stderr, "usage: tiravo-screenshots [--width PIXELS] FOLDER\n");
         return 2;
     }
     tiravo::InstallFontSubstitutes();
     tiravo::InitResources();
-    QDir folder(QString::fromLocal8Bit(argv[1]));
+    QDir folder(arguments[0]);
     if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot make the folder %s\n", argv[1]);
+        std::fprintf(stderr, "cannot make the folder %s\n", qPrintable(arguments[0]));
         return 1;
     }
     return tiravo::Run(folder);
