@@ -31,8 +31,12 @@ void Save(QWidget* window, const QDir& folder, const QString& name) {
         QApplication::processEvents();
     const QString path = folder.filePath(name + QStringLiteral(".png"));
     QImage picture = window->grab().toImage();
+    // The small copies go into the repository: 256 colours, dithered, keep
+    // them at a third of their size and look the same at that width.
     if (gMaxWidth > 0 && picture.width() > gMaxWidth)
-        picture = picture.scaledToWidth(gMaxWidth, Qt::SmoothTransformation);
+        picture =
+            picture.scaledToWidth(gMaxWidth, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither | Qt::PreferDither);
     if (!picture.save(path))
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
     else
