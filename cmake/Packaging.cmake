@@ -78,3 +78,7 @@ string(STRIP "${TIRAVO_DEB_DESCRIPTION}" TIRAVO_DEB_DESCRIPTION)
 # The synopsis is the summary above; this is the extended description.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${TIRAVO_DEB_DESCRIPTION}")
 include(CPack)
+
+add_test(NAME install
+    COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR}
+            -DSCRATCH=${PROJECT_BINARY_DIR}/install-check -P ${PROJECT_SOURCE_DIR}/cmake/CheckInstall.cmake)
