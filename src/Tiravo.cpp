@@ -8,6 +8,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tiravo"));
+    // Lets the desktop tie the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.korvane.Tiravo"));
     tiravo::InstallFontSubstitutes();
     tiravo::InitResources();
 

@@ -29,6 +29,7 @@ struct Outcome {
     QProcess::ExitStatus status = QProcess::CrashExit;
     QString out;
     QString err;
+    QByteArray bytes; // the output as written, byte order mark and all
 };
 
 Outcome RunTool(const QStringList& arguments,
@@ -37,8 +38,9 @@ Outcome RunTool(const QStringList& arguments,
     tool.setProcessEnvironment(environment);
     tool.start(QCoreApplication::applicationDirPath() + "/../tools/tiravo-db", arguments);
     EXPECT_TRUE(tool.waitForFinished(60000)) << "the tool did not end";
-    return {tool.exitCode(), tool.exitStatus(), QString::fromUtf8(tool.readAllStandardOutput()),
-            QString::fromUtf8(tool.readAllStandardError())};
+    const QByteArray out = tool.readAllStandardOutput();
+    return {tool.exitCode(), tool.exitStatus(), QString::fromUtf8(out),
+            QString::fromUtf8(tool.readAllStandardError()), out};
 }
 
 std::unique_ptr<Connection> Open(const QString& path) {
@@ -327,9 +329,122 @@ TEST_F(ToolTest, HelpPrintsTheUsage) {
     for (const QStringList& arguments : {QStringList{"--help"}, QStringList{"dump", "-h"}}) {
         const Outcome help = RunTool(arguments);
         EXPECT_EQ(help.exitCode, 0);
-        for (const char* word : {"Usage: tiravo-db", "create", "demo", "dump", "check"})
+        for (const char* word :
+             {"Usage: tiravo-db", "create", "demo", "dump", "check", "winners", "--csv"})
             EXPECT_TRUE(help.out.contains(word)) << word;
     }
+}
+
+// Rows put straight into a pool in the states the draw screens leave them in:
+// "T"/"F"/"" as the windows write the flags, the place as text.
+struct PoolRow {
+    QString entry;
+    QString ok;
+    QString ativo;
+    QString sorte;
+};
+
+void AddRows(const QString& path, const QString& table, const QString& entryColumn,
+             const std::vector<PoolRow>& rows) {
+    auto connection = Open(path);
+    TableView view(*connection, ViewSpec{table, {}, {}, {}, {}, {}});
+    view.open();
+    for (const PoolRow& row : rows) {
+        view.insert();
+        view.field(entryColumn).setAsString(row.entry);
+        view.field("Ok").setAsString(row.ok);
+        view.field("Ativo").setAsString(row.ativo);
+        view.field("Sorte").setAsString(row.sorte);
+        view.post();
+    }
+}
+
+class WinnersTest : public ToolTest {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(run({"create"}).exitCode, 0);
+        // Only drawn rows count: available, taken out, cleared and free rows
+        // stay out whatever their place says.
+        AddRows(file(), "TbNumero", "Numero",
+                {{"17", "F", "T", "1"},
+                 {"5", "T", "T", "9"},
+                 {"88", "F", "T", "3"},
+                 {"40", "F", "F", "2"},
+                 {"7", "F", "T", "2"},
+                 {"61", "F", "", "4"}});
+        AddRows(file(), "TbNome", "Nome",
+                {{"Conceição, Maria", "F", "T", "2"},
+                 {"João \"Joca\" Souza", "F", "T", "1"},
+                 {"Ana\nSegunda Linha", "F", "T", "3"},
+                 {"Sem Lugar", "F", "T", ""},
+                 {"12", "", "F", ""},
+                 {"Disponível", "T", "T", ""}});
+    }
+
+    Outcome winners(QStringList arguments) {
+        const Outcome listed = run(QStringList{"winners"} + arguments);
+        EXPECT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+        EXPECT_TRUE(listed.err.isEmpty()) << listed.err.toStdString();
+        return listed;
+    }
+};
+
+TEST_F(WinnersTest, TextListsEveryPoolHeadedWithTheHighestPlaceFirst) {
+    // A name drawn without a place has none to show and comes last, where the
+    // draw screens' order puts it.
+    EXPECT_EQ(winners({}).out, "numeros: 3 winners\n"
+                               "Sorte  Numero\n"
+                               "    3  88\n"
+                               "    2  7\n"
+                               "    1  17\n"
+                               "\n"
+                               "nomes: 4 winners\n"
+                               "Sorte  Nome\n"
+                               "    3  Ana Segunda Linha\n"
+                               "    2  Conceição, Maria\n"
+                               "    1  João \"Joca\" Souza\n"
+                               "       Sem Lugar\n"
+                               "\n"
+                               "fotos: no winners\n"
+                               "\n");
+    EXPECT_EQ(winners({"--pool", "numeros"}).out,
+              "numeros: 3 winners\nSorte  Numero\n    3  88\n    2  7\n    1  17\n\n");
+}
+
+TEST_F(WinnersTest, CsvIsOneTableWithAHeaderLine) {
+    const QByteArray expected = "\xEF\xBB\xBF"
+                                "Pool,Sorte,Entry\r\n"
+                                "numeros,3,88\r\n"
+                                "numeros,2,7\r\n"
+                                "numeros,1,17\r\n"
+                                "nomes,3,\"Ana\nSegunda Linha\"\r\n"
+                                "nomes,2,\"Conceição, Maria\"\r\n"
+                                "nomes,1,\"João \"\"Joca\"\" Souza\"\r\n"
+                                "nomes,,Sem Lugar\r\n";
+    EXPECT_EQ(winners({"--csv"}).bytes, expected);
+    EXPECT_EQ(winners({"--pool=fotos", "--csv"}).bytes, "\xEF\xBB\xBFSorte,Foto\r\n");
+    EXPECT_EQ(winners({"--csv", "--pool", "numeros"}).bytes,
+              "\xEF\xBB\xBFSorte,Numero\r\n3,88\r\n2,7\r\n1,17\r\n");
+}
+
+TEST_F(WinnersTest, PhotosListTheirPathsAndTheFileIsLeftAsItWas) {
+    AddRows(file(), "TbFoto", "Foto",
+            {{dir_.filePath("fotos/a.jpg"), "F", "T", "1"},
+             {dir_.filePath("fotos/b.jpg"), "F", "T", "2"},
+             {"", "", "T", "3"}});
+    const QString before = dump();
+    EXPECT_EQ(winners({"--pool", "fotos"}).out,
+              QString("fotos: 2 winners\nSorte  Foto\n"
+                      "    2  %1\n    1  %2\n\n")
+                  .arg(dir_.filePath("fotos/b.jpg"), dir_.filePath("fotos/a.jpg")));
+    EXPECT_EQ(dump(), before);
+}
+
+TEST_F(ToolTest, WinnersOfAMissingFileFailWithoutMakingOne) {
+    const Outcome missing = run({"winners"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("Could not find file")) << missing.err.toStdString();
+    EXPECT_TRUE(QDir(dir_.path()).isEmpty());
 }
 
 class UsageErrorTest : public ToolTest, public testing::WithParamInterface<QStringList> {};
@@ -344,19 +459,22 @@ TEST_P(UsageErrorTest, ExitsWithTwoAndTouchesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, UsageErrorTest,
-    testing::Values(QStringList{}, QStringList{"frobnicate"}, QStringList{"create", "dump"},
-                    QStringList{"create", "--bogus"}, QStringList{"create", "-x"},
-                    QStringList{"create", "--operator", "ana"},
-                    QStringList{"create", "--password", "x"},
-                    QStringList{"create", "--password", "x", "--operator"},
-                    QStringList{"create", "--operator", "", "--password", "x"},
-                    QStringList{"create", "--operator", QString(31, 'a'), "--password", "x"},
-                    QStringList{"create", "--operator", "ana", "--password", QString(21, 'x')},
-                    QStringList{"demo", "--operator", "ana", "--password", "x"},
-                    QStringList{"create", "--if-missing"}, QStringList{"dump", "--force"},
-                    QStringList{"demo", "--force", "--if-missing"},
-                    QStringList{"create", "--force=yes"},
-                    QStringList{"check", "--file", "other.db"}));
+    testing::Values(
+        QStringList{}, QStringList{"frobnicate"}, QStringList{"create", "dump"},
+        QStringList{"create", "--bogus"}, QStringList{"create", "-x"},
+        QStringList{"create", "--operator", "ana"}, QStringList{"create", "--password", "x"},
+        QStringList{"create", "--password", "x", "--operator"},
+        QStringList{"create", "--operator", "", "--password", "x"},
+        QStringList{"create", "--operator", QString(31, 'a'), "--password", "x"},
+        QStringList{"create", "--operator", "ana", "--password", QString(21, 'x')},
+        QStringList{"demo", "--operator", "ana", "--password", "x"},
+        QStringList{"create", "--if-missing"}, QStringList{"dump", "--force"},
+        QStringList{"demo", "--force", "--if-missing"}, QStringList{"create", "--force=yes"},
+        QStringList{"winners", "--pool", "premios"}, QStringList{"winners", "--pool", "Numeros"},
+        QStringList{"winners", "--pool"},
+        QStringList{"winners", "--pool", "nomes", "--pool", "fotos"},
+        QStringList{"winners", "--csv=yes"}, QStringList{"dump", "--csv"},
+        QStringList{"create", "--pool", "nomes"}, QStringList{"check", "--file", "other.db"}));
 
 } // namespace
 } // namespace tiravo

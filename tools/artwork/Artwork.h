@@ -25,4 +25,7 @@ QImage paintKeyIcon(int size);
 QImage paintMakerIcon(int size);
 QImage paintCrossIcon(int size);
 
+// The program's own icon, for the desktop's menus and windows.
+QImage paintProgramIcon(int size);
+
 } // namespace tiravo::artwork

@@ -18,6 +18,28 @@ const QString makerWebAddress = QString::fromLatin1(kMakerHost);
 
 } // namespace
 
+QPainterPath platePath(const QRectF& tile) {
+    QPainterPath plate;
+    plate.addRoundedRect(tile, tile.width() * 0.22, tile.width() * 0.22);
+    return plate;
+}
+
+void paintPlate(QPainter& painter, const QRectF& tile) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPainterPath plate = platePath(tile);
+    QLinearGradient back(tile.topLeft(), tile.bottomRight());
+    back.setColorAt(0.0, colours::brandTeal);
+    back.setColorAt(1.0, colours::brandNavy);
+    painter.fillPath(plate, back);
+    // A faint sheen across the top half keeps the tile from looking flat.
+    QLinearGradient sheen(tile.topLeft(), tile.topLeft() + QPointF(0, tile.height() * 0.55));
+    sheen.setColorAt(0.0, QColor(255, 255, 255, 60));
+    sheen.setColorAt(1.0, QColor(255, 255, 255, 0));
+    painter.fillPath(plate, sheen);
+    painter.restore();
+}
+
 void paintEmblem(QPainter& painter, const QRectF& tile) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -26,17 +48,7 @@ void paintEmblem(QPainter& painter, const QRectF& tile) {
         return QPointF(tile.left() + x * s, tile.top() + y * s);
     };
 
-    QLinearGradient back(at(0, 0), at(1, 1));
-    back.setColorAt(0.0, colours::brandTeal);
-    back.setColorAt(1.0, colours::brandNavy);
-    QPainterPath plate;
-    plate.addRoundedRect(tile, s * 0.22, s * 0.22);
-    painter.fillPath(plate, back);
-    // A faint sheen across the top half keeps the tile from looking flat.
-    QLinearGradient sheen(at(0, 0), at(0, 0.55));
-    sheen.setColorAt(0.0, QColor(255, 255, 255, 60));
-    sheen.setColorAt(1.0, QColor(255, 255, 255, 0));
-    painter.fillPath(plate, sheen);
+    paintPlate(painter, tile);
 
     const qreal stroke = s * 0.13;
     painter.setPen(Qt::NoPen);
@@ -73,14 +85,7 @@ QImage paintMakerLogo(QSize size) {
     const qreal h = size.height();
     const qreal tile = w * 0.66;
     const QRectF emblem((w - tile) / 2, h * 0.12, tile, tile);
-    drawSoftShadow(
-        painter,
-        [&] {
-            QPainterPath p;
-            p.addRoundedRect(emblem, tile * 0.22, tile * 0.22);
-            return p;
-        }(),
-        size, {0, 2}, 3, QColor(20, 40, 80, 70));
+    drawSoftShadow(painter, platePath(emblem), size, {0, 2}, 3, QColor(20, 40, 80, 70));
     paintEmblem(painter, emblem);
     paintWordmark(painter, {w / 2, h * 0.80}, h * 0.105, w * 0.86);
     return image;
@@ -109,9 +114,7 @@ QImage paintAboutCard(QSize size) {
 
     const qreal tile = w * 0.30;
     const QRectF emblem((w - tile) / 2, h * 0.09, tile, tile);
-    QPainterPath plate;
-    plate.addRoundedRect(emblem, tile * 0.22, tile * 0.22);
-    drawSoftShadow(painter, plate, size, {0, 4}, 6, QColor(20, 40, 80, 80));
+    drawSoftShadow(painter, platePath(emblem), size, {0, 4}, 6, QColor(20, 40, 80, 80));
     paintEmblem(painter, emblem);
     paintWordmark(painter, {w / 2, h * 0.52}, h * 0.085, w * 0.7);
 

@@ -1,6 +1,8 @@
 // Draws the program's built-in pictures into a folder (the repository's
-// resources/). The drawings use fixed seeds, so running it again gives the
-// same files; the pictures are committed, not drawn at build time.
+// resources/), or with --icons the program's icon at the desktop's sizes into
+// a hicolor tree (packaging/icons). The drawings use fixed seeds, so running
+// it again gives the same files; the pictures are committed, not drawn at
+// build time.
 
 #include "Artwork.h"
 
@@ -18,7 +20,7 @@ namespace {
 using namespace tiravo::artwork;
 
 struct Picture {
-    const char* fileName;
+    QString fileName;
     QSize size;
     std::function<QImage(QSize)> paint;
 };
@@ -48,6 +50,16 @@ std::vector<Picture> pictures() {
     };
 }
 
+// The sizes the hicolor theme's menus, panels and software centres ask for.
+std::vector<Picture> icons() {
+    std::vector<Picture> result;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+        result.push_back({QStringLiteral("hicolor/%1x%1/apps/tiravo.png").arg(size),
+                          {size, size},
+                          [](QSize s) { return paintProgramIcon(s.width()); }});
+    return result;
+}
+
 bool save(const QImage& image, const QString& path) {
     QImageWriter writer(path);
     if (path.endsWith(".jpg")) {
@@ -73,9 +85,12 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    const QStringList args = QGuiApplication::arguments().mid(1);
+    QStringList args = QGuiApplication::arguments().mid(1);
+    const bool iconSet = !args.isEmpty() && args.front() == QLatin1String("--icons");
+    if (iconSet)
+        args.removeFirst();
     if (args.isEmpty()) {
-        err << "usage: tiravo-artwork <output folder> [file name...]\n";
+        err << "usage: tiravo-artwork [--icons] <output folder> [file name...]\n";
         return 2;
     }
     const QDir folder(args.front());
@@ -87,12 +102,13 @@ int main(int argc, char** argv) {
     const QStringList only = args.mid(1);
 
     qint64 total = 0;
-    for (const Picture& picture : pictures()) {
+    for (const Picture& picture : iconSet ? icons() : pictures()) {
         if (!only.isEmpty() && !only.contains(picture.fileName))
             continue;
         const QImage image = picture.paint(picture.size);
         const QString path = folder.filePath(picture.fileName);
-        if (image.size() != picture.size || !save(image, path)) {
+        if (image.size() != picture.size || !QFileInfo(path).dir().mkpath(QStringLiteral(".")) ||
+            !save(image, path)) {
             err << "tiravo-artwork: could not write " << path << "\n";
             return 1;
         }

@@ -1,9 +1,9 @@
 // Renders every window of the program over the database at the program's
 // fixed place into PNG files, so the windows can be looked at without a
 // display. scripts/screenshots prepares a demo database and runs this.
-#include "draws/IncluirFoto.h"
 #include "branding/Korvane.h"
 #include "branding/Parceiros.h"
+#include "draws/IncluirFoto.h"
 #include "draws/IncluirNumero.h"
 #include "draws/VantaFoto.h"
 #include "draws/VantaNome.h"
@@ -31,6 +31,9 @@
 namespace tiravo {
 namespace {
 
+// With --width, pictures wider than it are scaled down to it (for the README).
+int gMaxWidth = 0;
+
 void Show(QWidget* window) {
     window->show();
     QApplication::setActiveWindow(window);
@@ -38,8 +41,14 @@ void Show(QWidget* window) {
         QApplication::processEvents();
 }
 
-void Write(const QImage& picture, const QDir& folder, const QString& name) {
+void Write(QImage picture, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name + QStringLiteral(".png"));
+    // The small copies go into the repository: 256 colours, dithered, keep
+    // them at a third of their size and look the same at that width.
+    if (gMaxWidth > 0 && picture.width() > gMaxWidth)
+        picture =
+            picture.scaledToWidth(gMaxWidth, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither | Qt::PreferDither);
     if (!picture.save(path))
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
     else
@@ -140,15 +149,20 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tiravo"));
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tiravo-screenshots FOLDER\n");
+    QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.size() == 3 && arguments[0] == QStringLiteral("--width")) {
+        tiravo::gMaxWidth = arguments[1].toInt();
+        arguments = arguments.mid(2);
+    }
+    if (arguments.size() != 1 || tiravo::gMaxWidth < 0) {
+        std::fprintf(stderr, "usage: tiravo-screenshots [--width PIXELS] FOLDER\n");
         return 2;
     }
     tiravo::InstallFontSubstitutes();
     tiravo::InitResources();
-    QDir folder(QString::fromLocal8Bit(argv[1]));
+    QDir folder(arguments[0]);
     if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot make the folder %s\n", argv[1]);
+        std::fprintf(stderr, "cannot make the folder %s\n", qPrintable(arguments[0]));
         return 1;
     }
     return tiravo::Run(folder);

@@ -1,6 +1,7 @@
 #include "Arguments.h"
 
 #include "RowWriter.h"
+#include "Winners.h"
 #include "store/ConnectionText.h"
 
 #include <QDir>
@@ -16,10 +17,8 @@ struct CommandName {
 };
 
 constexpr CommandName kCommands[] = {
-    {"create", Command::Create},
-    {"demo", Command::Demo},
-    {"dump", Command::Dump},
-    {"check", Command::Check},
+    {"create", Command::Create}, {"demo", Command::Demo},       {"dump", Command::Dump},
+    {"check", Command::Check},   {"winners", Command::Winners},
 };
 
 Command CommandNamed(const QString& word) {
@@ -125,6 +124,15 @@ Arguments ParseArguments(const QStringList& arguments) {
             result.operatorName = value();
         } else if (name == QLatin1String("password")) {
             result.password = value();
+        } else if (name == QLatin1String("pool")) {
+            if (result.pool)
+                throw UsageError(QStringLiteral("The option --pool is given twice"));
+            result.pool = value();
+            if (!WinnerPoolNamed(*result.pool))
+                throw UsageError(
+                    QStringLiteral("Unknown pool '%1': numeros, nomes or fotos").arg(*result.pool));
+        } else if (name == QLatin1String("csv")) {
+            result.csv = flag();
         } else {
             throw UsageError(QStringLiteral("Unknown option '%1'").arg(argument));
         }
@@ -137,6 +145,8 @@ Arguments ParseArguments(const QStringList& arguments) {
     RequireOnly(command, result.ifMissing, "if-missing", {Command::Demo});
     RequireOnly(command, result.operatorName.has_value(), "operator", {Command::Create});
     RequireOnly(command, result.password.has_value(), "password", {Command::Create});
+    RequireOnly(command, result.pool.has_value(), "pool", {Command::Winners});
+    RequireOnly(command, result.csv, "csv", {Command::Winners});
     if (result.force && result.ifMissing)
         throw UsageError(QStringLiteral("--force and --if-missing contradict each other"));
     CheckOperator(result);
@@ -152,7 +162,8 @@ QString UsageText() {
     return QStringLiteral(
                R"(Usage: tiravo-db COMMAND [--file PATH] [OPTIONS]
 
-Creates, fills, shows and checks the database file of Tiravo.
+Creates, fills, shows and checks the database file of Tiravo, and lists
+the winners of its draws.
 
 Commands:
   create [--operator NAME --password PASSWORD] [--force]
@@ -174,12 +185,22 @@ Commands:
   check
       Runs the integrity check of the file and prints its result; the exit
       status is 0 only when it passes.
+  winners [--pool numeros|nomes|fotos] [--csv]
+      The winners list of each pool as the draw screens show it, the
+      highest place (Sorte) first: the place and the number, name or
+      photo. Without --pool all three pools, each under its name. With
+      --csv a CSV table (RFC 4180, UTF-8 with a byte order mark, CRLF line
+      ends) with a header line: Sorte and the entry's column for one pool,
+      Pool, Sorte and Entry for all three. A place is empty for an entry
+      drawn without one.
 
 Options:
   --file PATH   the database file; without it, %1
   --force       create and demo: replace an existing file (its -wal and
                 -shm files go with it)
   --if-missing  demo: do nothing when the file is there
+  --pool NAME   winners: only the pool numeros, nomes or fotos
+  --csv         winners: write CSV instead of text
   --help, -h    this text
 
 Exit status: 0 done, 1 failed, 2 a wrong command line.

@@ -9,7 +9,7 @@
 
 namespace tiravo::db {
 
-enum class Command { Help, Create, Demo, Dump, Check };
+enum class Command { Help, Create, Demo, Dump, Check, Winners };
 
 struct Arguments {
     Command command = Command::Help;
@@ -18,6 +18,8 @@ struct Arguments {
     bool ifMissing = false;
     std::optional<QString> operatorName;
     std::optional<QString> password;
+    std::optional<QString> pool; // winners: numeros, nomes or fotos; all three without it
+    bool csv = false;
 };
 
 // A command line the tool cannot act on; it exits with status 2.

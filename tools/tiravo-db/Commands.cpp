@@ -7,6 +7,7 @@
 #include "Dump.h"
 #include "FileBuilding.h"
 #include "RowWriter.h"
+#include "Winners.h"
 #include "platform/Random.h"
 #include "store/Batch.h"
 #include "store/Connection.h"
@@ -92,6 +93,16 @@ int Check(const Arguments& arguments, QTextStream& out, QTextStream& err) {
     return 1;
 }
 
+int Winners(const Arguments& arguments, QTextStream& out) {
+    Connection connection;
+    OpenDatabaseFile(connection, arguments.file);
+    std::vector<WinnerPool> pools = WinnerPools();
+    if (arguments.pool)
+        pools = {*WinnerPoolNamed(*arguments.pool)};
+    WriteWinners(connection, pools, arguments.csv ? WinnersFormat::Csv : WinnersFormat::Text, out);
+    return 0;
+}
+
 } // namespace
 
 int RunCommand(const Arguments& arguments, QTextStream& out, QTextStream& err) {
@@ -107,6 +118,8 @@ int RunCommand(const Arguments& arguments, QTextStream& out, QTextStream& err) {
         return Dump(arguments, out);
     case Command::Check:
         return Check(arguments, out, err);
+    case Command::Winners:
+        return Winners(arguments, out);
     }
     return 2;
 }

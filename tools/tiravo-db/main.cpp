@@ -1,5 +1,5 @@
 // tiravo-db: creates, fills, dumps and checks the database file, which the
-// program itself only ever opens.
+// program itself only ever opens, and lists the winners of its draws.
 
 #include "Arguments.h"
 #include "Commands.h"
