@@ -97,6 +97,11 @@ bool DrawScreen::event(QEvent* event) {
 }
 
 void DrawScreen::FormActivate() {
+    // A view that could not be opened was reported when the window was
+    // created. Reporting it at every activation would never end: closing the
+    // error box activates the window again.
+    if (!TbImage.active())
+        return;
     LoadLogoStrip(*ImageLog1, *ImageLog2, *ImageLog3, TbImage);
 }
 

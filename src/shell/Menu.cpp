@@ -3,6 +3,7 @@
 #include "branding/Korvane.h"
 #include "branding/MakerSite.h"
 #include "branding/Parceiros.h"
+#include "draws/VantaFoto.h"
 #include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
 #include "platform/Desktop.h"
@@ -196,7 +197,10 @@ void TFMenu::ToolButton2Click() {
     window.exec();
 }
 
-void TFMenu::ToolButton3Click() {}
+void TFMenu::ToolButton3Click() {
+    TFVantaFoto window(this, ADOConnection1, services_);
+    window.exec();
+}
 
 void TFMenu::ToolButton8Click() {
     TFParceiros window(this);

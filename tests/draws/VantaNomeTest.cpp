@@ -260,5 +260,17 @@ TEST_F(VantaNome, TheEditorOpensModallyThePoolIsReadAgainAndEscCloses) {
     EXPECT_FALSE(w->isVisible());
 }
 
+TEST_F(VantaNome, AMissingLogoTableIsReportedOnceAndNotAtEveryActivation) {
+    db.exec("DROP TABLE TbImage");
+    auto w = open(db);
+    ASSERT_EQ(fake.dialogs.texts(DialogKind::Error).size(), 1);
+    // Closing the error box activates the window again.
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    w->FormActivate();
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error).size(), 1);
+}
+
 } // namespace
 } // namespace tiravo

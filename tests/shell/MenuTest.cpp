@@ -218,8 +218,12 @@ TEST_F(MenuTest, SecondaryWindowsOpenInTheScreensMiddleAndTheAdministrationAtIts
         });
         button->click();
     };
-    for (QToolButton* button : {menu->ToolButton1, menu->ToolButton8, menu->ToolButton9})
+    for (QToolButton* button : {menu->ToolButton1, menu->ToolButton2, menu->ToolButton3,
+                                menu->ToolButton8, menu->ToolButton9})
         open(button);
+    // Each pool's button opens its own draw screen.
+    EXPECT_EQ(places.count("FVantaNome"), 1U);
+    EXPECT_EQ(places.count("FVantaFoto"), 1U);
     EXPECT_EQ(places["FParceiros"], screen.center() - QRect(0, 0, 666, 503).center());
     EXPECT_EQ(places["FAcesso"], QPoint(663, 367));
     // Wider than the test screen: its left edge, and the title bar, stay on it.
