@@ -41,7 +41,8 @@ qsizetype skipSubBlocks(QByteArrayView bytes, qsizetype at, qint64* data = nullp
     return -1;
 }
 
-// The first image of a GIF, the one shown, as far as the file holds it.
+// The first image of a GIF as far as the file holds it: only it is shown, so
+// only it has to be whole.
 struct GifImage {
     bool whole = false; // its data chain ends inside the file
     qint64 screenArea = 0;
@@ -158,10 +159,10 @@ bool gifLooksComplete(QByteArrayView bytes) {
     const std::optional<GifImage> image = firstGifImage(bytes);
     if (!image)
         return true;
-    // Every code of the compressed data takes at least 3 bits and stands for
+    // Every code of the compressed data takes at least 2 bits and stands for
     // at most 4096 pixels: data shorter than that cannot fill the image, and
     // the reader would paint the rest with the background.
-    return image->whole && image->area * 3 <= image->data * 8 * 4096;
+    return image->whole && image->area * 2 <= image->data * 8 * 4096;
 }
 
 bool gifCoversItsScreen(QByteArrayView bytes) {
