@@ -173,7 +173,7 @@ bool gifCoversItsScreen(QByteArrayView bytes) {
     // the image: a screen of a hundred million pixels around an image of a
     // few costs seconds and shows nothing. A small image on a small screen
     // is a picture like any other.
-    constexpr qint64 kSmallScreen = qint64(4) << 20;
+    constexpr qint64 kSmallScreen = qint64(1) << 20;
     return !image || image->screenArea <= kSmallScreen || image->area * 2 >= image->screenArea;
 }
 
