@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 namespace tiravo {
 
@@ -23,18 +24,75 @@ std::uint32_t littleEndian(QByteArrayView bytes, qsizetype at, int count) {
 
 // Steps over a chain of GIF data sub-blocks starting at `at`; the position
 // after its terminating empty block, or -1 when the file ends inside it.
-qsizetype skipSubBlocks(QByteArrayView bytes, qsizetype at) {
+// `data` is given the number of bytes the chain carries.
+qsizetype skipSubBlocks(QByteArrayView bytes, qsizetype at, qint64* data = nullptr) {
+    qint64 carried = 0;
     while (at < bytes.size()) {
         const auto length = static_cast<unsigned char>(bytes[at]);
         ++at;
-        if (length == 0)
+        if (length == 0) {
+            if (data)
+                *data = carried;
             return at;
+        }
         at += length;
+        carried += length;
     }
     return -1;
 }
 
+// The first image of a GIF as far as the file holds it: only it is shown, so
+// only it has to be whole.
+struct GifImage {
+    bool whole = false; // its data chain ends inside the file
+    qint64 screenArea = 0;
+    qint64 area = 0;
+    qint64 data = 0; // bytes of compressed pixels
+};
+
+std::optional<GifImage> firstGifImage(QByteArrayView bytes) {
+    constexpr qsizetype kScreenDescriptorEnd = 13;
+    if (bytes.size() < kScreenDescriptorEnd)
+        return GifImage{};
+    const auto colourTableSize = [](unsigned char flags) -> qsizetype {
+        return (flags & 0x80) ? 3 * (qsizetype(2) << (flags & 7)) : 0;
+    };
+    GifImage image;
+    image.screenArea = qint64(littleEndian(bytes, 6, 2)) * littleEndian(bytes, 8, 2);
+    qsizetype at = kScreenDescriptorEnd + colourTableSize(static_cast<unsigned char>(bytes[10]));
+
+    // Extensions before the image are stepped over.
+    while (at >= 0 && at < bytes.size()) {
+        const auto introducer = static_cast<unsigned char>(bytes[at]);
+        if (introducer == 0x21) { // extension: label, then sub-blocks
+            at = at + 2 > bytes.size() ? -1 : skipSubBlocks(bytes, at + 2);
+        } else if (introducer == 0x2C) { // image: descriptor, colours, code size, data
+            constexpr qsizetype kImageDescriptor = 10;
+            if (at + kImageDescriptor > bytes.size())
+                return image;
+            image.area = qint64(littleEndian(bytes, at + 5, 2)) * littleEndian(bytes, at + 7, 2);
+            at += kImageDescriptor +
+                  colourTableSize(static_cast<unsigned char>(bytes[at + kImageDescriptor - 1]));
+            if (at + 1 > bytes.size())
+                return image;
+            image.whole = skipSubBlocks(bytes, at + 1, &image.data) >= 0;
+            return image;
+        } else {
+            return std::nullopt; // a trailer or stray byte: the reader decides
+        }
+    }
+    return image;
+}
+
 } // namespace
+
+QString pictureFault(PictureKind kind, QByteArrayView bytes) {
+    if (!pictureLooksComplete(kind, bytes))
+        return QStringLiteral("the file ends before the picture does");
+    if (kind == PictureKind::Gif && !gifCoversItsScreen(bytes))
+        return QStringLiteral("its image covers only a small part of its screen");
+    return {};
+}
 
 bool pictureLooksComplete(PictureKind kind, QByteArrayView bytes) {
     switch (kind) {
@@ -98,34 +156,25 @@ bool bitmapLooksComplete(QByteArrayView bytes) {
 bool gifLooksComplete(QByteArrayView bytes) {
     if (!bytes.startsWith("GIF"))
         return true;
-    constexpr qsizetype kScreenDescriptorEnd = 13;
-    if (bytes.size() < kScreenDescriptorEnd)
-        return false;
-    const auto colourTableSize = [](unsigned char flags) -> qsizetype {
-        return (flags & 0x80) ? 3 * (qsizetype(2) << (flags & 7)) : 0;
-    };
-    qsizetype at = kScreenDescriptorEnd + colourTableSize(static_cast<unsigned char>(bytes[10]));
+    const std::optional<GifImage> image = firstGifImage(bytes);
+    if (!image)
+        return true;
+    // Every code of the compressed data takes at least 2 bits and stands for
+    // at most 4096 pixels: data shorter than that cannot fill the image, and
+    // the reader would paint the rest with the background.
+    return image->whole && image->area * 2 <= image->data * 8 * 4096;
+}
 
-    // Only the first image is shown, so only it has to be whole; extensions
-    // before it are stepped over.
-    while (at >= 0 && at < bytes.size()) {
-        const auto introducer = static_cast<unsigned char>(bytes[at]);
-        if (introducer == 0x21) { // extension: label, then sub-blocks
-            at = at + 2 > bytes.size() ? -1 : skipSubBlocks(bytes, at + 2);
-        } else if (introducer == 0x2C) { // image: descriptor, colours, code size, data
-            constexpr qsizetype kImageDescriptor = 10;
-            if (at + kImageDescriptor > bytes.size())
-                return false;
-            at += kImageDescriptor +
-                  colourTableSize(static_cast<unsigned char>(bytes[at + kImageDescriptor - 1]));
-            if (at + 1 > bytes.size())
-                return false;
-            return skipSubBlocks(bytes, at + 1) >= 0;
-        } else {
-            return true; // a trailer or stray byte: the reader decides
-        }
-    }
-    return false;
+bool gifCoversItsScreen(QByteArrayView bytes) {
+    if (!bytes.startsWith("GIF"))
+        return true;
+    const std::optional<GifImage> image = firstGifImage(bytes);
+    // The reader clears the whole screen the header declares before it draws
+    // the image: a screen of a hundred million pixels around an image of a
+    // few costs seconds and shows nothing. A small image on a small screen
+    // is a picture like any other.
+    constexpr qint64 kSmallScreen = qint64(1) << 20;
+    return !image || image->screenArea <= kSmallScreen || image->area * 2 >= image->screenArea;
 }
 
 bool pngLooksComplete(QByteArrayView bytes) {

@@ -62,9 +62,8 @@ QImage decodeWithQt(const PictureFile& file, PictureKind kind, const FitRequest&
     const QByteArray format = readerFormat(kind);
     if (format.isEmpty() || !QImageReader::supportedImageFormats().contains(format))
         throw unsupportedPictureError(file.path, kindName(kind));
-    if (!pictureLooksComplete(kind, file.bytes))
-        throw damagedPictureError(file.path, kindName(kind),
-                                  QStringLiteral("the file ends before the picture does"));
+    if (const QString fault = pictureFault(kind, file.bytes); !fault.isEmpty())
+        throw damagedPictureError(file.path, kindName(kind), fault);
 
     QBuffer buffer;
     buffer.setData(file.bytes);

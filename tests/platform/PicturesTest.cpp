@@ -236,6 +236,38 @@ TEST_F(PicturesTest, FilesMadeToKeepTheDecoderBusyAreRefused) {
                                      .arg(QDir::toNativeSeparators(colour)));
 }
 
+TEST_F(PicturesTest, AGifThatWouldShowMostlyItsBackgroundIsRefused) {
+    const auto damaged = [](const QString& path, const char* reason) {
+        return QString("The picture file \"%1\" is damaged or is not in GIF format (%2)")
+            .arg(QDir::toNativeSeparators(path), reason);
+    };
+    // Found by fuzzing: 37 bytes declaring a 514 x 63478 screen around an
+    // image of no width, seconds of clearing for a picture of nothing.
+    const QByteArray found =
+        QByteArray::fromBase64("R0lGODlhAgL294AAAP8AAAAA/ywAAAAGAAACOgAAAP//AjvXzQ==");
+    const QString empty = write("found.gif", found);
+    EXPECT_EQ(failureOf(empty).toStdString(),
+              damaged(empty, "its image covers only a small part of its screen").toStdString());
+
+    const QByteArray gif = encodeGif(quadrants(kSize));
+    const auto onScreen = [&](quint16 width, quint16 height) {
+        QByteArray bytes = gif;
+        qToLittleEndian(width, bytes.data() + 6);
+        qToLittleEndian(height, bytes.data() + 8);
+        return bytes;
+    };
+    const QString huge = write("huge.gif", onScreen(60000, 2000));
+    EXPECT_EQ(failureOf(huge), damaged(huge, "its image covers only a small part of its screen"));
+    // A small image on a small screen, or one that fills most of its screen, shows.
+    EXPECT_EQ(LoadPicture(write("margin.gif", onScreen(300, 200))).size(), QSize(300, 200));
+
+    // Data too short to fill the image's area, though its blocks are whole.
+    QByteArray shortData = gif.left(13 + 768 + 11);
+    shortData.append("\x01\x00\x00;", 4);
+    const QString cut = write("short.gif", shortData);
+    EXPECT_EQ(failureOf(cut), damaged(cut, "the file ends before the picture does"));
+}
+
 TEST_F(PicturesTest, ABitmapWithoutThePaddingOfItsLastRowStillLoads) {
     const QImage odd = quadrants(QSize(201, 20)).convertToFormat(QImage::Format_RGB888);
     const QByteArray bmp = encodeWithQt(odd, "bmp");

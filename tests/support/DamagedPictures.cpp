@@ -178,6 +178,11 @@ std::vector<std::pair<QString, QByteArray>> lies(const Good& good) {
         putLittle16(lie, 6, 8000);
         putLittle16(lie, 8, 8000);
         add("screen-large", lie);
+        // Just under the reader's memory limit, which it clears whole.
+        lie = b;
+        putLittle16(lie, 6, 514);
+        putLittle16(lie, 8, 63478);
+        add("screen-tall", lie);
     } else if (ext == u".ico") {
         QByteArray lie = b;
         putLittle16(lie, 4, 0xFFFF);
