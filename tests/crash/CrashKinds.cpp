@@ -6,8 +6,7 @@
 namespace tiravo::crash {
 
 std::vector<CrashKind> AllCrashKinds() {
-    // The name editor's import joins here as a kind of its own once it exists.
-    return {NumberRangeKind(), ReshuffleKind()};
+    return {NumberRangeKind(), ReshuffleKind(), NameImportKind()};
 }
 
 qint64 CountOf(Connection& connection, const QString& sql) {

@@ -33,6 +33,7 @@ struct CrashKind {
 
 CrashKind NumberRangeKind(); // a range of 200,000 numbers
 CrashKind ReshuffleKind();   // a reshuffle of a pool of 100,000 numbers
+CrashKind NameImportKind();  // an import of 100,000 names over 50 free slots
 
 std::vector<CrashKind> AllCrashKinds();
 
