@@ -45,20 +45,28 @@ TEST(RepaintPause, AFrameThatFollowsAnotherCountsTheWorkOfPuttingItUp) {
     QCoreApplication::processEvents();
 
     RepaintPause pause;
-    pause.showFor(&widget, 10);
-    QThread::msleep(100); // a slow frame: its time is spent before it shows
     QElapsedTimer timer;
+    pause.showFor(&widget, 10);
+    QThread::msleep(60); // the work of the next frame, before it shows
     timer.start();
-    pause.showFor(&widget, 60);
-    EXPECT_LT(timer.elapsed(), 50);
+    pause.showFor(&widget, 200);
+    EXPECT_GE(timer.elapsed(), 130);
+    EXPECT_LT(timer.elapsed(), 190);
+
+    // A frame whose work took longer than itself is late, but still seen for
+    // half its time.
+    QThread::msleep(300);
+    timer.start();
+    pause.showFor(&widget, 200);
+    EXPECT_GE(timer.elapsed(), 100);
+    EXPECT_LT(timer.elapsed(), 190);
 
     // Once the event loop has run, the frames that went before count no more.
-    pause.showFor(&widget, 10);
     QCoreApplication::processEvents();
-    QThread::msleep(100);
+    QThread::msleep(60);
     timer.start();
-    pause.showFor(&widget, 60);
-    EXPECT_GE(timer.elapsed(), 60);
+    pause.showFor(&widget, 200);
+    EXPECT_GE(timer.elapsed(), 200);
 }
 
 TEST(FakePause, RecordsWhatEachControlShowedAndForHowLong) {

@@ -15,12 +15,16 @@ RepaintPause::RepaintPause() {
 }
 
 void RepaintPause::showFor(QWidget* control, int milliseconds) {
-    const qint64 start = lastFrameEnd_ >= 0 ? lastFrameEnd_ : clock_.nsecsElapsed();
+    const qint64 now = clock_.nsecsElapsed();
+    const qint64 length = qint64(milliseconds) * 1'000'000;
+    // The work counts for half the frame at most: a frame that ran late is
+    // still seen, not replaced at once by the next.
+    const qint64 start = lastFrameEnd_ >= 0 ? qMax(lastFrameEnd_, now - length / 2) : now;
     // repaint() paints before it returns; update() would only paint once the
     // handler gives the event loop back, after the whole draw.
     if (control)
         control->repaint();
-    const qint64 left = start + qint64(milliseconds) * 1'000'000 - clock_.nsecsElapsed();
+    const qint64 left = start + length - clock_.nsecsElapsed();
     if (left > 0)
         std::this_thread::sleep_for(std::chrono::nanoseconds(left));
     // A frame that ran late does not shorten the ones after it.

@@ -10,9 +10,10 @@ namespace tiravo {
 // Frames of a draw on the real screen. A frame lasts its time from the moment
 // the frame before it ended: the work of putting it up (a photo taken from
 // the decoder, the repaint) is part of the frame, not added to it, so a run of
-// 70 ms frames shows a picture every 70 ms. The first frame after the event
-// loop has run, when no frame came just before, is held its whole time after
-// its repaint.
+// 70 ms frames shows a picture every 70 ms. Work beyond half the frame makes
+// the frame late rather than short, so that each picture is seen. The first
+// frame after the event loop has run, when no frame came just before, is held
+// its whole time after its repaint.
 class RepaintPause final : public Pause {
 public:
     RepaintPause();
