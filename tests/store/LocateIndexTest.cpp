@@ -66,6 +66,7 @@ TEST_F(LocateIndexTest, AnswersAsAWalkOverTheRowsAfterEveryChange) {
         db.connection(),
         {.table = "TbNome", .filter = "Ok=True", .sortKey = "Nome", .required = {"Nome"}});
     view.open();
+    checkEveryProbe(view, "opened");
     std::mt19937 random(20261209);
     const auto pick = [&random](int n) { return static_cast<int>(random() % n); };
     const auto someName = [&] { return kNames[pick(static_cast<int>(kNames.size()))]; };
@@ -125,6 +126,10 @@ TEST_F(LocateIndexTest, AnswersAsAWalkOverTheRowsAfterEveryChange) {
             if (pick(10) == 0) {
                 what = "filter";
                 view.setFilter(view.filter() == "Ok=True" ? "Ativo=True" : "Ok=True");
+            } else if (pick(10) == 0) {
+                what = "reopen";
+                view.close();
+                view.open();
             } else {
                 what = "nothing";
             }
