@@ -30,6 +30,24 @@ QString Folded(const QString& text) {
     return text;
 }
 
+// `text` folded to one letter case against a folded text, without building
+// the folded copy: a unit folds alone as the whole text would fold it, except
+// for the halves of a character outside the basic plane.
+int CompareFolded(QStringView text, QStringView folded) {
+    const qsizetype common = std::min(text.size(), folded.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        char32_t unit = text[i].unicode();
+        if (unit >= 0x80 || (unit >= u'A' && unit <= u'Z')) {
+            if (QChar::isSurrogate(unit))
+                return CompareUnits(Folded(text.toString()), folded);
+            unit = QChar::toCaseFolded(unit);
+        }
+        if (unit != folded[i].unicode())
+            return unit < folded[i].unicode() ? -1 : 1;
+    }
+    return text.size() < folded.size() ? -1 : (text.size() > folded.size() ? 1 : 0);
+}
+
 bool Matches(const QString& cell, const QString& wanted, LocateOptions options) {
     const Qt::CaseSensitivity cs =
         options.caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive;
@@ -168,7 +186,7 @@ std::optional<std::size_t> LocateIndex::findInOrder(const std::deque<std::size_t
     while (low < high) {
         const std::size_t middle = low + (high - low) / 2;
         const std::optional<QString> text = cellText_(shown[middle], column);
-        if (!text || CompareUnits(Folded(*text), folded) < 0)
+        if (!text || CompareFolded(*text, folded) < 0)
             low = middle + 1;
         else
             high = middle;
@@ -177,8 +195,8 @@ std::optional<std::size_t> LocateIndex::findInOrder(const std::deque<std::size_t
         const std::optional<QString> text = cellText_(shown[place], column);
         if (!text)
             break;
-        const QString key = Folded(*text);
-        if (beginning ? !key.startsWith(folded) : key != folded)
+        const QStringView key = beginning ? QStringView(*text).left(folded.size()) : *text;
+        if (CompareFolded(key, folded) != 0)
             break;
         if (Matches(*text, value, options))
             return place;

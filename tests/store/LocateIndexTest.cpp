@@ -162,5 +162,17 @@ TEST_F(LocateIndexTest, NullIsNeverFoundAndTheEmptyTextOnlyByItself) {
     EXPECT_EQ(view.recNo(), view.recordCount() - 1);
 }
 
+// Locate in a sorted view folds one unit of a text at a time, where the sort
+// folds the whole text: the two must agree on every character of the plane.
+TEST(LocateFolding, EachCharacterFoldsAloneAsInAText) {
+    for (char32_t c = 1; c <= 0xFFFF; ++c) {
+        if (QChar::isSurrogate(c))
+            continue;
+        const QString alone = QString(QChar(static_cast<char16_t>(c))).toCaseFolded();
+        ASSERT_EQ(alone.size(), 1) << std::hex << static_cast<unsigned>(c);
+        ASSERT_EQ(alone.at(0).unicode(), QChar::toCaseFolded(c)) << std::hex << static_cast<unsigned>(c);
+    }
+}
+
 } // namespace
 } // namespace tiravo
