@@ -255,7 +255,7 @@ void TFIncluirNomes::Button3Click() {
                                         .defaultExtension = QStringLiteral("*.txt")});
         if (path) {
             const QStringList names = ReadNamesToImport(*path);
-            const ControlsAside pool(TbNome, {DBGrid1}, {DBNavigator1});
+            const ControlsAside pool(TbNome, {DBGrid1}, {DBNavigator1}, {DBEdit1});
             const ControlsAside freeSlots(TbNomeLimp, {DBGrid2});
             ImportNames(TbNome, TbNomeLimp, names, services_.random);
         }

@@ -136,7 +136,7 @@ std::vector<Dataset::Row> Dataset::readRows(SqlStatement& statement) const {
 void Dataset::order(std::deque<std::size_t>&) const {}
 
 void Dataset::rebuild() {
-    index_->reset();
+    index_->reset(sortedColumn());
     shown_.clear();
     for (std::size_t i = 0; i < rows_.size(); ++i)
         if (alive_[i] && passes(rows_[i].values))

@@ -130,6 +130,9 @@ protected:
     // Puts the shown rows (indices into rows_) in the view's order.
     virtual void order(std::deque<std::size_t>& shown) const;
     virtual QString tableName() const = 0;
+    // The text column whose order order() gives the shown rows, if any (see
+    // LocateIndex::reset).
+    virtual std::optional<std::size_t> sortedColumn() const { return std::nullopt; }
 
     // Every row a statement yields, typed by columns_.
     std::vector<Row> readRows(SqlStatement& statement) const;

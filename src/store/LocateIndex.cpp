@@ -12,11 +12,40 @@ namespace {
 // less than moving each found row's place by all of them.
 constexpr std::size_t kMaxShifts = 256;
 
+// The order a view sorted by a text column gives its rows.
+int CompareUnits(QStringView a, QStringView b) {
+    const char16_t* x = a.utf16();
+    const char16_t* y = b.utf16();
+    const qsizetype common = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i)
+        if (x[i] != y[i])
+            return x[i] < y[i] ? -1 : 1;
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
 QString Folded(const QString& text) {
     for (QChar c : text)
         if (c.unicode() >= 0x80 || (c >= u'A' && c <= u'Z'))
             return text.toCaseFolded();
     return text;
+}
+
+// `text` folded to one letter case against a folded text, without building
+// the folded copy: a unit folds alone as the whole text would fold it, except
+// for the halves of a character outside the basic plane.
+int CompareFolded(QStringView text, QStringView folded) {
+    const qsizetype common = std::min(text.size(), folded.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        char32_t unit = text[i].unicode();
+        if (unit >= 0x80 || (unit >= u'A' && unit <= u'Z')) {
+            if (QChar::isSurrogate(unit))
+                return CompareUnits(Folded(text.toString()), folded);
+            unit = QChar::toCaseFolded(unit);
+        }
+        if (unit != folded[i].unicode())
+            return unit < folded[i].unicode() ? -1 : 1;
+    }
+    return text.size() < folded.size() ? -1 : (text.size() > folded.size() ? 1 : 0);
 }
 
 bool Matches(const QString& cell, const QString& wanted, LocateOptions options) {
@@ -34,7 +63,8 @@ LocateIndex::LocateIndex(CellText cellText) : cellText_(std::move(cellText)) {}
 
 LocateIndex::~LocateIndex() = default;
 
-void LocateIndex::reset() {
+void LocateIndex::reset(std::optional<std::size_t> sortedBy) {
+    sortedBy_ = sortedBy;
     columns_.clear();
     placesRead_ = false;
     places_.clear();
@@ -55,6 +85,7 @@ void LocateIndex::shifted(Shift shift) {
 }
 
 void LocateIndex::inserted(std::size_t place, std::size_t row) {
+    sortedBy_.reset();
     shifted({place, true});
     if (!placesRead_)
         return;
@@ -70,6 +101,7 @@ void LocateIndex::erased(std::size_t place, std::size_t row) {
 }
 
 void LocateIndex::written(std::size_t row) {
+    sortedBy_.reset();
     for (auto& [column, keys] : columns_) {
         remove(keys, row);
         add(keys, row, column, false);
@@ -142,9 +174,41 @@ std::size_t LocateIndex::placeOf(const std::deque<std::size_t>& shown, std::size
     return static_cast<std::size_t>(found - shown.begin());
 }
 
+std::optional<std::size_t> LocateIndex::findInOrder(const std::deque<std::size_t>& shown,
+                                                    std::size_t column, const QString& value,
+                                                    LocateOptions options) const {
+    const QString folded = Folded(value);
+    const bool beginning = options.partialKey && !value.isEmpty();
+    // The first place whose folded text is not below the value's; nulls
+    // stand first.
+    std::size_t low = 0;
+    std::size_t high = shown.size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        const std::optional<QString> text = cellText_(shown[middle], column);
+        if (!text || CompareFolded(*text, folded) < 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    for (std::size_t place = low; place < shown.size(); ++place) {
+        const std::optional<QString> text = cellText_(shown[place], column);
+        if (!text)
+            break;
+        const QStringView key = beginning ? QStringView(*text).left(folded.size()) : *text;
+        if (CompareFolded(key, folded) != 0)
+            break;
+        if (Matches(*text, value, options))
+            return place;
+    }
+    return std::nullopt;
+}
+
 std::optional<std::size_t> LocateIndex::find(const std::deque<std::size_t>& shown,
                                              std::size_t column, const QString& value,
                                              LocateOptions options) {
+    if (sortedBy_ == column)
+        return findInOrder(shown, column, value, options);
     const Keys& keys = keysOf(shown, column).keys;
     const QString folded = Folded(value);
     const bool beginning = options.partialKey && !value.isEmpty();

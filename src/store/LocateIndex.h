@@ -13,11 +13,14 @@ namespace tiravo {
 
 struct LocateOptions;
 
-// Answers a Locate without reading every row of the view: the rows of each
-// column asked about are kept by their text, folded to one letter case, so a
-// whole value or a beginning is found among them by a search of the sorted
-// texts. An import that tests every line of a file against a pool of many
-// names would otherwise take time in proportion to their product.
+// Answers a Locate without reading every row of the view. An import that
+// tests every line of a file against a pool of many names would otherwise
+// take time in proportion to their product.
+//
+// While the shown rows stand as a sort by the located text column left them,
+// a whole value or a beginning is found by halving the shown rows. Once a row
+// is inserted or written, the rows of each column asked about are kept by
+// their text, folded to one letter case, and searched there.
 //
 // Rows are known by their index in the snapshot. The view tells the index of
 // every change it makes (a place opened or closed in the shown order, a row
@@ -37,7 +40,9 @@ public:
     LocateIndex& operator=(const LocateIndex&) = delete;
 
     // The shown rows were read, filtered or ordered anew: forget everything.
-    void reset();
+    // `sortedBy` is the text column they are now in the order of, if any:
+    // ascending by the text folded to one case, then by the text, nulls first.
+    void reset(std::optional<std::size_t> sortedBy = std::nullopt);
     // A row now stands at `place`; those from there on moved down by one.
     void inserted(std::size_t place, std::size_t row);
     // The row at `place` left the shown rows; those after it moved up by one.
@@ -69,6 +74,8 @@ private:
         bool opened;
     };
 
+    std::optional<std::size_t> findInOrder(const std::deque<std::size_t>& shown, std::size_t column,
+                                           const QString& value, LocateOptions options) const;
     ColumnKeys& keysOf(const std::deque<std::size_t>& shown, std::size_t column);
     void add(ColumnKeys& column, std::size_t row, std::size_t index, bool atEnd);
     static void remove(ColumnKeys& column, std::size_t row);
@@ -77,6 +84,7 @@ private:
     std::size_t placeOf(const std::deque<std::size_t>& shown, std::size_t row);
 
     CellText cellText_;
+    std::optional<std::size_t> sortedBy_;
     std::map<std::size_t, ColumnKeys> columns_;
     bool placesRead_ = false;
     std::vector<Place> places_; // by row

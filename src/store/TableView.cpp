@@ -120,6 +120,7 @@ void TableView::order(std::deque<std::size_t>& shown) const {
                 foldedTexts.push_back(key.text.toString().toCaseFolded());
                 key.folded = foldedTexts.back();
             }
+        // The locate index halves the rows in this same order.
         std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
             int order = CompareUnits(a.folded, b.folded);
             if (order == 0)
@@ -135,6 +136,13 @@ void TableView::order(std::deque<std::size_t>& shown) const {
         });
     }
     shown.assign(sorted.begin(), sorted.end());
+}
+
+std::optional<std::size_t> TableView::sortedColumn() const {
+    // order() sorts a text column as the locate index searches it.
+    if (sortColumn_ < 0 || columns_[static_cast<std::size_t>(sortColumn_)].type != ColumnType::Text)
+        return std::nullopt;
+    return static_cast<std::size_t>(sortColumn_);
 }
 
 void TableView::setFilter(const QString& text) {

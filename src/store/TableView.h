@@ -48,6 +48,7 @@ protected:
     bool passes(const std::vector<Value>& row) const override;
     void order(std::deque<std::size_t>& shown) const override;
     QString tableName() const override { return spec_.table; }
+    std::optional<std::size_t> sortedColumn() const override;
 
 private:
     void declareColumns();

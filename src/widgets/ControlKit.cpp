@@ -1,5 +1,6 @@
 #include "widgets/ControlKit.h"
 
+#include "widgets/DataEdit.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataNavigator.h"
 #include "widgets/Resources.h"
@@ -52,12 +53,17 @@ void SetTextColor(QWidget* control, const QColor& color) {
 }
 
 ControlsAside::ControlsAside(Dataset& dataset, std::initializer_list<DataGrid*> grids,
-                             std::initializer_list<DataNavigator*> navigators)
+                             std::initializer_list<DataNavigator*> navigators,
+                             std::initializer_list<DataEdit*> edits)
     : dataset_(dataset), grids_(grids), navigators_(navigators) {
     for (DataGrid* grid : grids_)
         grid->setDataset(nullptr);
     for (DataNavigator* navigator : navigators_)
         navigator->setDataset(nullptr);
+    for (DataEdit* edit : edits) {
+        edits_.emplace_back(edit, edit->field());
+        edit->setField(nullptr, QString());
+    }
 }
 
 ControlsAside::~ControlsAside() {
@@ -65,6 +71,8 @@ ControlsAside::~ControlsAside() {
         grid->setDataset(&dataset_);
     for (DataNavigator* navigator : navigators_)
         navigator->setDataset(&dataset_);
+    for (const auto& [edit, field] : edits_)
+        edit->setField(&dataset_, field);
 }
 
 } // namespace tiravo

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 class QFrame;
@@ -46,7 +47,8 @@ void SetTextColor(QWidget* control, const QColor& color);
 class ControlsAside {
 public:
     ControlsAside(Dataset& dataset, std::initializer_list<DataGrid*> grids,
-                  std::initializer_list<DataNavigator*> navigators = {});
+                  std::initializer_list<DataNavigator*> navigators = {},
+                  std::initializer_list<DataEdit*> edits = {});
     ~ControlsAside();
     ControlsAside(const ControlsAside&) = delete;
     ControlsAside& operator=(const ControlsAside&) = delete;
@@ -55,6 +57,7 @@ private:
     Dataset& dataset_;
     std::vector<DataGrid*> grids_;
     std::vector<DataNavigator*> navigators_;
+    std::vector<std::pair<DataEdit*, QString>> edits_; // and the field each shows
 };
 
 } // namespace tiravo

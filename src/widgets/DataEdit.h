@@ -16,6 +16,7 @@ class DataEdit : public QLineEdit {
 public:
     DataEdit(QWidget* parent, Dialogs& dialogs);
     void setField(Dataset* dataset, const QString& field);
+    const QString& field() const { return field_; }
 
 private:
     void showField();

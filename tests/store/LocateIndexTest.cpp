@@ -66,6 +66,7 @@ TEST_F(LocateIndexTest, AnswersAsAWalkOverTheRowsAfterEveryChange) {
         db.connection(),
         {.table = "TbNome", .filter = "Ok=True", .sortKey = "Nome", .required = {"Nome"}});
     view.open();
+    checkEveryProbe(view, "opened");
     std::mt19937 random(20261209);
     const auto pick = [&random](int n) { return static_cast<int>(random() % n); };
     const auto someName = [&] { return kNames[pick(static_cast<int>(kNames.size()))]; };
@@ -125,6 +126,10 @@ TEST_F(LocateIndexTest, AnswersAsAWalkOverTheRowsAfterEveryChange) {
             if (pick(10) == 0) {
                 what = "filter";
                 view.setFilter(view.filter() == "Ok=True" ? "Ativo=True" : "Ok=True");
+            } else if (pick(10) == 0) {
+                what = "reopen";
+                view.close();
+                view.open();
             } else {
                 what = "nothing";
             }
@@ -155,6 +160,18 @@ TEST_F(LocateIndexTest, NullIsNeverFoundAndTheEmptyTextOnlyByItself) {
     view.last();
     EXPECT_FALSE(view.locate("Nome", "", kWhole)); // the only empty one was renamed
     EXPECT_EQ(view.recNo(), view.recordCount() - 1);
+}
+
+// Locate in a sorted view folds one unit of a text at a time, where the sort
+// folds the whole text: the two must agree on every character of the plane.
+TEST(LocateFolding, EachCharacterFoldsAloneAsInAText) {
+    for (char32_t c = 1; c <= 0xFFFF; ++c) {
+        if (QChar::isSurrogate(c))
+            continue;
+        const QString alone = QString(QChar(static_cast<char16_t>(c))).toCaseFolded();
+        ASSERT_EQ(alone.size(), 1) << std::hex << static_cast<unsigned>(c);
+        ASSERT_EQ(alone.at(0).unicode(), QChar::toCaseFolded(c)) << std::hex << static_cast<unsigned>(c);
+    }
 }
 
 } // namespace

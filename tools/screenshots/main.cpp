@@ -4,6 +4,7 @@
 #include "branding/Korvane.h"
 #include "branding/Parceiros.h"
 #include "draws/IncluirFoto.h"
+#include "draws/IncluirNomes.h"
 #include "draws/IncluirNumero.h"
 #include "draws/VantaFoto.h"
 #include "draws/VantaNome.h"
@@ -117,6 +118,10 @@ int Run(const QDir& folder) {
     {
         TFVantaNome window(&menu, menu.ADOConnection1, real.services());
         Save(&window, folder, QStringLiteral("TFVantaNome"));
+    }
+    {
+        TFIncluirNomes window(&menu, menu.ADOConnection1, real.services());
+        Save(&window, folder, QStringLiteral("TFIncluirNomes"));
     }
     {
         TFVantaFoto window(&menu, menu.ADOConnection1, real.services());
