@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "BenchServices.h"
+#include "PauseOverhead.h"
 #include "QtBenchmarkMain.h"
 
 #include <benchmark/benchmark.h>
@@ -44,15 +46,6 @@ void Reset(test::TempDatabase& db, TFVantaNumero& w) {
     w.TbNumero.open();
     w.QrySorte.requery();
 }
-
-struct BenchServices {
-    SystemClock clock;
-    FakePause pause;
-    FakeDialogs dialogs;
-    FakeDesktop desktop;
-    SystemRandom random;
-    Services services() { return {clock, pause, dialogs, desktop, random}; }
-};
 
 // "Fazer Sorteio" over the pool: the walk, the post, the winners re-run and
 // the reshuffle of every row left.
@@ -121,18 +114,8 @@ void BM_DrawWithRealPause(benchmark::State& state) {
     TFVantaNumero w(nullptr, db.connection(), {clock, pause, dialogs, desktop, random});
     w.show();
     QApplication::processEvents();
-    double overhead = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        Reset(db, w);
-        state.ResumeTiming();
-        QElapsedTimer timer;
-        timer.start();
-        w.Button5Click();
-        overhead = static_cast<double>(timer.nsecsElapsed()) / 1e6 - 1940.0;
-    }
-    state.counters["overhead_ms"] = overhead;
-    state.counters["overhead_pct"] = 100.0 * overhead / 1940.0;
+    MeasurePauseOverhead(
+        state, 1940.0, [&] { Reset(db, w); }, [&] { w.Button5Click(); });
 }
 
 BENCHMARK(BM_Draw)->Arg(90)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();

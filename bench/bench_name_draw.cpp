@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 
+#include "BenchServices.h"
+#include "PauseOverhead.h"
 #include "QtBenchmarkMain.h"
 
 #include <benchmark/benchmark.h>
@@ -45,20 +47,16 @@ void Reset(test::TempDatabase& db, TFVantaNome& w) {
 void BM_NameDraw(benchmark::State& state) {
     test::TempDatabase db;
     FillNames(db, static_cast<int>(state.range(0)));
-    SystemClock clock;
-    FakePause pause;
-    FakeDialogs dialogs;
-    FakeDesktop desktop;
-    SystemRandom random;
-    TFVantaNome w(nullptr, db.connection(), {clock, pause, dialogs, desktop, random});
+    BenchServices fake;
+    TFVantaNome w(nullptr, db.connection(), fake.services());
     for (auto _ : state) {
         state.PauseTiming();
         Reset(db, w);
-        pause.clear();
+        fake.pause.clear();
         state.ResumeTiming();
         w.Button5Click();
     }
-    if (!dialogs.asked().isEmpty())
+    if (!fake.dialogs.asked().isEmpty())
         state.SkipWithError("the draw asked a question");
 }
 
@@ -73,18 +71,8 @@ void BM_NameDrawWithRealPause(benchmark::State& state) {
     TFVantaNome w(nullptr, db.connection(), {clock, pause, dialogs, desktop, random});
     w.show();
     QApplication::processEvents();
-    double overhead = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        Reset(db, w);
-        state.ResumeTiming();
-        QElapsedTimer timer;
-        timer.start();
-        w.Button5Click();
-        overhead = static_cast<double>(timer.nsecsElapsed()) / 1e6 - kPausesMilliseconds;
-    }
-    state.counters["overhead_ms"] = overhead;
-    state.counters["overhead_pct"] = 100.0 * overhead / kPausesMilliseconds;
+    MeasurePauseOverhead(
+        state, kPausesMilliseconds, [&] { Reset(db, w); }, [&] { w.Button5Click(); });
 }
 
 BENCHMARK(BM_NameDraw)->Arg(36)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
+#include "BenchServices.h"
 #include "QtBenchmarkMain.h"
 #include "RawFile.h"
 
@@ -72,15 +73,6 @@ void InsertBaseline(const QString& database) {
                 sqlite3_bind_text(s, 2, key.constData(), 4, SQLITE_TRANSIENT);
             });
 }
-
-struct BenchServices {
-    SystemClock clock;
-    FakePause pause;
-    FakeDialogs dialogs;
-    FakeDesktop desktop;
-    SystemRandom random;
-    Services services() { return {clock, pause, dialogs, desktop, random}; }
-};
 
 std::unique_ptr<TFIncluirNomes> OpenEditor(test::TempDatabase& db, BenchServices& fake) {
     auto editor = std::make_unique<TFIncluirNomes>(nullptr, db.connection(), fake.services());

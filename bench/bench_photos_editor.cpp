@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "BenchServices.h"
 #include "QtBenchmarkMain.h"
 
 #include <benchmark/benchmark.h>
@@ -41,15 +42,6 @@ const QTemporaryDir& PhotoFolder() {
     }();
     return filled ? folder : folder;
 }
-
-struct BenchServices {
-    SystemClock clock;
-    FakePause pause;
-    FakeDialogs dialogs;
-    FakeDesktop desktop;
-    SystemRandom random;
-    Services services() { return {clock, pause, dialogs, desktop, random}; }
-};
 
 void BM_ListFolder(benchmark::State& state) {
     const QString folder = PhotoFolder().path();

@@ -1,6 +1,7 @@
 #include "store/LocateIndex.h"
 
 #include "store/Dataset.h"
+#include "store/TextOrder.h"
 
 #include <algorithm>
 
@@ -11,17 +12,6 @@ namespace {
 // Past this many openings and closings a full pass over the shown rows costs
 // less than moving each found row's place by all of them.
 constexpr std::size_t kMaxShifts = 256;
-
-// The order a view sorted by a text column gives its rows.
-int CompareUnits(QStringView a, QStringView b) {
-    const char16_t* x = a.utf16();
-    const char16_t* y = b.utf16();
-    const qsizetype common = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < common; ++i)
-        if (x[i] != y[i])
-            return x[i] < y[i] ? -1 : 1;
-    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
-}
 
 QString Folded(const QString& text) {
     for (QChar c : text)

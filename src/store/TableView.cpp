@@ -3,24 +3,13 @@
 #include "common/Error.h"
 #include "store/Connection.h"
 #include "store/Schema.h"
+#include "store/TextOrder.h"
 
 #include <algorithm>
 
 namespace tiravo {
 
 namespace {
-
-// The order of QString::compare, inlined: sort keys are short, and the call
-// into the library costs more than comparing four characters.
-int CompareUnits(QStringView a, QStringView b) {
-    const char16_t* x = a.utf16();
-    const char16_t* y = b.utf16();
-    const qsizetype common = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < common; ++i)
-        if (x[i] != y[i])
-            return x[i] < y[i] ? -1 : 1;
-    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
-}
 
 bool NeedsFolding(QStringView text) {
     for (QChar c : text)
