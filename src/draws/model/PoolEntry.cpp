@@ -1,6 +1,7 @@
 #include "draws/model/PoolEntry.h"
 
 #include "draws/model/PoolColumns.h"
+#include "draws/model/RowLoop.h"
 #include "store/Dataset.h"
 
 #include <functional>
@@ -29,16 +30,8 @@ void MoveAvailableRow(Dataset& pool, Dataset& winners, const EntryNaming& entry,
                       const std::function<void()>& change) {
     // Read before the edit: the message names the entry as the screen shows it.
     const QString text = entry.column.isEmpty() ? QString() : pool.field(entry.column).asString();
-    pool.edit();
-    try {
-        change();
-        if (pool.postIfStill(kOk))
-            return;
-    } catch (...) {
-        pool.cancel();
-        throw;
-    }
-    pool.cancel();
+    if (EditRowIfStill(pool, kOk, [&change](Dataset&) { change(); }))
+        return;
     ReadAgain(pool);
     ReadAgain(winners);
     throw EntryTakenElsewhere(GoneMessage(entry, text));
