@@ -1,11 +1,14 @@
 #pragma once
 
+#include "platform/AppContext.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "platform/Services.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePause.h"
+
+#include <deque>
 
 namespace tiravo {
 
@@ -18,6 +21,11 @@ struct BenchServices {
     FakeDesktop desktop;
     SystemRandom random;
     Services services() { return {clock, pause, dialogs, desktop, random}; }
+    AppContext& context(Connection& connection) {
+        return contexts.emplace_back(connection, services());
+    }
+    AppContext& programContext() { return contexts.emplace_back(services()); }
+    std::deque<AppContext> contexts;
 };
 
 } // namespace tiravo

@@ -53,7 +53,7 @@ void BM_Draw(benchmark::State& state) {
     test::TempDatabase db;
     FillPool(db, static_cast<int>(state.range(0)));
     BenchServices fake;
-    TFVantaNumero w(nullptr, db.connection(), fake.services());
+    TFVantaNumero w(nullptr, fake.context(db.connection()));
     for (auto _ : state) {
         state.PauseTiming();
         Reset(db, w);
@@ -70,7 +70,7 @@ void BM_Reshuffle(benchmark::State& state) {
     test::TempDatabase db;
     FillPool(db, static_cast<int>(state.range(0)));
     BenchServices fake;
-    TFVantaNumero w(nullptr, db.connection(), fake.services());
+    TFVantaNumero w(nullptr, fake.context(db.connection()));
     for (auto _ : state)
         ReshufflePool(w.TbNumero, fake.random);
 }
@@ -87,7 +87,7 @@ void BM_RangeInsertion(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto db = std::make_unique<test::TempDatabase>();
-        auto editor = std::make_unique<TFIncluirNumero>(nullptr, db->connection(), fake.services());
+        auto editor = std::make_unique<TFIncluirNumero>(nullptr, fake.context(db->connection()));
         editor->RxSpinEdit1->setValue(1);
         editor->RxSpinEdit2->setValue(static_cast<int>(state.range(0)));
         state.ResumeTiming();
@@ -111,7 +111,8 @@ void BM_DrawWithRealPause(benchmark::State& state) {
     FakeDialogs dialogs;
     FakeDesktop desktop;
     SystemRandom random;
-    TFVantaNumero w(nullptr, db.connection(), {clock, pause, dialogs, desktop, random});
+    AppContext context(db.connection(), {clock, pause, dialogs, desktop, random});
+    TFVantaNumero w(nullptr, context);
     w.show();
     QApplication::processEvents();
     MeasurePauseOverhead(

@@ -48,7 +48,7 @@ void BM_NameDraw(benchmark::State& state) {
     test::TempDatabase db;
     FillNames(db, static_cast<int>(state.range(0)));
     BenchServices fake;
-    TFVantaNome w(nullptr, db.connection(), fake.services());
+    TFVantaNome w(nullptr, fake.context(db.connection()));
     for (auto _ : state) {
         state.PauseTiming();
         Reset(db, w);
@@ -68,7 +68,8 @@ void BM_NameDrawWithRealPause(benchmark::State& state) {
     FakeDialogs dialogs;
     FakeDesktop desktop;
     SystemRandom random;
-    TFVantaNome w(nullptr, db.connection(), {clock, pause, dialogs, desktop, random});
+    AppContext context(db.connection(), {clock, pause, dialogs, desktop, random});
+    TFVantaNome w(nullptr, context);
     w.show();
     QApplication::processEvents();
     MeasurePauseOverhead(

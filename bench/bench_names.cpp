@@ -75,7 +75,7 @@ void InsertBaseline(const QString& database) {
 }
 
 std::unique_ptr<TFIncluirNomes> OpenEditor(test::TempDatabase& db, BenchServices& fake) {
-    auto editor = std::make_unique<TFIncluirNomes>(nullptr, db.connection(), fake.services());
+    auto editor = std::make_unique<TFIncluirNomes>(nullptr, fake.context(db.connection()));
     editor->show();
     QApplication::processEvents();
     return editor;

@@ -3,6 +3,7 @@
 // the draw box's own size, and how long the screen takes to open with six
 // such winners in its column.
 #include "draws/VantaFoto.h"
+#include "platform/AppContext.h"
 #include "platform/Clock.h"
 #include "platform/Pictures.h"
 #include "platform/Random.h"
@@ -138,7 +139,8 @@ void BM_FlickFrames(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         FillPool(db, folder.paths(), 0);
-        TFVantaFoto w(nullptr, db.connection(), {clock, pause, dialogs, desktop, random});
+        AppContext context(db.connection(), {clock, pause, dialogs, desktop, random});
+        TFVantaFoto w(nullptr, context);
         w.show();
         QApplication::processEvents();
         pause.starts().clear();
@@ -185,7 +187,8 @@ void BM_OpenWithSixWinners(benchmark::State& state) {
     double cpu = 0;
     for (auto _ : state) {
         const double cpuBefore = ProcessCpuMs();
-        TFVantaFoto w(nullptr, db.connection(), {clock, pause, dialogs, desktop, random});
+        AppContext context(db.connection(), {clock, pause, dialogs, desktop, random});
+        TFVantaFoto w(nullptr, context);
         w.show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(w.Img6->picture().constBits());

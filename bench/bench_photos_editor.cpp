@@ -57,7 +57,7 @@ void BM_AddFolder(benchmark::State& state) {
     BenchServices fake;
     const QString previous = QDir::currentPath();
     QDir::setCurrent(PhotoFolder().path());
-    TFIncluirFoto w(nullptr, db.connection(), fake.services());
+    TFIncluirFoto w(nullptr, fake.context(db.connection()));
     for (auto _ : state) {
         state.PauseTiming();
         db.exec("DELETE FROM TbFoto");

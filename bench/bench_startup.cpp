@@ -37,7 +37,7 @@ void BM_StartUp(benchmark::State& state) {
         TestServices fakes;
         QElapsedTimer clock;
         clock.start();
-        TFMenu menu(fakes.services());
+        TFMenu menu(fakes.programContext());
         double loginShown = 0;
         QTimer::singleShot(0, [&] {
             auto* login = qobject_cast<TFUsuario*>(QApplication::activeModalWidget());

@@ -1,3 +1,4 @@
+#include "platform/AppContext.h"
 #include "platform/ui/RealServices.h"
 #include "shell/Menu.h"
 #include "widgets/Resources.h"
@@ -14,7 +15,8 @@ int main(int argc, char** argv) {
     tiravo::InitResources();
 
     tiravo::RealServices real;
-    tiravo::TFMenu menu(real.services());
+    tiravo::AppContext context(real.services());
+    tiravo::TFMenu menu(context);
     if (!menu.Start())
         return 0;
     return QApplication::exec();

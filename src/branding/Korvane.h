@@ -1,26 +1,23 @@
 #pragma once
 
 #include "platform/Services.h"
-
-#include <QDialog>
-
-class QKeyEvent;
+#include "widgets/GuardedWindow.h"
 
 namespace tiravo {
 
+class AppContext;
 class PictureBox;
 
 // The about window: the maker's picture card, whose click opens the maker's
 // home page.
-class TFKorvane : public QDialog {
+class TFKorvane : public GuardedWindow {
     Q_OBJECT
 public:
-    TFKorvane(QWidget* parent, Services services);
+    TFKorvane(QWidget* parent, AppContext& context);
 
     PictureBox* Image1;
 
     void Image1Click();
-    bool FormKeyDown(QKeyEvent* event);
 
 private:
     Services services_;

@@ -2,18 +2,14 @@
 
 #include "branding/LogoStrip.h"
 #include "common/Error.h"
-#include "draws/model/RowLoop.h"
-#include "shell/Menu.h"
+#include "platform/AppContext.h"
 #include "store/Column.h"
+#include "store/RowLoop.h"
 #include "widgets/ControlKit.h"
-#include "widgets/HandlerGuard.h"
-#include "widgets/KeyboardConventions.h"
 #include "widgets/PictureBox.h"
 #include "widgets/SpeedButton.h"
 #include "widgets/WindowLook.h"
 
-#include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QToolButton>
 
@@ -33,23 +29,18 @@ const QString kPictureFilter = QStringLiteral(
 
 } // namespace
 
-TFParceiros::TFParceiros(TFMenu* menu)
-    : QDialog(menu),
+TFParceiros::TFParceiros(QWidget* parent, AppContext& context)
+    : GuardedWindow(parent, context.services.dialogs, QStringLiteral("FParceiros"),
+                    {.caption = QStringLiteral("Parceiros"),
+                     .client = QSize(666, 503),
+                     .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)}),
       TbImage(
-          menu->ADOConnection1,
+          context.ADOConnection1,
           {.table = QStringLiteral("TbImage"),
            .columns = {"Cod", {"Logo1", 200}, {"Logo2", 200}, {"Logo3", 200}, {"TelaFundo", 200}}}),
-      OpenDialog1{.filter = kPictureFilter}, menu_(menu) {
-    setObjectName(QStringLiteral("FParceiros"));
-    ApplyWindowLook(this, {.caption = QStringLiteral("Parceiros"),
-                           .client = QSize(666, 503),
-                           .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)});
+      OpenDialog1{.filter = kPictureFilter}, context_(context) {
     buildControls();
-    Dialogs& dialogs = menu_->services().dialogs;
-    new KeyboardConventions(this, {.keyPreview = GuardedKeys(dialogs, [this](QKeyEvent* event) {
-                                       return FormKeyDown(event);
-                                   })});
-    RunGuarded(dialogs, [this] { FormCreate(); });
+    guarded([this] { FormCreate(); });
 }
 
 void TFParceiros::buildControls() {
@@ -95,20 +86,12 @@ void TFParceiros::buildControls() {
 QToolButton* TFParceiros::speedButton(const QString& name, const QString& caption,
                                       void (TFParceiros::*handler)(), int x, int y, int w) {
     QToolButton* button = Place(FlatSpeedButton(this, name, caption), x, y, w, 25);
-    connect(button, &QToolButton::clicked, this, [this, handler] {
-        RunGuarded(menu_->services().dialogs, [this, handler] { (this->*handler)(); });
-    });
+    wire(button, handler);
     return button;
 }
 
 void TFParceiros::FormCreate() {
     TbImage.open();
-}
-
-bool TFParceiros::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
-        RunGuarded(menu_->services().dialogs, [this] { FormActivate(); });
-    return QDialog::event(event);
 }
 
 void TFParceiros::FormActivate() {
@@ -121,15 +104,8 @@ void TFParceiros::FormActivate() {
     ShowStoredPicture(*ImageTelaFundo, TbImage.field(kTelaFundo).asString());
 }
 
-bool TFParceiros::FormKeyDown(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape)
-        return false;
-    close();
-    return true;
-}
-
 bool TFParceiros::choosePicture(const QString& column, PictureBox& preview) {
-    const std::optional<QString> chosen = menu_->services().dialogs.openFile(OpenDialog1);
+    const std::optional<QString> chosen = dialogs_.openFile(OpenDialog1);
     if (!chosen)
         return false;
     const QString& path = *chosen;
@@ -186,12 +162,12 @@ void TFParceiros::SpeedButton6Click() {
 
 void TFParceiros::SpeedButton7Click() {
     if (choosePicture(kTelaFundo, *ImageTelaFundo))
-        menu_->ShowBackground(TbImage.field(kTelaFundo).asString());
+        context_.showBackground(TbImage.field(kTelaFundo).asString());
 }
 
 void TFParceiros::SpeedButton8Click() {
     clearPicture(kTelaFundo, *ImageTelaFundo);
-    menu_->ShowBackground(QString());
+    context_.showBackground(QString());
 }
 
 } // namespace tiravo

@@ -2,26 +2,24 @@
 
 #include "platform/Dialogs.h"
 #include "store/TableView.h"
-
-#include <QDialog>
+#include "widgets/GuardedWindow.h"
 
 class QFrame;
-class QKeyEvent;
 class QLabel;
 class QToolButton;
 
 namespace tiravo {
 
+class AppContext;
 class PictureBox;
-class TFMenu;
 
 // "Parceiros": chooses and clears the three partner logos and the main
 // window's background picture, previewing all four. The choices are stored as
 // the files' paths in the one TbImage row; the pictures are never copied.
-class TFParceiros : public QDialog {
+class TFParceiros : public GuardedWindow {
     Q_OBJECT
 public:
-    explicit TFParceiros(TFMenu* menu);
+    TFParceiros(QWidget* parent, AppContext& context);
 
     QToolButton* SpeedButton1; // "Parceiro 1"
     QToolButton* SpeedButton2; // "Parceiro 2"
@@ -46,8 +44,7 @@ public:
     OpenFileRequest OpenDialog1;
 
     void FormCreate();
-    void FormActivate();
-    bool FormKeyDown(QKeyEvent* event);
+    void FormActivate() override;
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
@@ -56,9 +53,6 @@ public:
     void SpeedButton6Click();
     void SpeedButton7Click();
     void SpeedButton8Click();
-
-protected:
-    bool event(QEvent* event) override;
 
 private:
     void buildControls();
@@ -69,7 +63,7 @@ private:
     bool choosePicture(const QString& column, PictureBox& preview);
     void clearPicture(const QString& column, PictureBox& preview);
 
-    TFMenu* menu_;
+    AppContext& context_;
 };
 
 } // namespace tiravo

@@ -2,34 +2,27 @@
 
 #include "branding/LogoStrip.h"
 #include "branding/MakerSite.h"
+#include "platform/AppContext.h"
 #include "platform/Desktop.h"
 #include "widgets/ControlKit.h"
 #include "widgets/CounterPanel.h"
 #include "widgets/DigitalClock.h"
-#include "widgets/HandlerGuard.h"
-#include "widgets/KeyboardConventions.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Resources.h"
 #include "widgets/WindowLook.h"
 
-#include <QEvent>
-#include <QKeyEvent>
 #include <QPushButton>
 
 namespace tiravo {
 
-DrawScreen::DrawScreen(QWidget* parent, Connection& ADOConnection1, Services services,
-                       const QString& objectName, const WindowLook& look)
-    : QDialog(parent),
-      TbImage(ADOConnection1, {.table = QStringLiteral("TbImage"),
-                               .columns = {"Cod", {"Logo1", 150}, {"Logo2", 150}, {"Logo3", 150}}}),
-      connection_(ADOConnection1), services_(services) {
-    setObjectName(objectName);
+DrawScreen::DrawScreen(QWidget* parent, AppContext& context, const QString& objectName,
+                       const WindowLook& look)
+    : GuardedWindow(parent, context.services.dialogs, objectName, look),
+      TbImage(context.ADOConnection1,
+              {.table = QStringLiteral("TbImage"),
+               .columns = {"Cod", {"Logo1", 150}, {"Logo2", 150}, {"Logo3", 150}}}),
+      context_(context), services_(context.services) {
     InitResources();
-    ApplyWindowLook(this, look);
-    new KeyboardConventions(
-        this, {.keyPreview = GuardedKeys(services_.dialogs,
-                                         [this](QKeyEvent* event) { return FormKeyDown(event); })});
 }
 
 DrawScreen::~DrawScreen() = default;
@@ -43,9 +36,7 @@ QPushButton* DrawScreen::addButton(int number, const QString& caption, QRect pla
         &DrawScreen::Button4Click, &DrawScreen::Button5Click};
     const auto index = static_cast<std::size_t>(number - 1);
     *buttons.at(index) = button;
-    const auto handler = handlers.at(index);
-    connect(button, &QPushButton::clicked, this,
-            [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    wire(button, handlers.at(index));
     return button;
 }
 
@@ -86,16 +77,6 @@ PictureBox* DrawScreen::addMakerLogo(const QString& name, QRect place, const QSt
     return logo;
 }
 
-void DrawScreen::guarded(const std::function<void()>& handler) {
-    RunGuarded(services_.dialogs, handler);
-}
-
-bool DrawScreen::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
-        guarded([this] { FormActivate(); });
-    return QDialog::event(event);
-}
-
 void DrawScreen::FormActivate() {
     // A view that could not be opened was reported when the window was
     // created. Reporting it at every activation would never end: closing the
@@ -103,13 +84,6 @@ void DrawScreen::FormActivate() {
     if (!TbImage.active())
         return;
     LoadLogoStrip(*ImageLog1, *ImageLog2, *ImageLog3, TbImage);
-}
-
-bool DrawScreen::FormKeyDown(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape)
-        return false;
-    close();
-    return true;
 }
 
 } // namespace tiravo

@@ -1,32 +1,29 @@
 #pragma once
 
-#include "platform/Services.h"
+#include "platform/AppContext.h"
 #include "store/TableView.h"
+#include "widgets/GuardedWindow.h"
 
 #include <QColor>
-#include <QDialog>
 #include <QRect>
 
 #include <array>
 #include <functional>
 
-class QKeyEvent;
 class QPushButton;
 
 namespace tiravo {
 
-class Connection;
 class CounterPanel;
 class DigitalClock;
 class PictureBox;
-struct WindowLook;
 
 // What the three draw screens share around the draw itself: the five buttons
 // and their guarded handlers, the clock, the counter of available entries,
 // the partners' logo strip read again at every activation, the maker's logo
 // and Esc closing the window. A screen places these at its own spots and adds
 // its pool, its winners list and its stage.
-class DrawScreen : public QDialog {
+class DrawScreen : public GuardedWindow {
     Q_OBJECT
 public:
     ~DrawScreen() override;
@@ -44,8 +41,7 @@ public:
 
     TableView TbImage;
 
-    void FormActivate();
-    bool FormKeyDown(QKeyEvent* event);
+    void FormActivate() override;
     virtual void Button1Click() = 0;
     virtual void Button2Click() = 0;
     virtual void Button3Click() = 0;
@@ -53,8 +49,8 @@ public:
     virtual void Button5Click() = 0;
 
 protected:
-    DrawScreen(QWidget* parent, Connection& ADOConnection1, Services services,
-               const QString& objectName, const WindowLook& look);
+    DrawScreen(QWidget* parent, AppContext& context, const QString& objectName,
+               const WindowLook& look);
 
     // Button `number` (1 to 5), wired to its handler through the guard.
     QPushButton* addButton(int number, const QString& caption, QRect place);
@@ -65,10 +61,7 @@ protected:
     // The maker's logo; a click opens `page` of the maker's site.
     PictureBox* addMakerLogo(const QString& name, QRect place, const QString& page);
 
-    void guarded(const std::function<void()>& handler);
-    bool event(QEvent* event) override;
-
-    Connection& connection_;
+    AppContext& context_;
     Services services_;
 };
 

@@ -2,18 +2,16 @@
 
 #include "draws/model/PhotoSlots.h"
 #include "draws/model/PoolColumns.h"
+#include "platform/AppContext.h"
 #include "platform/Dialogs.h"
 #include "widgets/ControlKit.h"
 #include "widgets/DriveSelector.h"
 #include "widgets/FileList.h"
 #include "widgets/FolderTree.h"
-#include "widgets/HandlerGuard.h"
-#include "widgets/KeyboardConventions.h"
 #include "widgets/WindowLook.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -25,25 +23,20 @@ const QString kPhotoMask = QStringLiteral("*.jpg; *.gif;");
 
 } // namespace
 
-TFIncluirFoto::TFIncluirFoto(QWidget* parent, Connection& ADOConnection1, Services services)
-    : QDialog(parent), TbFoto(ADOConnection1, {.table = QStringLiteral("TbFoto"),
-                                               .filter = QStringLiteral("Foto > ''")}),
-      TbFotoBranco(ADOConnection1, {.table = QStringLiteral("TbFoto"),
-                                    .columns = {"Cod", "Foto", "Ordem", "Ok"},
-                                    .filter = QStringLiteral("Foto = ''")}),
-      services_(services) {
-    setObjectName(QStringLiteral("FIncluirFoto"));
-    ApplyWindowLook(this, {.caption = QStringLiteral("Incluir Fotos"),
-                           .client = QSize(392, 536),
-                           .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)});
+TFIncluirFoto::TFIncluirFoto(QWidget* parent, AppContext& context)
+    : GuardedWindow(parent, context.services.dialogs, QStringLiteral("FIncluirFoto"),
+                    {.caption = QStringLiteral("Incluir Fotos"),
+                     .client = QSize(392, 536),
+                     .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)}),
+      TbFoto(context.ADOConnection1,
+             {.table = QStringLiteral("TbFoto"), .filter = QStringLiteral("Foto > ''")}),
+      TbFotoBranco(context.ADOConnection1, {.table = QStringLiteral("TbFoto"),
+                                            .columns = {"Cod", "Foto", "Ordem", "Ok"},
+                                            .filter = QStringLiteral("Foto = ''")}),
+      services_(context.services) {
     buildControls();
-    new KeyboardConventions(
-        this, {.keyPreview = GuardedKeys(services_.dialogs,
-                                         [this](QKeyEvent* event) { return FormKeyDown(event); })});
     guarded([this] { FormCreate(); });
 }
-
-TFIncluirFoto::~TFIncluirFoto() = default;
 
 void TFIncluirFoto::buildControls() {
     DriveComboBox1 = Place(new DriveSelector(this), 16, 16, 225, 19);
@@ -58,7 +51,7 @@ void TFIncluirFoto::buildControls() {
     BitBtn1 = Place(NamedButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Incluir Foto")),
                     256, 96, 115, 41);
     BitBtn1->setCursor(Qt::PointingHandCursor);
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded([this] { BitBtn1Click(); }); });
+    wire(BitBtn1, &TFIncluirFoto::BitBtn1Click);
 
     FileListBox1 = Place(new FileList(this, kPhotoMask), 16, 148, 361, 308);
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
@@ -93,20 +86,9 @@ void TFIncluirFoto::buildControls() {
     setTabOrder(DriveComboBox1, BitBtn1);
 }
 
-void TFIncluirFoto::guarded(const std::function<void()>& handler) {
-    RunGuarded(services_.dialogs, handler);
-}
-
 void TFIncluirFoto::FormCreate() {
     TbFoto.open();
     TbFotoBranco.open();
-}
-
-bool TFIncluirFoto::FormKeyDown(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape)
-        return false;
-    close();
-    return true;
 }
 
 void TFIncluirFoto::BitBtn1Click() {

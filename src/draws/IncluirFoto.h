@@ -3,17 +3,16 @@
 #include "platform/Services.h"
 #include "store/TableView.h"
 
-#include <QDialog>
+#include "widgets/GuardedWindow.h"
 
 #include <functional>
 
-class QKeyEvent;
 class QLabel;
 class QPushButton;
 
 namespace tiravo {
 
-class Connection;
+class AppContext;
 class DriveSelector;
 class FileList;
 class FolderTree;
@@ -21,11 +20,10 @@ class FolderTree;
 // "Incluir Fotos": puts the JPEG and GIF files of a folder into the photo
 // pool, filling free slots first. The pool keeps each photo as the path of
 // its file; no picture is opened here.
-class TFIncluirFoto : public QDialog {
+class TFIncluirFoto : public GuardedWindow {
     Q_OBJECT
 public:
-    TFIncluirFoto(QWidget* parent, Connection& ADOConnection1, Services services);
-    ~TFIncluirFoto() override;
+    TFIncluirFoto(QWidget* parent, AppContext& context);
 
     DriveSelector* DriveComboBox1;
     FolderTree* DirectoryListBox1;
@@ -39,12 +37,10 @@ public:
     TableView TbFotoBranco; // the free slots
 
     void FormCreate();
-    bool FormKeyDown(QKeyEvent* event);
     void BitBtn1Click();
 
 private:
     void buildControls();
-    void guarded(const std::function<void()>& handler);
 
     Services services_;
 };

@@ -4,20 +4,19 @@
 #include "draws/model/NameImport.h"
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
+#include "draws/model/PoolDescription.h"
 #include "draws/model/PoolEntry.h"
-#include "draws/model/RowLoop.h"
+#include "platform/AppContext.h"
 #include "platform/Dialogs.h"
+#include "store/RowLoop.h"
 #include "widgets/ControlKit.h"
 #include "widgets/CounterPanel.h"
 #include "widgets/DataEdit.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataNavigator.h"
-#include "widgets/HandlerGuard.h"
-#include "widgets/KeyboardConventions.h"
 #include "widgets/WindowLook.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,43 +46,28 @@ QPushButton* HandButton(QWidget* parent, const QString& name, const QString& cap
 
 } // namespace
 
-TFIncluirNomes::TFIncluirNomes(QWidget* parent, Connection& ADOConnection1, Services services)
-    : QDialog(parent), TbNome(ADOConnection1, {.table = QStringLiteral("TbNome"),
-                                               .filter = QStringLiteral("Ok=True"),
-                                               .sortKey = kNome,
-                                               .required = {kNome}}),
-      TbNomeLimp(ADOConnection1, {.table = QStringLiteral("TbNome"),
-                                  .columns = {"Cod", "Nome", "Ordem", "Ok", "Ativo"},
-                                  .filter = QStringLiteral("Ativo=False"),
-                                  .sortKey = kNome,
-                                  .required = {kNome}}),
-      QrySorte(ADOConnection1, {QStringLiteral("Select *"), QStringLiteral("From TbNome"),
-                                QStringLiteral("Where Ativo=True and Ok=False"),
-                                QStringLiteral("Order by Sorte Desc")}),
-      services_(services) {
-    setObjectName(QStringLiteral("FIncluirNomes"));
-    ApplyWindowLook(this, {.caption = QStringLiteral("Cadastro de Nomes"),
-                           .client = QSize(853, 538),
-                           .font = PixelFont(kFamily, 11)});
+TFIncluirNomes::TFIncluirNomes(QWidget* parent, AppContext& context)
+    : GuardedWindow(parent, context.services.dialogs, QStringLiteral("FIncluirNomes"),
+                    {.caption = QStringLiteral("Cadastro de Nomes"),
+                     .client = QSize(853, 538),
+                     .font = PixelFont(kFamily, 11)},
+                    {.enterMovesFocus = true}),
+      TbNome(context.ADOConnection1, {.table = NamePool().table,
+                                      .filter = QStringLiteral("Ok=True"),
+                                      .sortKey = kNome,
+                                      .required = {kNome}}),
+      TbNomeLimp(context.ADOConnection1, {.table = NamePool().table,
+                                          .columns = {"Cod", "Nome", "Ordem", "Ok", "Ativo"},
+                                          .filter = QStringLiteral("Ativo=False"),
+                                          .sortKey = kNome,
+                                          .required = {kNome}}),
+      QrySorte(context.ADOConnection1, NamePool().winnersSql()), services_(context.services) {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     buildControls();
     TbNomeLimp.beforePost = [this](Dataset& dataset) { TbNomeLimpBeforePost(dataset); };
-    new KeyboardConventions(
-        this, {.keyPreview = GuardedKeys(services_.dialogs,
-                                         [this](QKeyEvent* event) { return FormKeyDown(event); }),
-               .enterMovesFocus = true});
     guarded([this] { FormCreate(); });
     DBGrid1->setFocus();
-}
-
-TFIncluirNomes::~TFIncluirNomes() {
-    // The controls outlive the views they show; let go of them first.
-    DBNavigator1->setDataset(nullptr);
-    DBGrid1->setDataset(nullptr);
-    DBEdit1->setField(nullptr, QString());
-    DBGrid2->setDataset(nullptr);
-    DBGrid3->setDataset(nullptr);
 }
 
 void TFIncluirNomes::buildControls() {
@@ -147,11 +131,11 @@ void TFIncluirNomes::buildControls() {
     DBGrid2->setColumns({{.field = kNome, .title = kNome, .width = 298}});
     DBGrid2->setGridReadOnly(true);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
-    connect(Button3, &QPushButton::clicked, this, [this] { guarded([this] { Button3Click(); }); });
-    connect(Button4, &QPushButton::clicked, this, [this] { guarded([this] { Button4Click(); }); });
-    connect(Button5, &QPushButton::clicked, this, [this] { guarded([this] { Button5Click(); }); });
+    wire(Button1, &TFIncluirNomes::Button1Click);
+    wire(Button2, &TFIncluirNomes::Button2Click);
+    wire(Button3, &TFIncluirNomes::Button3Click);
+    wire(Button4, &TFIncluirNomes::Button4Click);
+    wire(Button5, &TFIncluirNomes::Button5Click);
     connect(Edit1, &QLineEdit::textChanged, this, [this] { guarded([this] { Edit1Change(); }); });
 
     setTabOrder(DBGrid1, DBGrid2);
@@ -163,10 +147,6 @@ void TFIncluirNomes::buildControls() {
     setTabOrder(Button3, DBGrid3);
     setTabOrder(DBGrid3, Button4);
     setTabOrder(Button4, Button5);
-}
-
-void TFIncluirNomes::guarded(const std::function<void()>& handler) {
-    RunGuarded(services_.dialogs, handler);
 }
 
 void TFIncluirNomes::reopenPoolAndFreeSlots() {
@@ -194,13 +174,6 @@ void TFIncluirNomes::done(int result) {
     guarded([this] { FormClose(); });
 }
 
-bool TFIncluirNomes::FormKeyDown(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape)
-        return false;
-    close();
-    return true;
-}
-
 void TFIncluirNomes::Button1Click() {
     const QString name = Edit1->text();
     if (name.isEmpty()) {
@@ -214,17 +187,7 @@ void TFIncluirNomes::Button1Click() {
         services_.dialogs.notice(QStringLiteral("Nome já está cadastrado!"));
         return;
     }
-    const QString key = NewReseededOrderKey(services_.random);
-    const auto write = [&](Dataset& row) {
-        WriteAvailableName(row, name);
-        row.field(kOrdem).setAsString(key);
-    };
-    if (TbNomeLimp.recordCount() > 0) {
-        EditRow(TbNomeLimp, write);
-    } else {
-        TbNome.insert();
-        EditRow(TbNome, write);
-    }
+    AddAvailableName(TbNome, TbNomeLimp, name, services_.random, NameSource::Typed);
     reopenPoolAndFreeSlots();
     TbNome.locate(kNome, name);
     Edit1->clear();

@@ -4,18 +4,17 @@
 #include "store/Query.h"
 #include "store/TableView.h"
 
-#include <QDialog>
+#include "widgets/GuardedWindow.h"
 
 #include <functional>
 
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace tiravo {
 
-class Connection;
+class AppContext;
 class CounterPanel;
 class DataEdit;
 class DataGrid;
@@ -24,11 +23,10 @@ class DataNavigator;
 // "Cadastro de Nomes": keeps the name pool. Names are typed in or imported
 // from a text file, renamed in place, turned into free slots, and moved by
 // hand between the pool and the winners list.
-class TFIncluirNomes : public QDialog {
+class TFIncluirNomes : public GuardedWindow {
     Q_OBJECT
 public:
-    TFIncluirNomes(QWidget* parent, Connection& ADOConnection1, Services services);
-    ~TFIncluirNomes() override;
+    TFIncluirNomes(QWidget* parent, AppContext& context);
 
     DataNavigator* DBNavigator1;
     QPushButton* Button3; // "Importar"
@@ -52,7 +50,6 @@ public:
 
     void FormCreate();
     void FormClose();
-    bool FormKeyDown(QKeyEvent* event);
     void Button1Click();
     void TbNomeLimpBeforePost(Dataset& dataset);
     void Button2Click();
@@ -65,7 +62,6 @@ public:
 
 private:
     void buildControls();
-    void guarded(const std::function<void()>& handler);
     // Reads the pool and the free slots again, as include and remove do.
     void reopenPoolAndFreeSlots();
 

@@ -4,15 +4,13 @@
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolKeys.h"
+#include "platform/AppContext.h"
 #include "platform/Dialogs.h"
 #include "widgets/ControlKit.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataNavigator.h"
-#include "widgets/HandlerGuard.h"
-#include "widgets/KeyboardConventions.h"
 #include "widgets/WindowLook.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -36,28 +34,19 @@ QSpinBox* RangeSpinBox(QWidget* parent, const QString& name) {
 
 } // namespace
 
-TFIncluirNumero::TFIncluirNumero(QWidget* parent, Connection& ADOConnection1, Services services)
-    : QDialog(parent), TbNumero(ADOConnection1, {.table = QStringLiteral("TbNumero"),
-                                                 .columns = {"Cod", "Numero", "Ordem", "Ok"},
-                                                 .filter = kAvailableFilter,
-                                                 .required = {QStringLiteral("Numero")}}),
-      services_(services) {
-    setObjectName(QStringLiteral("FIncluirNumero"));
-    ApplyWindowLook(this, {.caption = QStringLiteral("Cadastro de Números"),
-                           .client = QSize(359, 516),
-                           .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)});
+TFIncluirNumero::TFIncluirNumero(QWidget* parent, AppContext& context)
+    : GuardedWindow(parent, context.services.dialogs, QStringLiteral("FIncluirNumero"),
+                    {.caption = QStringLiteral("Cadastro de Números"),
+                     .client = QSize(359, 516),
+                     .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)}),
+      TbNumero(context.ADOConnection1, {.table = QStringLiteral("TbNumero"),
+                                        .columns = {"Cod", "Numero", "Ordem", "Ok"},
+                                        .filter = kAvailableFilter,
+                                        .required = {QStringLiteral("Numero")}}),
+      services_(context.services) {
     buildControls();
     TbNumero.afterInsert = [this](Dataset& dataset) { TbNumeroAfterInsert(dataset); };
-    new KeyboardConventions(
-        this, {.keyPreview = GuardedKeys(services_.dialogs,
-                                         [this](QKeyEvent* event) { return FormKeyDown(event); })});
     guarded([this] { FormCreate(); });
-}
-
-TFIncluirNumero::~TFIncluirNumero() {
-    // The controls outlive the view they show; let go of it first.
-    DBGrid1->setDataset(nullptr);
-    DBNavigator1->setDataset(nullptr);
 }
 
 void TFIncluirNumero::buildControls() {
@@ -101,10 +90,10 @@ void TFIncluirNumero::buildControls() {
     Button1 = Place(NamedButton(this, QStringLiteral("Button1"), QStringLiteral("Incluir")), 272,
                     472, 49, 25);
     Button1->setCursor(Qt::PointingHandCursor);
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
+    wire(Button1, &TFIncluirNumero::Button1Click);
     Button2 = Place(NamedButton(this, QStringLiteral("Button2"), QStringLiteral("Button2")), 488,
                     488, 75, 25);
-    connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
+    wire(Button2, &TFIncluirNumero::Button2Click);
 
     setTabOrder(DBGrid1, DBNavigator1);
     setTabOrder(DBNavigator1, RxSpinEdit1);
@@ -113,19 +102,8 @@ void TFIncluirNumero::buildControls() {
     setTabOrder(Button1, Button2);
 }
 
-void TFIncluirNumero::guarded(const std::function<void()>& handler) {
-    RunGuarded(services_.dialogs, handler);
-}
-
 void TFIncluirNumero::FormCreate() {
     TbNumero.open();
-}
-
-bool TFIncluirNumero::FormKeyDown(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape)
-        return false;
-    close();
-    return true;
 }
 
 void TFIncluirNumero::done(int result) {

@@ -3,26 +3,24 @@
 #include "platform/Services.h"
 #include "store/TableView.h"
 
-#include <QDialog>
+#include "widgets/GuardedWindow.h"
 
-class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QSpinBox;
 
 namespace tiravo {
 
-class Connection;
+class AppContext;
 class DataGrid;
 class DataNavigator;
 
 // "Cadastro de Números": fills the number pool, one number at a time through
 // the grid and the navigator, or a whole range at once.
-class TFIncluirNumero : public QDialog {
+class TFIncluirNumero : public GuardedWindow {
     Q_OBJECT
 public:
-    TFIncluirNumero(QWidget* parent, Connection& ADOConnection1, Services services);
-    ~TFIncluirNumero() override;
+    TFIncluirNumero(QWidget* parent, AppContext& context);
 
     DataNavigator* DBNavigator1;
     DataGrid* DBGrid1;
@@ -36,7 +34,6 @@ public:
     TableView TbNumero;
 
     void FormCreate();
-    bool FormKeyDown(QKeyEvent* event);
     void Button1Click();
     void Button2Click();
     void TbNumeroAfterInsert(Dataset& dataset);
@@ -45,7 +42,6 @@ public:
 
 private:
     void buildControls();
-    void guarded(const std::function<void()>& handler);
 
     Services services_;
 };

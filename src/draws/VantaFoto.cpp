@@ -4,6 +4,7 @@
 #include "draws/PhotoStage.h"
 #include "draws/model/PhotoFreeSlots.h"
 #include "draws/model/PoolColumns.h"
+#include "draws/model/PoolDescription.h"
 #include "draws/model/PoolKeys.h"
 #include "draws/model/StepCounts.h"
 #include "platform/Dialogs.h"
@@ -38,19 +39,17 @@ private:
 
 } // namespace
 
-TFVantaFoto::TFVantaFoto(QWidget* parent, Connection& ADOConnection1, Services services)
-    : DrawScreen(parent, ADOConnection1, services, QStringLiteral("FVantaFoto"),
+TFVantaFoto::TFVantaFoto(QWidget* parent, AppContext& context)
+    : DrawScreen(parent, context, QStringLiteral("FVantaFoto"),
                  {.caption = QStringLiteral("Vanta - Foto"),
                   .client = QSize(958, 672),
                   .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)}),
-      TbFoto(ADOConnection1,
-             {.table = QStringLiteral("TbFoto"), .filter = kAvailableFilter, .sortKey = kOrdem}),
-      TbFotoLiberar(ADOConnection1, {.table = QStringLiteral("TbFoto"),
-                                     .columns = {"Cod", "Foto", "Ordem", "Ok"},
-                                     .filter = kHeldPhotoFilter}),
-      QrySorte(ADOConnection1, {QStringLiteral("Select *"), QStringLiteral("From TbFoto"),
-                                QStringLiteral("Where Ativo=True and Ok=False"),
-                                QStringLiteral("Order by Sorte Desc")}) {
+      TbFoto(context.ADOConnection1,
+             {.table = PhotoPool().table, .filter = kAvailableFilter, .sortKey = kOrdem}),
+      TbFotoLiberar(context.ADOConnection1, {.table = PhotoPool().table,
+                                             .columns = {"Cod", "Foto", "Ordem", "Ok"},
+                                             .filter = kHeldPhotoFilter}),
+      QrySorte(context.ADOConnection1, PhotoPool().winnersSql()) {
     buildControls();
     stage_ = std::make_unique<PhotoStage>(
         PhotoStageParts{.picture = Image1, .teaser = Image2, .plainFrame = Image4, .pool = &TbFoto},
@@ -123,28 +122,6 @@ void TFVantaFoto::done(int result) {
     QDialog::done(result);
 }
 
-DrawSettings TFVantaFoto::PhotoDrawSettings() {
-    DrawSettings settings;
-    settings.needOneEntry = QStringLiteral("Você necessita ter cadastrado no mínimo UMA Foto!");
-    settings.stepCount = SecondsStepCount;
-    settings.run = [](int, int) { return DrawRun::frames(12, 70); };
-    settings.singleTeaserMilliseconds = 2000;
-    settings.suspenseMilliseconds = 1500;
-    settings.revealMilliseconds = 100;
-    settings.revealOnPlainFrame = false;
-    settings.winnerFlag = WinnerFlag::OkAndPlace;
-    settings.entry = PhotoEntries();
-    return settings;
-}
-
-HiddenPickSettings TFVantaFoto::PhotoPickSettings() {
-    return {.needThreeEntries =
-                QStringLiteral("Você necessita ter cadastrado no mínimo três fotos!"),
-            .frameMilliseconds = 100,
-            .titleMilliseconds = 2000,
-            .entry = PhotoEntries()};
-}
-
 void TFVantaFoto::FormCreate() {
     TbImage.open();
     TbFoto.open();
@@ -179,7 +156,7 @@ void TFVantaFoto::FormClose() {
 
 void TFVantaFoto::Button1Click() {
     {
-        TFIncluirFoto editor(this, connection_, services_);
+        TFIncluirFoto editor(this, context_);
         editor.exec();
     }
     TbFoto.close();
@@ -226,7 +203,7 @@ void TFVantaFoto::Button3Click() {
 
 void TFVantaFoto::Button4Click() {
     const RunOnStage run(*stage_);
-    if (!RunHiddenPick(TbFoto, QrySorte, *stage_, PhotoPickSettings(), services_.clock,
+    if (!RunHiddenPick(TbFoto, QrySorte, *stage_, PhotoPool().pick, services_.clock,
                        services_.dialogs))
         return;
     Panel1->setCount(TbFoto.recordCount());
@@ -236,7 +213,7 @@ void TFVantaFoto::Button5Click() {
     DrawOutcome outcome;
     {
         const RunOnStage run(*stage_);
-        outcome = RunDraw(TbFoto, QrySorte, *stage_, PhotoDrawSettings(), services_.clock,
+        outcome = RunDraw(TbFoto, QrySorte, *stage_, PhotoPool().draw, services_.clock,
                           services_.dialogs);
     }
     if (outcome == DrawOutcome::NoEntries)

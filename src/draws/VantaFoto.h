@@ -1,8 +1,6 @@
 #pragma once
 
 #include "draws/DrawScreen.h"
-#include "draws/model/DrawSkeleton.h"
-#include "draws/model/HiddenPick.h"
 #include "store/Query.h"
 #include "store/TableView.h"
 
@@ -21,7 +19,7 @@ class PhotoStage;
 class TFVantaFoto : public DrawScreen {
     Q_OBJECT
 public:
-    TFVantaFoto(QWidget* parent, Connection& ADOConnection1, Services services);
+    TFVantaFoto(QWidget* parent, AppContext& context);
     ~TFVantaFoto() override;
 
     PictureBox* Image1; // the big picture
@@ -55,8 +53,6 @@ public:
     void ShiftWinnerPhotos();
 
     // How this screen draws: its message, step count, run and pauses.
-    static DrawSettings PhotoDrawSettings();
-    static HiddenPickSettings PhotoPickSettings();
 
     void done(int result) override;
 

@@ -3,6 +3,7 @@
 #include "draws/IncluirNomes.h"
 #include "draws/model/FreeSlots.h"
 #include "draws/model/PoolColumns.h"
+#include "draws/model/PoolDescription.h"
 #include "draws/model/PoolKeys.h"
 #include "draws/model/StepCounts.h"
 #include "platform/Dialogs.h"
@@ -18,18 +19,16 @@
 
 namespace tiravo {
 
-TFVantaNome::TFVantaNome(QWidget* parent, Connection& ADOConnection1, Services services)
-    : DrawScreen(parent, ADOConnection1, services, QStringLiteral("FVantaNome"),
+TFVantaNome::TFVantaNome(QWidget* parent, AppContext& context)
+    : DrawScreen(parent, context, QStringLiteral("FVantaNome"),
                  {.caption = QStringLiteral("Vanta - Nome"),
                   .client = QSize(771, 644),
                   .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)}),
-      TbNome(ADOConnection1, {.table = QStringLiteral("TbNome"),
-                              .columns = {"Cod", "Nome", "Ordem", "Ok", "Ativo", "Sorte"},
-                              .filter = kAvailableFilter,
-                              .sortKey = kOrdem}),
-      QrySorte(ADOConnection1, {QStringLiteral("Select *"), QStringLiteral("From TbNome"),
-                                QStringLiteral("Where Ativo=True and Ok=False"),
-                                QStringLiteral("Order by Sorte Desc")}) {
+      TbNome(context.ADOConnection1, {.table = NamePool().table,
+                                      .columns = {"Cod", "Nome", "Ordem", "Ok", "Ativo", "Sorte"},
+                                      .filter = kAvailableFilter,
+                                      .sortKey = kOrdem}),
+      QrySorte(context.ADOConnection1, NamePool().winnersSql()) {
     buildControls();
     stage_ = std::make_unique<LabelPictureStage>(
         LabelPictureStageParts{.picture = Image1,
@@ -40,11 +39,6 @@ TFVantaNome::TFVantaNome(QWidget* parent, Connection& ADOConnection1, Services s
         services_.pause);
     TbNome.afterInsert = [this](Dataset& dataset) { TbNomeAfterInsert(dataset); };
     guarded([this] { FormCreate(); });
-}
-
-TFVantaNome::~TFVantaNome() {
-    // The grid outlives the query it shows; let go of it first.
-    DBGrid1->setDataset(nullptr);
 }
 
 void TFVantaNome::buildControls() {
@@ -109,34 +103,6 @@ void TFVantaNome::buildControls() {
     setTabOrder(Button4, DBGrid1);
 }
 
-DrawSettings TFVantaNome::NameDrawSettings() {
-    DrawSettings settings;
-    settings.needOneEntry = QStringLiteral("Você necessita ter cadastrado no mínimo UM Nome!");
-    settings.stepCount = SecondsStepCount;
-    // The roll is as long whatever the pool: the audience reads the names.
-    settings.run = [](int, int) { return DrawRun::frames(32, 70); };
-    settings.singleTeaserMilliseconds = 2000;
-    settings.suspenseMilliseconds = 2000;
-    settings.revealMilliseconds = 100;
-    settings.revealOnPlainFrame = true;
-    settings.winnerFlag = WinnerFlag::OkAndPlace;
-    settings.entry = NameEntries();
-    return settings;
-}
-
-HiddenPickSettings TFVantaNome::NamePickSettings() {
-    return {.needThreeEntries =
-                QStringLiteral("Você necessita ter cadastrado no mínimo três Nomes!"),
-            .frameMilliseconds = 150,
-            .titleMilliseconds = 2000,
-            .entry = NameEntries()};
-}
-
-void TFVantaNome::reopenWinners() {
-    QrySorte.close();
-    QrySorte.open();
-}
-
 void TFVantaNome::FormCreate() {
     TbImage.open();
     TbNome.open();
@@ -151,7 +117,7 @@ void TFVantaNome::TbNomeAfterInsert(Dataset& dataset) {
 
 void TFVantaNome::Button1Click() {
     {
-        TFIncluirNomes editor(this, connection_, services_);
+        TFIncluirNomes editor(this, context_);
         editor.exec();
     }
     TbNome.close();
@@ -167,7 +133,7 @@ void TFVantaNome::Button2Click() {
     TbNome.setFilter(kAvailableFilter);
     TbNome.next();
     Panel1->setCount(TbNome.recordCount());
-    reopenWinners();
+    QrySorte.requery();
 }
 
 void TFVantaNome::Button3Click() {
@@ -182,11 +148,11 @@ void TFVantaNome::Button3Click() {
     }
     TbNome.setFilter(kAvailableFilter);
     Panel1->setCount(TbNome.recordCount());
-    reopenWinners();
+    QrySorte.requery();
 }
 
 void TFVantaNome::Button4Click() {
-    if (!RunHiddenPick(TbNome, QrySorte, *stage_, NamePickSettings(), services_.clock,
+    if (!RunHiddenPick(TbNome, QrySorte, *stage_, NamePool().pick, services_.clock,
                        services_.dialogs))
         return;
     Panel1->setCount(TbNome.recordCount());
@@ -194,11 +160,11 @@ void TFVantaNome::Button4Click() {
 
 void TFVantaNome::Button5Click() {
     const DrawOutcome outcome =
-        RunDraw(TbNome, QrySorte, *stage_, NameDrawSettings(), services_.clock, services_.dialogs);
+        RunDraw(TbNome, QrySorte, *stage_, NamePool().draw, services_.clock, services_.dialogs);
     if (outcome == DrawOutcome::NoEntries)
         return;
     Panel1->setCount(TbNome.recordCount());
-    reopenWinners();
+    QrySorte.requery();
     if (outcome == DrawOutcome::MultiEntry)
         ReshufflePool(TbNome, services_.random);
 }

@@ -2,8 +2,6 @@
 
 #include "draws/DrawScreen.h"
 #include "draws/LabelPictureStage.h"
-#include "draws/model/DrawSkeleton.h"
-#include "draws/model/HiddenPick.h"
 #include "store/Query.h"
 #include "store/TableView.h"
 
@@ -21,8 +19,7 @@ class DataGrid;
 class TFVantaNome : public DrawScreen {
     Q_OBJECT
 public:
-    TFVantaNome(QWidget* parent, Connection& ADOConnection1, Services services);
-    ~TFVantaNome() override;
+    TFVantaNome(QWidget* parent, AppContext& context);
 
     PictureBox* Image1; // behind the big label
     PictureBox* Image2; // holds the teaser picture
@@ -47,13 +44,8 @@ public:
     void Button4Click() override;
     void Button5Click() override;
 
-    // How this screen draws and picks.
-    static DrawSettings NameDrawSettings();
-    static HiddenPickSettings NamePickSettings();
-
 private:
     void buildControls();
-    void reopenWinners();
 
     std::unique_ptr<LabelPictureStage> stage_;
 };

@@ -4,6 +4,7 @@
 #include "draws/LabelPictureStage.h"
 #include "draws/model/HiddenPick.h"
 #include "draws/model/PoolColumns.h"
+#include "draws/model/PoolDescription.h"
 #include "draws/model/PoolEntry.h"
 #include "draws/model/PoolKeys.h"
 #include "draws/model/StepCounts.h"
@@ -23,19 +24,17 @@
 
 namespace tiravo {
 
-TFVantaNumero::TFVantaNumero(QWidget* parent, Connection& ADOConnection1, Services services)
-    : DrawScreen(parent, ADOConnection1, services, QStringLiteral("FVantaNumero"),
+TFVantaNumero::TFVantaNumero(QWidget* parent, AppContext& context)
+    : DrawScreen(parent, context, QStringLiteral("FVantaNumero"),
                  {.caption = QStringLiteral("Vanta Número"),
                   .client = QSize(933, 516),
                   .font = PixelFont(QStringLiteral("MS Sans Serif"), 11)}),
-      TbNumero(ADOConnection1, {.table = QStringLiteral("TbNumero"),
-                                .filter = kAvailableFilter,
-                                .sortKey = kOrdem,
-                                .formats = {{kNumero, QStringLiteral("00")}}}),
-      QrySorte(ADOConnection1, {QStringLiteral("Select *"), QStringLiteral("From TbNumero"),
-                                QStringLiteral("Where Ativo=True and Ok=False"),
-                                QStringLiteral("Order by Sorte Desc")}),
-      QryUpdate(ADOConnection1,
+      TbNumero(context.ADOConnection1, {.table = NumberPool().table,
+                                        .filter = kAvailableFilter,
+                                        .sortKey = kOrdem,
+                                        .formats = {{kNumero, QStringLiteral("00")}}}),
+      QrySorte(context.ADOConnection1, NumberPool().winnersSql()),
+      QryUpdate(context.ADOConnection1,
                 {QStringLiteral("UPDATE TbNumero SET Ativo = False,  Ok=False, Sorte=Null")}) {
     buildControls();
     stage_ = std::make_unique<LabelPictureStage>(
@@ -46,11 +45,6 @@ TFVantaNumero::TFVantaNumero(QWidget* parent, Connection& ADOConnection1, Servic
                                .entryText = [this] { return TbNumero.field(kNumero).asString(); }},
         services_.pause);
     guarded([this] { FormCreate(); });
-}
-
-TFVantaNumero::~TFVantaNumero() {
-    // The grid outlives the query it shows; let go of it first.
-    DBGrid1->setDataset(nullptr);
 }
 
 void TFVantaNumero::buildControls() {
@@ -118,26 +112,6 @@ void TFVantaNumero::buildControls() {
     setTabOrder(Button5, DBGrid1);
 }
 
-DrawSettings TFVantaNumero::NumberDrawSettings() {
-    DrawSettings settings;
-    settings.needOneEntry = QStringLiteral("Você necessita ter cadastrado no mínimo UM Número!");
-    settings.stepCount = TensOfSecondsStepCount;
-    settings.run = [](int poolSize, int steps) {
-        if (poolSize <= 3)
-            return DrawRun::nothing();
-        if (poolSize <= 10)
-            return DrawRun::skipSteps(steps);
-        return DrawRun::frames(12, 70);
-    };
-    settings.singleTeaserMilliseconds = 2000;
-    settings.suspenseMilliseconds = 1000;
-    settings.revealMilliseconds = 100;
-    settings.revealOnPlainFrame = true;
-    settings.winnerFlag = WinnerFlag::OkPlaceAndActive;
-    settings.entry = NumberEntries();
-    return settings;
-}
-
 void TFVantaNumero::FormCreate() {
     LabNome->clear();
     TbNumero.open();
@@ -149,7 +123,7 @@ void TFVantaNumero::FormCreate() {
 void TFVantaNumero::Button1Click() {
     TbNumero.close();
     {
-        TFIncluirNumero editor(this, connection_, services_);
+        TFIncluirNumero editor(this, context_);
         editor.exec();
     }
     TbNumero.open();
@@ -161,8 +135,7 @@ void TFVantaNumero::Button2Click() {
         QryUpdate.execSql();
     TbNumero.close();
     TbNumero.open();
-    QrySorte.close();
-    QrySorte.open();
+    QrySorte.requery();
     Panel1->setCount(TbNumero.recordCount());
     stage_->restOnTeaser();
 }
@@ -175,41 +148,31 @@ void TFVantaNumero::Button3Click() {
     }
     TbNumero.setFilter(kAvailableFilter);
     Panel1->setCount(TbNumero.recordCount());
-    QrySorte.close();
-    QrySorte.open();
+    QrySorte.requery();
     stage_->restOnTeaser();
 }
 
 void TFVantaNumero::Button4Click() {
-    if (!RunHiddenPick(TbNumero, QrySorte, *stage_, NumberPickSettings(), services_.clock,
+    if (!RunHiddenPick(TbNumero, QrySorte, *stage_, NumberPool().pick, services_.clock,
                        services_.dialogs))
         return;
     Panel1->setCount(TbNumero.recordCount());
 }
 
 void TFVantaNumero::Button5Click() {
-    const DrawOutcome outcome = RunDraw(TbNumero, QrySorte, *stage_, NumberDrawSettings(),
-                                        services_.clock, services_.dialogs);
+    const DrawOutcome outcome =
+        RunDraw(TbNumero, QrySorte, *stage_, NumberPool().draw, services_.clock, services_.dialogs);
     if (outcome == DrawOutcome::NoEntries)
         return;
     Panel1->setCount(TbNumero.recordCount());
     if (outcome == DrawOutcome::TakenElsewhere)
         return;
     if (outcome == DrawOutcome::SingleEntry) {
-        QrySorte.close();
-        QrySorte.open();
+        QrySorte.requery();
         return;
     }
     QrySorte.requery();
     ReshufflePool(TbNumero, services_.random);
-}
-
-HiddenPickSettings TFVantaNumero::NumberPickSettings() {
-    return {.needThreeEntries =
-                QStringLiteral("Você necessita ter cadastrado no mínimo três Nomes!"),
-            .frameMilliseconds = 150,
-            .titleMilliseconds = 2000,
-            .entry = NumberEntries()};
 }
 
 } // namespace tiravo

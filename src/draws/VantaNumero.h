@@ -2,8 +2,6 @@
 
 #include "draws/DrawScreen.h"
 #include "draws/LabelPictureStage.h"
-#include "draws/model/DrawSkeleton.h"
-#include "draws/model/HiddenPick.h"
 #include "store/Query.h"
 #include "store/TableView.h"
 
@@ -21,8 +19,7 @@ class DataGrid;
 class TFVantaNumero : public DrawScreen {
     Q_OBJECT
 public:
-    TFVantaNumero(QWidget* parent, Connection& ADOConnection1, Services services);
-    ~TFVantaNumero() override;
+    TFVantaNumero(QWidget* parent, AppContext& context);
 
     PictureBox* Image1; // the big picture
     PictureBox* Image2; // holds the teaser picture
@@ -46,10 +43,6 @@ public:
     void Button3Click() override;
     void Button4Click() override;
     void Button5Click() override;
-
-    // How this screen draws and picks.
-    static DrawSettings NumberDrawSettings();
-    static HiddenPickSettings NumberPickSettings();
 
 private:
     void buildControls();

@@ -1,22 +1,24 @@
 #include "shell/Acesso.h"
 
-#include "shell/Menu.h"
+#include "platform/AppContext.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataNavigator.h"
 #include "widgets/HandlerGuard.h"
-#include "widgets/KeyboardConventions.h"
-#include "widgets/WindowLook.h"
 
 #include <QCloseEvent>
 
 namespace tiravo {
 
-TFAcesso::TFAcesso(TFMenu* menu) : QDialog(menu), menu_(menu) {
-    setObjectName(QStringLiteral("FAcesso"));
-    ApplyWindowLook(this, {QStringLiteral("Usuário - Nome e Senha"), QSize(402, 444),
-                           PointFont(QStringLiteral("MS Sans Serif"), 8)});
+// The one secondary window whose controls see the keys first: its grid keeps
+// Esc, Enter and the arrows for its cells.
+TFAcesso::TFAcesso(QWidget* parent, AppContext& context)
+    : GuardedWindow(parent, context.services.dialogs, QStringLiteral("FAcesso"),
+                    {QStringLiteral("Usuário - Nome e Senha"), QSize(402, 444),
+                     PointFont(QStringLiteral("MS Sans Serif"), 8)},
+                    {.preview = false}),
+      context_(context) {
     move(663, 367);
-    Dialogs& dialogs = menu_->services().dialogs;
+    Dialogs& dialogs = dialogs_;
 
     DBNavigator1 = Place(new DataNavigator(this, dialogs), 24, 32, 352, 40);
     DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
@@ -25,23 +27,21 @@ TFAcesso::TFAcesso(TFMenu* menu) : QDialog(menu), menu_(menu) {
                               NavigatorButton::Last, NavigatorButton::Insert,
                               NavigatorButton::Delete, NavigatorButton::Post,
                               NavigatorButton::Cancel});
-    DBNavigator1->setDataset(&menu_->dsUsuario);
+    DBNavigator1->setDataset(&context_.dsUsuario);
 
     DBGrid1 = Place(new DataGrid(this, dialogs), 24, 96, 353, 249);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setColumns({{.field = "Nome", .title = "Nome", .width = 160},
                          {.field = "Senha", .title = "Senha", .width = 160}});
-    DBGrid1->setDataset(&menu_->dsUsuario);
+    DBGrid1->setDataset(&context_.dsUsuario);
     // A name and its password are typed in one go: Tab goes on to the next
     // cell, as in any grid, rather than out of the grid.
     DBGrid1->setTabKeyNavigation(true);
-    keys_ = new KeyboardConventions(this);
-
-    RunGuarded(dialogs, [this] { FormCreate(); });
+    guarded([this] { FormCreate(); });
 }
 
 void TFAcesso::FormCreate() {
-    menu_->TbUsuario.open();
+    context_.TbUsuario.open();
 }
 
 void TFAcesso::storePendingRow() {
@@ -49,15 +49,14 @@ void TFAcesso::storePendingRow() {
     // cannot, the error box says why, the row stays pending in the main
     // window's view, to be mended or dropped at a later opening, and the
     // window closes all the same: the operator must always be able to leave.
-    Dataset& users = menu_->TbUsuario;
-    Dialogs& dialogs = menu_->services().dialogs;
+    Dataset& users = context_.TbUsuario;
     if (!users.editing() || !DataGrid::commitEditors(users))
         return;
     if (!users.modified()) {
         users.cancel();
         return;
     }
-    RunGuarded(dialogs, [&users] { users.post(); });
+    guarded([&users] { users.post(); });
 }
 
 void TFAcesso::closeEvent(QCloseEvent* event) {

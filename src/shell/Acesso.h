@@ -1,19 +1,18 @@
 #pragma once
 
-#include <QDialog>
+#include "widgets/GuardedWindow.h"
 
 namespace tiravo {
 
 class DataGrid;
 class DataNavigator;
-class KeyboardConventions;
-class TFMenu;
+class AppContext;
 
 // The operators' list, edited in place through the main window's view.
-class TFAcesso : public QDialog {
+class TFAcesso : public GuardedWindow {
     Q_OBJECT
 public:
-    explicit TFAcesso(TFMenu* menu);
+    TFAcesso(QWidget* parent, AppContext& context);
 
     DataNavigator* DBNavigator1;
     DataGrid* DBGrid1;
@@ -27,8 +26,7 @@ protected:
 private:
     void storePendingRow();
 
-    TFMenu* menu_;
-    KeyboardConventions* keys_;
+    AppContext& context_;
 };
 
 } // namespace tiravo

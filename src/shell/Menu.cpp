@@ -31,12 +31,10 @@ namespace {
 const QString kBuiltInBackground = QStringLiteral("background.jpg");
 }
 
-TFMenu::TFMenu(Services services)
-    : TbImage(
-          ADOConnection1,
-          {.table = "TbImage",
-           .columns = {"Cod", {"Logo1", 200}, {"Logo2", 200}, {"Logo3", 200}, {"TelaFundo", 200}}}),
-      TbUsuario(ADOConnection1, {.table = "Usuario"}), dsUsuario(TbUsuario), services_(services) {
+TFMenu::TFMenu(AppContext& context)
+    : ADOConnection1(context.ADOConnection1), TbImage(context.TbImage),
+      TbUsuario(context.TbUsuario), dsUsuario(context.dsUsuario), context_(context),
+      services_(context.services) {
     InitResources();
     setObjectName(QStringLiteral("FMenu"));
     setWindowTitle(QStringLiteral("Tiravo -:- Sistema para Sorteios"));
@@ -96,10 +94,13 @@ TFMenu::TFMenu(Services services)
     // The arrow keys walk the toolbar; Enter or space presses its button.
     keys_ = new KeyboardConventions(this);
 
+    context_.showBackground = [this](const QString& path) { ShowBackground(path); };
     FormCreate();
 }
 
-TFMenu::~TFMenu() = default;
+TFMenu::~TFMenu() {
+    context_.showBackground = [](const QString&) {};
+}
 
 QToolButton* TFMenu::addToolButton(const QString& name, const QString& picture, const QString& hint,
                                    void (TFMenu::*handler)()) {
@@ -147,7 +148,7 @@ bool TFMenu::Start() {
 }
 
 void TFMenu::FormShow() {
-    TFUsuario login(this);
+    TFUsuario login(this, context_);
     login.exec();
 }
 
@@ -188,33 +189,33 @@ void TFMenu::ShowBackground(const QString& path) {
 }
 
 void TFMenu::ToolButton1Click() {
-    TFVantaNumero window(this, ADOConnection1, services_);
+    TFVantaNumero window(this, context_);
     window.exec();
 }
 
 void TFMenu::ToolButton2Click() {
-    TFVantaNome window(this, ADOConnection1, services_);
+    TFVantaNome window(this, context_);
     window.exec();
 }
 
 void TFMenu::ToolButton3Click() {
-    TFVantaFoto window(this, ADOConnection1, services_);
+    TFVantaFoto window(this, context_);
     window.exec();
 }
 
 void TFMenu::ToolButton8Click() {
-    TFParceiros window(this);
+    TFParceiros window(this, context_);
     window.exec();
 }
 
 void TFMenu::ToolButton9Click() {
-    TFAcesso window(this);
+    TFAcesso window(this, context_);
     window.exec();
 }
 
 void TFMenu::ToolButton4Click() {
     {
-        TFKorvane window(this, services_);
+        TFKorvane window(this, context_);
         window.exec();
     }
     // However the about window closed, the product page follows.

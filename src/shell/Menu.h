@@ -1,8 +1,6 @@
 #pragma once
 
-#include "platform/Services.h"
-#include "store/Connection.h"
-#include "store/TableView.h"
+#include "platform/AppContext.h"
 
 #include <QMainWindow>
 
@@ -17,13 +15,14 @@ namespace tiravo {
 class KeyboardConventions;
 class PictureBox;
 
-// The main window. It owns the one database connection and the operators'
-// view for the whole run, runs the login before it is first shown and opens
-// every other window modally from its toolbar.
+// The main window. It opens the run's one database connection and keeps it,
+// with the operators' view, for the whole run (both live in the shared
+// context); it runs the login before it is first shown and opens every other
+// window modally from its toolbar.
 class TFMenu : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TFMenu(Services services);
+    explicit TFMenu(AppContext& context);
     ~TFMenu() override;
 
     // Runs the login and, after a successful one, shows the window maximised.
@@ -31,16 +30,17 @@ public:
     bool Start();
     bool closed() const { return closed_; }
 
-    Services services() const { return services_; }
+    Services services() const { return context_.services; }
+    AppContext& context() const { return context_; }
 
     // Shows the background picture file at `path` in Image1: the built-in
     // picture for an empty path or a file that cannot be shown, without a
     // message. The partners window shows its choice through here at once.
     void ShowBackground(const QString& path);
 
-    Connection ADOConnection1;
-    TableView TbImage;
-    TableView TbUsuario;
+    Connection& ADOConnection1;
+    TableView& TbImage;
+    TableView& TbUsuario;
     Dataset& dsUsuario; // the data source the login and administration windows use
 
     QFrame* ToolBar1;
@@ -80,6 +80,7 @@ private:
 
     QHBoxLayout* toolBarLayout_;
     KeyboardConventions* keys_;
+    AppContext& context_;
     Services services_;
     bool closed_ = false;
 };

@@ -1,9 +1,8 @@
 #include "shell/Usuario.h"
 
+#include "platform/AppContext.h"
 #include "platform/Dialogs.h"
-#include "shell/Menu.h"
 #include "widgets/HandlerGuard.h"
-#include "widgets/KeyboardConventions.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Resources.h"
 #include "widgets/WindowLook.h"
@@ -44,10 +43,12 @@ QLabel* TransparentLabel(QWidget* parent, const QString& text, int x, int y) {
 
 } // namespace
 
-TFUsuario::TFUsuario(TFMenu* menu) : QDialog(menu), menu_(menu) {
-    setObjectName(QStringLiteral("FUsuario"));
-    ApplyWindowLook(this, {QStringLiteral("Usuario - Tiravo"), QSize(482, 353),
-                           PointFont(QStringLiteral("Arial"), 12), TitleButtons::None});
+TFUsuario::TFUsuario(QWidget* parent, AppContext& context)
+    : GuardedWindow(parent, context.services.dialogs, QStringLiteral("FUsuario"),
+                    {QStringLiteral("Usuario - Tiravo"), QSize(482, 353),
+                     PointFont(QStringLiteral("Arial"), 12), TitleButtons::None},
+                    {.enterMovesFocus = true}),
+      context_(context) {
     setModal(true);
 
     Image1 = Place(new PictureBox(this, PictureMode::Stretch), 8, 8, 464, 277);
@@ -78,29 +79,17 @@ TFUsuario::TFUsuario(TFMenu* menu) : QDialog(menu), menu_(menu) {
     setTabOrder(EditSenha, BitBtn1);
     setTabOrder(BitBtn1, BitBtn2);
 
-    Dialogs& dialogs = menu_->services().dialogs;
-    connect(BitBtn1, &QPushButton::clicked, this,
-            [this, &dialogs] { RunGuarded(dialogs, [this] { BitBtn1Click(); }); });
-    connect(BitBtn2, &QPushButton::clicked, this,
-            [this, &dialogs] { RunGuarded(dialogs, [this] { BitBtn2Click(); }); });
-    keys_ = new KeyboardConventions(
-        this, {.keyPreview = [this](QKeyEvent* key) { return FormKeyDown(key); },
-               .enterMovesFocus = true});
+    wire(BitBtn1, &TFUsuario::BitBtn1Click);
+    wire(BitBtn2, &TFUsuario::BitBtn2Click);
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    RunGuarded(dialogs, [this] { FormCreate(); });
+    guarded([this] { FormCreate(); });
     EditUser->setFocus();
 }
 
 void TFUsuario::FormCreate() {
-    menu_->TbUsuario.open();
-}
-
-bool TFUsuario::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
-        FormActivate();
-    return QDialog::event(event);
+    context_.TbUsuario.open();
 }
 
 void TFUsuario::FormActivate() {
@@ -118,11 +107,11 @@ void TFUsuario::BitBtn1Click() {
         return;
     }
     ++presses_;
-    Dataset& users = menu_->TbUsuario;
+    Dataset& users = context_.TbUsuario;
     // Where no row matches, the check below compares with the row the
     // cursor still stands on, and fails there.
     users.locate(QStringLiteral("Nome"), EditUser->text());
-    Dialogs& dialogs = menu_->services().dialogs;
+    Dialogs& dialogs = dialogs_;
     if (EditUser->text() != users.field(QStringLiteral("Nome")).asString()) {
         dialogs.notice(QStringLiteral("Dados Incorretos!"));
         EditUser->setFocus();
@@ -133,6 +122,7 @@ void TFUsuario::BitBtn1Click() {
         EditSenha->setFocus();
         return;
     }
+    context_.operatorName = EditUser->text();
     leaving_ = true;
     accept();
 }
@@ -142,7 +132,8 @@ void TFUsuario::BitBtn2Click() {
 }
 
 void TFUsuario::endProgram() {
-    menu_->close();
+    if (QWidget* mainWindow = parentWidget())
+        mainWindow->close();
     leaving_ = true;
     done(QDialog::Rejected);
 }

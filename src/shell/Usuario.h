@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "widgets/GuardedWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -8,16 +8,16 @@ class QPushButton;
 
 namespace tiravo {
 
-class KeyboardConventions;
+class AppContext;
 class PictureBox;
-class TFMenu;
 
 // The login. It cannot be dismissed: it closes after a correct name and
 // password, or ends the program through the main window.
-class TFUsuario : public QDialog {
+class TFUsuario : public GuardedWindow {
     Q_OBJECT
 public:
-    explicit TFUsuario(TFMenu* menu);
+    // `parent` is the main window, which the login closes to end the program.
+    TFUsuario(QWidget* parent, AppContext& context);
 
     PictureBox* Image1;
     QLabel* Label1;
@@ -28,23 +28,21 @@ public:
     QPushButton* BitBtn2;
 
     void FormCreate();
-    void FormActivate();
-    bool FormKeyDown(QKeyEvent* key);
+    void FormActivate() override;
+    bool FormKeyDown(QKeyEvent* key) override;
     void BitBtn1Click();
     void BitBtn2Click();
 
     static constexpr int kAttemptLimit = 4;
 
 protected:
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
 private:
     void endProgram();
 
-    TFMenu* menu_;
-    KeyboardConventions* keys_;
+    AppContext& context_;
     int presses_ = 0;
     bool leaving_ = false;
 };

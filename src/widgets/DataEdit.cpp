@@ -21,10 +21,7 @@ void DataEdit::setField(Dataset* dataset, const QString& field) {
         connect(dataset_, &Dataset::rowsChanged, this, &DataEdit::showField);
         connect(dataset_, &Dataset::stateChanged, this, &DataEdit::showField);
         connect(dataset_, &Dataset::fieldChanged, this, &DataEdit::showField);
-        connect(dataset_, &QObject::destroyed, this, [this] {
-            dataset_ = nullptr;
-            showField();
-        });
+        connect(dataset_, &QObject::destroyed, this, &DataEdit::showField);
     }
     showField();
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "store/Dataset.h"
+
 #include <QLineEdit>
+#include <QPointer>
 
 namespace tiravo {
 
-class Dataset;
 class Dialogs;
 
 // A one-line edit bound to a field of the dataset's current row: it shows the
@@ -24,7 +26,8 @@ private:
     int fieldIndex() const;
 
     Dialogs& dialogs_;
-    Dataset* dataset_ = nullptr;
+    // Null again as soon as the dataset goes, whoever destroys it first.
+    QPointer<Dataset> dataset_;
     QString field_;
 };
 

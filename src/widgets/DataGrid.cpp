@@ -7,19 +7,31 @@
 #include "widgets/HandlerGuard.h"
 #include "widgets/RowIndicatorHeader.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QScopedValueRollback>
 
 #include <algorithm>
 
 namespace tiravo {
 
+namespace {
+
+// The grids alive now, so that a navigator finds the ones over its dataset
+// without looking through every widget of the program.
+std::vector<DataGrid*>& LiveGrids() {
+    static std::vector<DataGrid*> grids;
+    return grids;
+}
+
+} // namespace
+
 DataGrid::DataGrid(QWidget* parent, Dialogs& dialogs)
     : QTableView(parent), dialogs_(dialogs), model_(new DatasetModel(this, dialogs)),
       delegate_(new GridCellDelegate(
           this, [this](bool taken) { commitFailed_ = !taken; }, [this] { deleteCurrentRow(); })) {
+    LiveGrids().push_back(this);
     setVerticalHeader(new RowIndicatorHeader(this));
     setItemDelegate(delegate_);
     setModel(model_);
@@ -35,7 +47,9 @@ DataGrid::DataGrid(QWidget* parent, Dialogs& dialogs)
     applyEditMode();
 }
 
-DataGrid::~DataGrid() = default;
+DataGrid::~DataGrid() {
+    std::erase(LiveGrids(), this);
+}
 
 Dataset* DataGrid::dataset() const {
     return model_->dataset();
@@ -165,8 +179,11 @@ bool DataGrid::commitEditor() {
 
 bool DataGrid::commitEditors(Dataset& dataset) {
     bool taken = true;
-    for (QWidget* widget : QApplication::allWidgets())
-        if (auto* grid = qobject_cast<DataGrid*>(widget); grid && grid->dataset() == &dataset)
+    // A copy: committing may show an error box, and a grid may come or go
+    // while it is open.
+    const std::vector<QPointer<DataGrid>> grids(LiveGrids().begin(), LiveGrids().end());
+    for (const QPointer<DataGrid>& grid : grids)
+        if (grid && grid->dataset() == &dataset)
             taken = grid->commitEditor() && taken;
     return taken;
 }

@@ -144,7 +144,7 @@ TEST_F(ParceirosTest, ClearEmptiesOnlyItsOwnSlotAndTheRowIsBegunWhenTheTableIsEm
         EXPECT_EQ(stored(), (StoredRow{1, one, "", three, ""}));
     });
     // A draw screen opened afterwards shows no second logo.
-    TFVantaNumero draw(app.menu.get(), app.menu->ADOConnection1, app.fakes.services());
+    TFVantaNumero draw(app.menu.get(), app.menu->context());
     draw.FormActivate();
     EXPECT_EQ(draw.ImageLog1->pictureName(), one);
     EXPECT_FALSE(draw.ImageLog2->hasPicture());

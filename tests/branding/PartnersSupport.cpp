@@ -16,7 +16,7 @@
 
 namespace tiravo::test {
 
-LoggedInMenu::LoggedInMenu() : menu(std::make_unique<TFMenu>(fakes.services())) {
+LoggedInMenu::LoggedInMenu() : menu(std::make_unique<TFMenu>(fakes.programContext())) {
     OnNextModal([](QDialog* login) { login->findChild<QPushButton*>("BitBtn1")->click(); });
     EXPECT_TRUE(menu->Start());
     QApplication::setActiveWindow(menu.get());

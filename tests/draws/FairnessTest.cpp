@@ -88,7 +88,7 @@ public:
 template <class Screen> class LabelScreen final : public ScreenUnderTest {
 public:
     LabelScreen(Connection& connection, Services services)
-        : screen_(nullptr, connection, services) {}
+        : context_(connection, services), screen_(nullptr, context_) {}
     QPushButton* drawButton() override { return screen_.Button5; }
     QPushButton* releaseButton() override { return screen_.Button3; }
     int winner() override { return screen_.LabNome->text().toInt(); }
@@ -97,13 +97,14 @@ public:
     int available() override { return screen_.Panel1->text().toInt(); }
 
 private:
+    AppContext context_;
     Screen screen_;
 };
 
 class PhotoScreen final : public ScreenUnderTest {
 public:
     PhotoScreen(Connection& connection, Services services)
-        : screen_(nullptr, connection, services) {}
+        : context_(connection, services), screen_(nullptr, context_) {}
     QPushButton* drawButton() override { return screen_.Button5; }
     QPushButton* releaseButton() override { return screen_.Button3; }
     int winner() override { return numberOf(screen_.Image1->pictureName()); }
@@ -112,6 +113,7 @@ public:
     int available() override { return screen_.Panel1->text().toInt(); }
 
 private:
+    AppContext context_;
     TFVantaFoto screen_;
 };
 
@@ -147,7 +149,8 @@ std::unique_ptr<ScreenUnderTest> Fill(const FairnessCase& c, test::TempDatabase&
         return std::make_unique<PhotoScreen>(db.connection(), services);
     }
     if (c.pool == Pool::Numbers) {
-        TFIncluirNumero editor(nullptr, db.connection(), services);
+        AppContext context(db.connection(), services);
+        TFIncluirNumero editor(nullptr, context);
         editor.RxSpinEdit1->setValue(1);
         editor.RxSpinEdit2->setValue(c.size);
         QTest::mouseClick(editor.Button1, Qt::LeftButton);

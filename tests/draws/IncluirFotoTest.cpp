@@ -44,7 +44,7 @@ protected:
     }
 
     std::unique_ptr<TFIncluirFoto> open() {
-        auto w = std::make_unique<TFIncluirFoto>(nullptr, db.connection(), fake.services());
+        auto w = std::make_unique<TFIncluirFoto>(nullptr, fake.context(db.connection()));
         w->show();
         w->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));

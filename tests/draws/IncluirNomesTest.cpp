@@ -22,7 +22,7 @@ namespace {
 class IncluirNomes : public testing::Test {
 protected:
     std::unique_ptr<TFIncluirNomes> open() {
-        auto w = std::make_unique<TFIncluirNomes>(nullptr, db.connection(), fake.services());
+        auto w = std::make_unique<TFIncluirNomes>(nullptr, fake.context(db.connection()));
         w->show();
         w->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));

@@ -21,7 +21,7 @@ using test::ColumnOf;
 class IncluirNumero : public testing::Test {
 protected:
     std::unique_ptr<TFIncluirNumero> open() {
-        auto w = std::make_unique<TFIncluirNumero>(nullptr, db.connection(), fake.services());
+        auto w = std::make_unique<TFIncluirNumero>(nullptr, fake.context(db.connection()));
         w->show();
         w->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));

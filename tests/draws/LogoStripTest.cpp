@@ -39,7 +39,7 @@ TEST(LogoStrip, EachLogoShowsOnItsOwnAtEveryActivationAndAFailedOneEmptiesOnlyIt
     while (insert.step()) {
     }
     insert.reset();
-    TFVantaNumero w(nullptr, db.connection(), fake.services());
+    TFVantaNumero w(nullptr, fake.context(db.connection()));
     db.exec("UPDATE TbImage SET Logo2 = Logo1"); // after it opened: not seen
     w.ImageLog2->setPicture(QImage(4, 4, QImage::Format_RGB32), "earlier");
     w.show();
@@ -53,7 +53,7 @@ TEST(LogoStrip, EachLogoShowsOnItsOwnAtEveryActivationAndAFailedOneEmptiesOnlyIt
 
     // Again at the next activation: a logo moved away meanwhile leaves an empty box.
     QFile::remove(small);
-    TFVantaNumero other(nullptr, db.connection(), fake.services());
+    TFVantaNumero other(nullptr, fake.context(db.connection()));
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));

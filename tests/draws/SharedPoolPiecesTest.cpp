@@ -4,8 +4,8 @@
 #include "common/Error.h"
 #include "draws/model/FreeSlots.h"
 #include "draws/model/PoolColumns.h"
-#include "draws/model/RowLoop.h"
 #include "draws/model/StepCounts.h"
+#include "store/RowLoop.h"
 #include "support/FakeClock.h"
 
 #include <gtest/gtest.h>

@@ -55,7 +55,7 @@ protected:
     }
 
     std::unique_ptr<TFVantaFoto> open() {
-        return std::make_unique<TFVantaFoto>(nullptr, db.connection(), fake.services());
+        return std::make_unique<TFVantaFoto>(nullptr, fake.context(db.connection()));
     }
 
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }

@@ -58,7 +58,7 @@ protected:
     }
 
     std::unique_ptr<TFVantaNome> open(test::TempDatabase& on) {
-        return std::make_unique<TFVantaNome>(nullptr, on.connection(), fake.services());
+        return std::make_unique<TFVantaNome>(nullptr, fake.context(on.connection()));
     }
 
     static QString winnerAt(TFVantaNome& w, int row, int column = 0) {

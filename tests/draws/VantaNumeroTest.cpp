@@ -47,7 +47,7 @@ protected:
     }
 
     std::unique_ptr<TFVantaNumero> open(test::TempDatabase& on) {
-        return std::make_unique<TFVantaNumero>(nullptr, on.connection(), fake.services());
+        return std::make_unique<TFVantaNumero>(nullptr, fake.context(on.connection()));
     }
 
     static QString winnerAt(TFVantaNumero& w, int row) {

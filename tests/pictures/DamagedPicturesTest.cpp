@@ -121,7 +121,7 @@ TEST_F(DamagedPicturesTest, ALogoBoxShowsAWholePictureOrNothing) {
 TEST_F(DamagedPicturesTest, TheBackgroundIsAWholePictureOrTheBuiltInOne) {
     test::ProgramDatabase db;
     TestServices fakes;
-    TFMenu menu(fakes.services());
+    TFMenu menu(fakes.programContext());
     menu.Image1->resize(320, 240);
     // One stored path per extension; the file behind it changes from case
     // to case, as the main window reads it anew at every activation.

@@ -20,8 +20,8 @@ class AcessoTest : public testing::Test {
 protected:
     void SetUp() override {
         db.exec("INSERT INTO Usuario (Nome, Senha) VALUES ('ana', 's1'), ('bruno', 'b2')");
-        menu = std::make_unique<TFMenu>(fakes.services());
-        window = std::make_unique<TFAcesso>(menu.get());
+        menu = std::make_unique<TFMenu>(fakes.programContext());
+        window = std::make_unique<TFAcesso>(menu.get(), menu->context());
         window->show();
         QApplication::setActiveWindow(window.get());
         QTest::qWait(1);
@@ -102,7 +102,7 @@ TEST_F(AcessoTest, ClosingStoresAPendingChangeOrLeavesItPendingAndClosesAllTheSa
     EXPECT_TRUE(window->close());
     EXPECT_EQ(stored(), (QStringList{"ana/new", "bruno/b2"}));
 
-    window = std::make_unique<TFAcesso>(menu.get());
+    window = std::make_unique<TFAcesso>(menu.get(), menu->context());
     window->show();
     users().insert();
     users().field("Nome").setAsString("carla");
@@ -114,7 +114,7 @@ TEST_F(AcessoTest, ClosingStoresAPendingChangeOrLeavesItPendingAndClosesAllTheSa
     EXPECT_EQ(stored(), (QStringList{"ana/new", "bruno/b2"}));
     EXPECT_EQ(users().state(), DatasetState::Insert);
 
-    window = std::make_unique<TFAcesso>(menu.get());
+    window = std::make_unique<TFAcesso>(menu.get(), menu->context());
     window->show();
     users().field("Senha").setAsString("c3");
     window->DBNavigator1->press(NavigatorButton::Post);

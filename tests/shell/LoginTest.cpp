@@ -24,8 +24,8 @@ protected:
     }
     void open() {
         login.reset();
-        menu = std::make_unique<TFMenu>(fakes.services());
-        login = std::make_unique<TFUsuario>(menu.get());
+        menu = std::make_unique<TFMenu>(fakes.programContext());
+        login = std::make_unique<TFUsuario>(menu.get(), menu->context());
         login->show();
         QApplication::setActiveWindow(login.get());
         QTest::qWait(1);
@@ -119,8 +119,8 @@ TEST_F(LoginTest, AltF4EscAndTheCloseRequestDoNothing) {
 TEST(LoginEmptyList, EmptyNameAndPasswordPassAndAnyNameFails) {
     test::ProgramDatabase db;
     TestServices fakes;
-    TFMenu menu(fakes.services());
-    TFUsuario login(&menu);
+    TFMenu menu(fakes.programContext());
+    TFUsuario login(&menu, menu.context());
     login.show();
     login.EditUser->setText("demo");
     login.BitBtn1->click();

@@ -38,7 +38,7 @@ class MenuTest : public testing::Test {
 protected:
     // Logs in with the empty operator list, which takes empty texts.
     std::unique_ptr<TFMenu> startLoggedIn() {
-        auto menu = std::make_unique<TFMenu>(fakes.services());
+        auto menu = std::make_unique<TFMenu>(fakes.programContext());
         test::OnNextModal(PressOk);
         EXPECT_TRUE(menu->Start());
         QApplication::setActiveWindow(menu.get());
@@ -68,7 +68,7 @@ protected:
 };
 
 TEST_F(MenuTest, LoginSairEndsTheProgramWithoutShowingTheWindow) {
-    TFMenu menu(fakes.services());
+    TFMenu menu(fakes.programContext());
     test::OnNextModal(PressSair);
     EXPECT_FALSE(menu.Start());
     EXPECT_TRUE(menu.closed());
@@ -234,7 +234,7 @@ TEST_F(MenuTest, SecondaryWindowsOpenInTheScreensMiddleAndTheAdministrationAtIts
 TEST(MenuStartUp, MissingDatabaseShowsTheErrorAndOnlySairLeads) {
     test::ProgramDatabase missing(/*createFile=*/false);
     TestServices fakes;
-    TFMenu menu(fakes.services());
+    TFMenu menu(fakes.programContext());
     ASSERT_GE(fakes.dialogs.asked().size(), 1);
     EXPECT_TRUE(fakes.dialogs.asked()[0].text.startsWith("Could not find file"));
     test::OnNextModal([](QDialog* login) {
@@ -255,7 +255,7 @@ TEST(MenuStartUp, MissingImageTableStillLetsTheOperatorIn) {
     test::ProgramDatabase db;
     db.exec("DROP TABLE TbImage");
     TestServices fakes;
-    TFMenu menu(fakes.services());
+    TFMenu menu(fakes.programContext());
     ASSERT_EQ(fakes.dialogs.asked().size(), 1);
     EXPECT_TRUE(fakes.dialogs.asked()[0].text.contains("no such table"));
     test::OnNextModal(PressOk);

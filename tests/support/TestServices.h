@@ -1,11 +1,14 @@
 #pragma once
 
+#include "platform/AppContext.h"
 #include "platform/Services.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePause.h"
 #include "support/FakeRandom.h"
+
+#include <deque>
 
 namespace tiravo {
 
@@ -18,12 +21,23 @@ public:
     TestServices& operator=(const TestServices&) = delete;
 
     Services services() { return {clock, pause, dialogs, desktop, random}; }
+    // A context over `connection` with these services, kept as long as this
+    // object: what the program entry would hand every window.
+    AppContext& context(Connection& connection) {
+        return contexts_.emplace_back(connection, services());
+    }
+    // A context with a connection of its own, closed: the program's, for the
+    // main window to open.
+    AppContext& programContext() { return contexts_.emplace_back(services()); }
 
     FakeClock clock;
     FakePause pause;
     FakeDialogs dialogs;
     FakeDesktop desktop;
     FakeRandom random;
+
+private:
+    std::deque<AppContext> contexts_;
 };
 
 } // namespace tiravo

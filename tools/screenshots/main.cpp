@@ -9,6 +9,7 @@
 #include "draws/VantaFoto.h"
 #include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
+#include "platform/AppContext.h"
 #include "platform/Pictures.h"
 #include "platform/ui/RealServices.h"
 #include "shell/Acesso.h"
@@ -77,7 +78,7 @@ void Save(QWidget* window, const QDir& folder, const QString& name) {
 // The partners window with pictures in its previews (built-in ones, so that
 // nothing is stored), alone and over the main window as the operator sees it.
 void SavePartners(TFMenu& menu, const QDir& folder) {
-    TFParceiros window(&menu);
+    TFParceiros window(&menu, menu.context());
     Show(&window);
     ShowBuiltIn(window.ImageLog1, QStringLiteral("maker-logo.png"));
     ShowBuiltIn(window.ImageLog2, QStringLiteral("teaser.png"));
@@ -95,36 +96,37 @@ void SavePartners(TFMenu& menu, const QDir& folder) {
 
 int Run(const QDir& folder) {
     RealServices real;
-    TFMenu menu(real.services());
+    AppContext context(real.services());
+    TFMenu menu(context);
     {
-        TFUsuario login(&menu);
+        TFUsuario login(&menu, menu.context());
         Save(&login, folder, QStringLiteral("TFUsuario"));
     }
     menu.resize(1280, 800);
     Save(&menu, folder, QStringLiteral("TFMenu"));
     menu.TbUsuario.open();
     {
-        TFAcesso window(&menu);
+        TFAcesso window(&menu, menu.context());
         Save(&window, folder, QStringLiteral("TFAcesso"));
     }
     {
-        TFVantaNumero window(&menu, menu.ADOConnection1, real.services());
+        TFVantaNumero window(&menu, menu.context());
         Save(&window, folder, QStringLiteral("TFVantaNumero"));
     }
     {
-        TFIncluirNumero window(&menu, menu.ADOConnection1, real.services());
+        TFIncluirNumero window(&menu, menu.context());
         Save(&window, folder, QStringLiteral("TFIncluirNumero"));
     }
     {
-        TFVantaNome window(&menu, menu.ADOConnection1, real.services());
+        TFVantaNome window(&menu, menu.context());
         Save(&window, folder, QStringLiteral("TFVantaNome"));
     }
     {
-        TFIncluirNomes window(&menu, menu.ADOConnection1, real.services());
+        TFIncluirNomes window(&menu, menu.context());
         Save(&window, folder, QStringLiteral("TFIncluirNomes"));
     }
     {
-        TFVantaFoto window(&menu, menu.ADOConnection1, real.services());
+        TFVantaFoto window(&menu, menu.context());
         Save(&window, folder, QStringLiteral("TFVantaFoto"));
         ShowPhotosAsAfterDraws(window);
         Save(&window, folder, QStringLiteral("TFVantaFoto-winners"));
@@ -135,12 +137,12 @@ int Run(const QDir& folder) {
         photos.open();
         if (photos.recordCount() > 0)
             QDir::setCurrent(QFileInfo(photos.field(QStringLiteral("Foto")).asString()).path());
-        TFIncluirFoto window(&menu, menu.ADOConnection1, real.services());
+        TFIncluirFoto window(&menu, menu.context());
         Save(&window, folder, QStringLiteral("TFIncluirFoto"));
     }
     SavePartners(menu, folder);
     {
-        TFKorvane window(&menu, real.services());
+        TFKorvane window(&menu, menu.context());
         Save(&window, folder, QStringLiteral("TFKorvane"));
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "Winners.h"
 
+#include "draws/model/PoolDescription.h"
 #include "store/Query.h"
 
 #include <QTextStream>
@@ -51,11 +52,12 @@ void WriteCsvRecord(const QStringList& fields, QTextStream& out) {
 } // namespace
 
 const std::vector<WinnerPool>& WinnerPools() {
-    static const std::vector<WinnerPool> pools = {
-        {QStringLiteral("numeros"), QStringLiteral("TbNumero"), QStringLiteral("Numero")},
-        {QStringLiteral("nomes"), QStringLiteral("TbNome"), QStringLiteral("Nome")},
-        {QStringLiteral("fotos"), QStringLiteral("TbFoto"), QStringLiteral("Foto")},
-    };
+    static const std::vector<WinnerPool> pools = [] {
+        std::vector<WinnerPool> all;
+        for (const PoolDescription* pool : Pools())
+            all.push_back({pool->name, pool->entryColumn, pool->winnersSql()});
+        return all;
+    }();
     return pools;
 }
 
@@ -68,9 +70,7 @@ const WinnerPool* WinnerPoolNamed(const QString& name) {
 
 std::vector<Winner> ReadWinners(Connection& connection, const WinnerPool& pool) {
     // The draw screens' own query, so that the list and its order are theirs.
-    Query winners(connection, {QStringLiteral("Select *"), QStringLiteral("From ") + pool.table,
-                               QStringLiteral("Where Ativo=True and Ok=False"),
-                               QStringLiteral("Order by Sorte Desc")});
+    Query winners(connection, pool.winnersSql);
     winners.open();
     std::vector<Winner> result;
     for (winners.first(); !winners.eof(); winners.next())

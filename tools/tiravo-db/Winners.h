@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -14,9 +15,9 @@ namespace tiravo::db {
 
 // One draw pool as the winners list names it.
 struct WinnerPool {
-    QString name;  // numeros, nomes or fotos, as --pool takes it
-    QString table; // TbNumero, TbNome or TbFoto
-    QString entry; // the column that holds the drawn entry
+    QString name;           // numeros, nomes or fotos, as --pool takes it
+    QString entry;          // the column that holds the drawn entry
+    QStringList winnersSql; // the draw screens' own query
 };
 
 const std::vector<WinnerPool>& WinnerPools();

@@ -2,11 +2,11 @@
 
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
-#include "draws/model/RowLoop.h"
 #include "platform/TextFile.h"
 #include "store/Batch.h"
 #include "store/Column.h"
 #include "store/Dataset.h"
+#include "store/RowLoop.h"
 
 namespace tiravo {
 
@@ -43,25 +43,37 @@ void WriteAvailableName(Dataset& row, const QString& name) {
     row.field(kAtivo).setAsString(kTrueText);
 }
 
+void AddAvailableName(Dataset& pool, Dataset& freeSlots, const QString& name, Random& random,
+                      NameSource source) {
+    // The typed name's key is built before the free slot is looked at, so the
+    // generator is reseeded for it either way.
+    const QString typedKey = source == NameSource::Typed ? NewReseededOrderKey(random) : QString();
+    const auto write = [&](Dataset& row) {
+        WriteAvailableName(row, name);
+        if (!typedKey.isEmpty())
+            row.field(kOrdem).setAsString(typedKey);
+    };
+    if (freeSlots.recordCount() > 0) {
+        EditRow(freeSlots, write);
+        return;
+    }
+    // Edit leaves a row that is being inserted as it is: the insert is what
+    // EditRow writes, posts or drops.
+    pool.insert();
+    EditRow(pool, [&](Dataset& row) {
+        write(row);
+        // Without a key the name would sort before every keyed one, and the
+        // next draw would start from a row anybody could name.
+        if (typedKey.isEmpty())
+            row.field(kOrdem).setAsString(NewOrderKey(random));
+    });
+}
+
 void ImportNames(Dataset& pool, Dataset& freeSlots, const QStringList& names, Random& random) {
     Batch batch(pool.connection(), {&pool, &freeSlots});
-    for (const QString& name : names) {
-        if (pool.locate(kNome, name))
-            continue;
-        if (freeSlots.recordCount() > 0) {
-            EditRow(freeSlots, [&name](Dataset& row) { WriteAvailableName(row, name); });
-            continue;
-        }
-        // Edit leaves a row that is being inserted as it is: the insert is
-        // what EditRow writes, posts or drops.
-        pool.insert();
-        EditRow(pool, [&](Dataset& row) {
-            WriteAvailableName(row, name);
-            // Without a key the name would sort before every keyed one, and
-            // the next draw would start from a row anybody could name.
-            row.field(kOrdem).setAsString(NewOrderKey(random));
-        });
-    }
+    for (const QString& name : names)
+        if (!pool.locate(kNome, name))
+            AddAvailableName(pool, freeSlots, name, random, NameSource::Imported);
 }
 
 } // namespace tiravo

@@ -27,6 +27,20 @@ inline constexpr int kImportedNameLength = 80;
 // The current row of a view over the name pool holds `name`, available.
 void WriteAvailableName(Dataset& row, const QString& name);
 
+// Where a name comes from decides the key of a new row: a typed name gets a
+// key built after fresh entropy, as every entry an operator adds one at a time
+// does; the names of a file continue the generator's sequence, as every bulk
+// insertion of new rows does (the photo editor's new rows likewise), so that
+// an import of thousands does not draw on the system's entropy thousands of
+// times. A free slot's hook gives the row a fresh key of its own either way.
+enum class NameSource { Typed, Imported };
+
+// Adds `name` as available: into the current free slot of `freeSlots` while
+// there is one, else as a new row of the pool view. A row that fails is
+// dropped before the error goes on.
+void AddAvailableName(Dataset& pool, Dataset& freeSlots, const QString& name, Random& random,
+                      NameSource source);
+
 // Adds each name that the pool view does not show yet: into the free slot
 // current in `freeSlots` while there is one (its hook gives the key), else as
 // a new row of the pool view with a key of its own. One transaction; a row

@@ -1,7 +1,7 @@
 #include "draws/model/PhotoFreeSlots.h"
 
 #include "draws/model/PoolColumns.h"
-#include "draws/model/RowLoop.h"
+#include "store/RowLoop.h"
 #include "store/TableView.h"
 
 namespace tiravo {

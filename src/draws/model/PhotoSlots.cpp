@@ -3,10 +3,10 @@
 #include "common/Error.h"
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
-#include "draws/model/RowLoop.h"
 #include "store/Batch.h"
 #include "store/Column.h"
 #include "store/Dataset.h"
+#include "store/RowLoop.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 #include "draws/model/PoolEntry.h"
 
 #include "draws/model/PoolColumns.h"
-#include "draws/model/RowLoop.h"
 #include "store/Dataset.h"
+#include "store/RowLoop.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "draws/model/RowLoop.h"
+#include "store/RowLoop.h"
 
 #include "common/Error.h"
 #include "store/Batch.h"

@@ -1,0 +1,45 @@
+#include "widgets/GuardedWindow.h"
+
+#include "widgets/HandlerGuard.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QKeyEvent>
+
+namespace tiravo {
+
+GuardedWindow::GuardedWindow(QWidget* parent, Dialogs& dialogs, const QString& objectName,
+                             const WindowLook& look, WindowKeys keys)
+    : QDialog(parent), dialogs_(dialogs) {
+    setObjectName(objectName);
+    ApplyWindowLook(this, look);
+    KeyboardOptions options{.enterMovesFocus = keys.enterMovesFocus};
+    if (keys.preview)
+        options.keyPreview =
+            GuardedKeys(dialogs_, [this](QKeyEvent* key) { return FormKeyDown(key); });
+    new KeyboardConventions(this, std::move(options));
+}
+
+bool GuardedWindow::FormKeyDown(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape)
+        return false;
+    close();
+    return true;
+}
+
+bool GuardedWindow::guarded(const std::function<void()>& handler) {
+    return RunGuarded(dialogs_, handler);
+}
+
+void GuardedWindow::wire(QAbstractButton* button, std::function<void()> handler) {
+    connect(button, &QAbstractButton::clicked, this,
+            [this, handler = std::move(handler)] { guarded(handler); });
+}
+
+bool GuardedWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        guarded([this] { FormActivate(); });
+    return QDialog::event(event);
+}
+
+} // namespace tiravo

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "widgets/KeyboardConventions.h"
+#include "widgets/WindowLook.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QAbstractButton;
+class QKeyEvent;
+
+namespace tiravo {
+
+class Dialogs;
+
+// How a secondary window takes its keys.
+struct WindowKeys {
+    // The window sees each key before its controls (FormKeyDown).
+    bool preview = true;
+    // Enter moves the focus as Tab does (login, name editor).
+    bool enterMovesFocus = false;
+};
+
+// What every secondary window shares: its frame (caption, client size, font),
+// the keyboard conventions, the guard every handler runs through, FormKeyDown
+// seeing each key first and closing the window on Esc, FormActivate at every
+// activation, and buttons wired to handlers through the guard.
+class GuardedWindow : public QDialog {
+    Q_OBJECT
+public:
+    // Esc closes the window; a window that takes other keys overrides it and
+    // answers true for each key it swallows.
+    virtual bool FormKeyDown(QKeyEvent* event);
+    // Runs each time the window becomes active, through the guard.
+    virtual void FormActivate() {}
+
+protected:
+    GuardedWindow(QWidget* parent, Dialogs& dialogs, const QString& objectName,
+                  const WindowLook& look, WindowKeys keys = {});
+
+    // Runs a handler through the guard; false when it ended in an error.
+    bool guarded(const std::function<void()>& handler);
+    // A click on `button` runs `handler` through the guard.
+    void wire(QAbstractButton* button, std::function<void()> handler);
+    template <class Window> void wire(QAbstractButton* button, void (Window::*handler)()) {
+        auto* window = static_cast<Window*>(this);
+        wire(button, [window, handler] { (window->*handler)(); });
+    }
+
+    bool event(QEvent* event) override;
+
+    Dialogs& dialogs_;
+};
+
+} // namespace tiravo
