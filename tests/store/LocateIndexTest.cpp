@@ -170,7 +170,8 @@ TEST(LocateFolding, EachCharacterFoldsAloneAsInAText) {
             continue;
         const QString alone = QString(QChar(static_cast<char16_t>(c))).toCaseFolded();
         ASSERT_EQ(alone.size(), 1) << std::hex << static_cast<unsigned>(c);
-        ASSERT_EQ(alone.at(0).unicode(), QChar::toCaseFolded(c)) << std::hex << static_cast<unsigned>(c);
+        ASSERT_EQ(alone.at(0).unicode(), QChar::toCaseFolded(c))
+            << std::hex << static_cast<unsigned>(c);
     }
 }
 
