@@ -2,8 +2,11 @@
 
 #include "branding/LogoStrip.h"
 #include "branding/MakerSite.h"
+#include "draws/model/HiddenPick.h"
+#include "draws/model/PoolDescription.h"
 #include "platform/AppContext.h"
 #include "platform/Desktop.h"
+#include "store/Query.h"
 #include "widgets/ControlKit.h"
 #include "widgets/CounterPanel.h"
 #include "widgets/DigitalClock.h"
@@ -75,6 +78,28 @@ PictureBox* DrawScreen::addMakerLogo(const QString& name, QRect place, const QSt
         guarded([this, page] { services_.desktop.openWebAddress(MakerPage(page)); });
     });
     return logo;
+}
+
+void DrawScreen::drawsFrom(TableView& pool, Query& winners, DrawStage& stage,
+                           const PoolDescription& description) {
+    drawPool_ = &pool;
+    drawWinners_ = &winners;
+    drawStage_ = &stage;
+    drawDescription_ = &description;
+}
+
+DrawOutcome DrawScreen::drawWinner() {
+    const DrawOutcome outcome = RunDraw(*drawPool_, *drawWinners_, *drawStage_,
+                                        drawDescription_->draw, services_.clock, services_.dialogs);
+    if (outcome != DrawOutcome::NoEntries)
+        Panel1->setCount(drawPool_->recordCount());
+    return outcome;
+}
+
+void DrawScreen::pickHidden() {
+    if (RunHiddenPick(*drawPool_, *drawWinners_, *drawStage_, drawDescription_->pick,
+                      services_.clock, services_.dialogs))
+        Panel1->setCount(drawPool_->recordCount());
 }
 
 void DrawScreen::FormActivate() {

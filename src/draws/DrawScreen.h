@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draws/model/DrawSkeleton.h"
 #include "platform/AppContext.h"
 #include "store/TableView.h"
 #include "widgets/GuardedWindow.h"
@@ -15,6 +16,8 @@ class QPushButton;
 namespace tiravo {
 
 class CounterPanel;
+class Query;
+struct PoolDescription;
 class DigitalClock;
 class PictureBox;
 
@@ -61,8 +64,26 @@ protected:
     // The maker's logo; a click opens `page` of the maker's site.
     PictureBox* addMakerLogo(const QString& name, QRect place, const QString& page);
 
+    // The pool this screen draws from, its winners list, its stage and the
+    // pool's description; the screen names them once, when its parts exist.
+    void drawsFrom(TableView& pool, Query& winners, DrawStage& stage,
+                   const PoolDescription& description);
+    // "Fazer Sorteio" up to the recorded winner, then the counter anew
+    // unless the pool was empty. What follows (the winners list, the
+    // reshuffle) is the screen's, in its own order.
+    DrawOutcome drawWinner();
+    // "Quem Será ???": the hidden pick, then the counter anew unless the pool
+    // was too small.
+    void pickHidden();
+
     AppContext& context_;
     Services services_;
+
+private:
+    TableView* drawPool_ = nullptr;
+    Query* drawWinners_ = nullptr;
+    DrawStage* drawStage_ = nullptr;
+    const PoolDescription* drawDescription_ = nullptr;
 };
 
 } // namespace tiravo

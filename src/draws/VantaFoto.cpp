@@ -54,6 +54,7 @@ TFVantaFoto::TFVantaFoto(QWidget* parent, AppContext& context)
     stage_ = std::make_unique<PhotoStage>(
         PhotoStageParts{.picture = Image1, .teaser = Image2, .plainFrame = Image4, .pool = &TbFoto},
         services_.pause);
+    drawsFrom(TbFoto, QrySorte, *stage_, PhotoPool());
     guarded([this] { FormCreate(); });
 }
 
@@ -203,23 +204,16 @@ void TFVantaFoto::Button3Click() {
 
 void TFVantaFoto::Button4Click() {
     const RunOnStage run(*stage_);
-    if (!RunHiddenPick(TbFoto, QrySorte, *stage_, PhotoPool().pick, services_.clock,
-                       services_.dialogs))
-        return;
-    Panel1->setCount(TbFoto.recordCount());
+    pickHidden();
 }
 
 void TFVantaFoto::Button5Click() {
     DrawOutcome outcome;
     {
         const RunOnStage run(*stage_);
-        outcome = RunDraw(TbFoto, QrySorte, *stage_, PhotoPool().draw, services_.clock,
-                          services_.dialogs);
+        outcome = drawWinner();
     }
-    if (outcome == DrawOutcome::NoEntries)
-        return;
-    Panel1->setCount(TbFoto.recordCount());
-    if (outcome == DrawOutcome::TakenElsewhere)
+    if (outcome == DrawOutcome::NoEntries || outcome == DrawOutcome::TakenElsewhere)
         return;
     if (outcome == DrawOutcome::MultiEntry)
         ReshufflePool(TbFoto, services_.random);

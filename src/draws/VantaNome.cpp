@@ -37,6 +37,7 @@ TFVantaNome::TFVantaNome(QWidget* parent, AppContext& context)
                                .plainFrame = Image3,
                                .entryText = [this] { return TbNome.field(kNome).asString(); }},
         services_.pause);
+    drawsFrom(TbNome, QrySorte, *stage_, NamePool());
     TbNome.afterInsert = [this](Dataset& dataset) { TbNomeAfterInsert(dataset); };
     guarded([this] { FormCreate(); });
 }
@@ -152,18 +153,13 @@ void TFVantaNome::Button3Click() {
 }
 
 void TFVantaNome::Button4Click() {
-    if (!RunHiddenPick(TbNome, QrySorte, *stage_, NamePool().pick, services_.clock,
-                       services_.dialogs))
-        return;
-    Panel1->setCount(TbNome.recordCount());
+    pickHidden();
 }
 
 void TFVantaNome::Button5Click() {
-    const DrawOutcome outcome =
-        RunDraw(TbNome, QrySorte, *stage_, NamePool().draw, services_.clock, services_.dialogs);
+    const DrawOutcome outcome = drawWinner();
     if (outcome == DrawOutcome::NoEntries)
         return;
-    Panel1->setCount(TbNome.recordCount());
     QrySorte.requery();
     if (outcome == DrawOutcome::MultiEntry)
         ReshufflePool(TbNome, services_.random);

@@ -44,6 +44,7 @@ TFVantaNumero::TFVantaNumero(QWidget* parent, AppContext& context)
                                .plainFrame = Image3,
                                .entryText = [this] { return TbNumero.field(kNumero).asString(); }},
         services_.pause);
+    drawsFrom(TbNumero, QrySorte, *stage_, NumberPool());
     guarded([this] { FormCreate(); });
 }
 
@@ -153,26 +154,16 @@ void TFVantaNumero::Button3Click() {
 }
 
 void TFVantaNumero::Button4Click() {
-    if (!RunHiddenPick(TbNumero, QrySorte, *stage_, NumberPool().pick, services_.clock,
-                       services_.dialogs))
-        return;
-    Panel1->setCount(TbNumero.recordCount());
+    pickHidden();
 }
 
 void TFVantaNumero::Button5Click() {
-    const DrawOutcome outcome =
-        RunDraw(TbNumero, QrySorte, *stage_, NumberPool().draw, services_.clock, services_.dialogs);
-    if (outcome == DrawOutcome::NoEntries)
+    const DrawOutcome outcome = drawWinner();
+    if (outcome == DrawOutcome::NoEntries || outcome == DrawOutcome::TakenElsewhere)
         return;
-    Panel1->setCount(TbNumero.recordCount());
-    if (outcome == DrawOutcome::TakenElsewhere)
-        return;
-    if (outcome == DrawOutcome::SingleEntry) {
-        QrySorte.requery();
-        return;
-    }
     QrySorte.requery();
-    ReshufflePool(TbNumero, services_.random);
+    if (outcome == DrawOutcome::MultiEntry)
+        ReshufflePool(TbNumero, services_.random);
 }
 
 } // namespace tiravo
