@@ -1,0 +1,91 @@
+// The hidden pick behind "Quem Será" of the three screens, called straight
+// over a real pool on a real file: the frames, the title before the last one,
+// and the entry taken out without a place.
+#include "ScreenPools.h"
+#include "support/FakeClock.h"
+#include "support/FakeDialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace tiravo {
+namespace {
+
+using test::FileRows;
+using test::ScreenPool;
+using test::ScreenViews;
+using test::Shown;
+
+struct PickCase {
+    ScreenPool (*screen)();
+    int frameMilliseconds;
+};
+
+class EachScreenPick : public testing::TestWithParam<PickCase> {};
+
+TEST_P(EachScreenPick, TwoEntriesOnlyTellAndThreeRollFiftyFramesTheLastAfterTheTitle) {
+    const ScreenPool screen = GetParam().screen();
+    const int frame = GetParam().frameMilliseconds;
+    test::TempDatabase db;
+    test::AddWinners(db, screen, 2);
+    test::AddEntries(db, screen, 1, 2);
+    ScreenViews views(db.connection(), screen);
+    FakeClock clock; // 01/02/2024 12:00:00: one skip step
+    FakeDialogs dialogs;
+    const QStringList before = FileRows(db.connection(), screen);
+
+    EXPECT_FALSE(
+        RunHiddenPick(views.pool, views.winners, views.stage, screen.pick, clock, dialogs));
+    EXPECT_EQ(dialogs.texts(DialogKind::Notice), QStringList({screen.pick.needThreeEntries}));
+    EXPECT_EQ(views.stage.calls, QStringList());
+    EXPECT_EQ(FileRows(db.connection(), screen), before);
+
+    dialogs.clear();
+    test::AddEntries(db, screen, 3, 3);
+    views.pool.close();
+    views.pool.open();
+    EXPECT_TRUE(RunHiddenPick(views.pool, views.winners, views.stage, screen.pick, clock, dialogs));
+    // From 02 each frame steps first and then shows: 03, 03 again (the end
+    // flag), 01, 02, and round; the fiftieth is the second 03 of a cycle.
+    QStringList calls = Shown(screen, test::Repeat("03 03 01 02", 12) + " 03", frame);
+    calls << "title@2000" << Shown(screen, "03", frame);
+    EXPECT_EQ(views.stage.calls, calls);
+    EXPECT_EQ(dialogs.asked().size(), 0);
+    // Out of the pool with no place of its own, Ativo as it was: the rest
+    // of the file as it was.
+    EXPECT_EQ(FileRows(db.connection(), screen),
+              before + QStringList({test::TakenOutRow(screen, 3)}));
+    EXPECT_EQ(views.pool.recordCount(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, EachScreenPick,
+                         testing::Values(PickCase{test::NumberScreen, 150},
+                                         PickCase{test::NameScreen, 150},
+                                         PickCase{test::PhotoScreen, 100}),
+                         [](const testing::TestParamInfo<PickCase>& row) {
+                             return std::string(row.param.screen().name);
+                         });
+
+TEST(HiddenPick, ANumberDrawnMeanwhileByAnotherProgramIsRefusedAndBothViewsAreReadAgain) {
+    const ScreenPool screen = test::NumberScreen();
+    test::TempDatabase db;
+    test::AddEntries(db, screen, 1, 3);
+    ScreenViews views(db.connection(), screen);
+    db.openSecond()->execute("UPDATE TbNumero SET Ok = 0, Ativo = 1, Sorte = 1 WHERE Numero = 3");
+    const QStringList afterOther = FileRows(db.connection(), screen);
+    FakeClock clock;
+    FakeDialogs dialogs;
+
+    // True all the same: the screen shows its counter anew.
+    EXPECT_TRUE(RunHiddenPick(views.pool, views.winners, views.stage, screen.pick, clock, dialogs));
+    EXPECT_EQ(views.stage.calls.size(), 51);
+    EXPECT_EQ(dialogs.texts(DialogKind::Error),
+              QStringList({"O número 03 não está mais disponível: já foi sorteado ou retirado em "
+                           "outro programa."}));
+    EXPECT_EQ(FileRows(db.connection(), screen), afterOther);
+    EXPECT_FALSE(views.pool.editing());
+    EXPECT_EQ(views.pool.recordCount(), 2);
+    EXPECT_EQ(views.winners.recordCount(), 1);
+}
+
+} // namespace
+} // namespace tiravo
