@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDate>
+#include <QTime>
+
 namespace tiravo {
 namespace {
 
@@ -22,14 +25,17 @@ struct PickCase {
 
 class EachScreenPick : public testing::TestWithParam<PickCase> {};
 
-TEST_P(EachScreenPick, TwoEntriesOnlyTellAndThreeRollFiftyFramesTheLastAfterTheTitle) {
+TEST_P(EachScreenPick, TwoEntriesOnlyTellAndMoreRollFiftyFramesTheLastAfterTheTitle) {
     const ScreenPool screen = GetParam().screen();
     const int frame = GetParam().frameMilliseconds;
     test::TempDatabase db;
     test::AddWinners(db, screen, 2);
     test::AddEntries(db, screen, 1, 2);
     ScreenViews views(db.connection(), screen);
-    FakeClock clock; // 01/02/2024 12:00:00: one skip step
+    FakeClock clock;
+    // Day 3 + 5 minutes + 22 seconds: 30 skip steps. Over seven entries the
+    // seconds alone, their tens or any two of the three parts land elsewhere.
+    clock.set(QDate(2024, 2, 3), QTime(12, 5, 22));
     FakeDialogs dialogs;
     const QStringList before = FileRows(db.connection(), screen);
 
@@ -40,21 +46,23 @@ TEST_P(EachScreenPick, TwoEntriesOnlyTellAndThreeRollFiftyFramesTheLastAfterTheT
     EXPECT_EQ(FileRows(db.connection(), screen), before);
 
     dialogs.clear();
-    test::AddEntries(db, screen, 3, 3);
+    test::AddEntries(db, screen, 3, 7);
     views.pool.close();
     views.pool.open();
     EXPECT_TRUE(RunHiddenPick(views.pool, views.winners, views.stage, screen.pick, clock, dialogs));
-    // From 02 each frame steps first and then shows: 03, 03 again (the end
-    // flag), 01, 02, and round; the fiftieth is the second 03 of a cycle.
-    QStringList calls = Shown(screen, test::Repeat("03 03 01 02", 12) + " 03", frame);
-    calls << "title@2000" << Shown(screen, "03", frame);
+    // From 03 each frame steps first and then shows, the last entry twice
+    // (the end flag), in cycles of eight.
+    QStringList calls = Shown(screen, test::Repeat("04 05 06 07 07 01 02 03", 6) + " 04", frame);
+    calls << "title@2000" << Shown(screen, "05", frame);
     EXPECT_EQ(views.stage.calls, calls);
     EXPECT_EQ(dialogs.asked().size(), 0);
     // Out of the pool with no place of its own, Ativo as it was: the rest
     // of the file as it was.
     EXPECT_EQ(FileRows(db.connection(), screen),
-              before + QStringList({test::TakenOutRow(screen, 3)}));
-    EXPECT_EQ(views.pool.recordCount(), 2);
+              before + QStringList({test::AvailableRow(screen, 3), test::AvailableRow(screen, 4),
+                                    test::TakenOutRow(screen, 5), test::AvailableRow(screen, 6),
+                                    test::AvailableRow(screen, 7)}));
+    EXPECT_EQ(views.pool.recordCount(), 6);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, EachScreenPick,
@@ -72,7 +80,7 @@ TEST(HiddenPick, ANumberDrawnMeanwhileByAnotherProgramIsRefusedAndBothViewsAreRe
     ScreenViews views(db.connection(), screen);
     db.openSecond()->execute("UPDATE TbNumero SET Ok = 0, Ativo = 1, Sorte = 1 WHERE Numero = 3");
     const QStringList afterOther = FileRows(db.connection(), screen);
-    FakeClock clock;
+    FakeClock clock; // 01/02/2024 12:00:00: one skip step; three entries are enough
     FakeDialogs dialogs;
 
     // True all the same: the screen shows its counter anew.
