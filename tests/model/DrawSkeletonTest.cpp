@@ -18,13 +18,13 @@ using test::ScreenViews;
 using test::Shown;
 
 std::string NameOf(const testing::TestParamInfo<ScreenPool (*)()>& info) {
-    return info.param().name;
+    return info.param().pool->name.toStdString();
 }
 
 class EachScreen : public testing::TestWithParam<ScreenPool (*)()> {
 protected:
     DrawOutcome draw(ScreenViews& views) {
-        return RunDraw(views.pool, views.winners, views.stage, screen.draw, clock, dialogs);
+        return RunDraw(views.pool, views.winners, views.stage, screen.pool->draw, clock, dialogs);
     }
 
     ScreenPool screen = GetParam()();
@@ -39,7 +39,7 @@ TEST_P(EachScreen, AnEmptyPoolOnlyTellsAndASingleEntryIsTeasedRevealedAndListedN
     const QStringList before = FileRows(db.connection(), screen);
 
     EXPECT_EQ(draw(views), DrawOutcome::NoEntries);
-    EXPECT_EQ(dialogs.texts(DialogKind::Notice), QStringList({screen.draw.needOneEntry}));
+    EXPECT_EQ(dialogs.texts(DialogKind::Notice), QStringList({screen.pool->draw.needOneEntry}));
     EXPECT_EQ(views.stage.calls, QStringList());
     EXPECT_EQ(FileRows(db.connection(), screen), before);
 
@@ -49,7 +49,7 @@ TEST_P(EachScreen, AnEmptyPoolOnlyTellsAndASingleEntryIsTeasedRevealedAndListedN
     views.pool.open();
     EXPECT_EQ(draw(views), DrawOutcome::SingleEntry);
     QStringList calls{"teaser@2000"};
-    if (screen.draw.revealOnPlainFrame)
+    if (screen.pool->draw.revealOnPlainFrame)
         calls << "plain";
     calls << Shown(screen, "07", 100);
     EXPECT_EQ(views.stage.calls, calls);
@@ -95,12 +95,12 @@ TEST_P(RunKinds, TheCursorWalksFromWhereItStandsAndTheWinnerIsWhereTheRunEnds) {
     clock.setTime(c.time);
     FakeDialogs dialogs;
 
-    EXPECT_EQ(RunDraw(views.pool, views.winners, views.stage, screen.draw, clock, dialogs),
+    EXPECT_EQ(RunDraw(views.pool, views.winners, views.stage, screen.pool->draw, clock, dialogs),
               DrawOutcome::MultiEntry);
 
     QStringList calls{"plain unpainted"};
     calls << Shown(screen, c.frames, 70) << QStringLiteral("teaser@%1").arg(c.suspense);
-    if (screen.draw.revealOnPlainFrame)
+    if (screen.pool->draw.revealOnPlainFrame)
         calls << "plain";
     calls << Shown(screen, QString::number(c.winner), 100);
     EXPECT_EQ(views.stage.calls, calls);
@@ -161,7 +161,7 @@ TEST_P(TakenElsewhere, IsShownToTheEndThenRefusedByNameWithNothingWrittenAndBoth
     FakeClock clock; // 12:00:00
     FakeDialogs dialogs;
 
-    EXPECT_EQ(RunDraw(views.pool, views.winners, views.stage, screen.draw, clock, dialogs),
+    EXPECT_EQ(RunDraw(views.pool, views.winners, views.stage, screen.pool->draw, clock, dialogs),
               DrawOutcome::TakenElsewhere);
     EXPECT_EQ(views.stage.calls.last(), Shown(screen, c.poolSize == 1 ? "01" : "03", 100).first());
     EXPECT_EQ(dialogs.texts(DialogKind::Error), QStringList({c.message}));

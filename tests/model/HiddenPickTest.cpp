@@ -40,8 +40,8 @@ TEST_P(EachScreenPick, TwoEntriesOnlyTellAndMoreRollFiftyFramesTheLastAfterTheTi
     const QStringList before = FileRows(db.connection(), screen);
 
     EXPECT_FALSE(
-        RunHiddenPick(views.pool, views.winners, views.stage, screen.pick, clock, dialogs));
-    EXPECT_EQ(dialogs.texts(DialogKind::Notice), QStringList({screen.pick.needThreeEntries}));
+        RunHiddenPick(views.pool, views.winners, views.stage, screen.pool->pick, clock, dialogs));
+    EXPECT_EQ(dialogs.texts(DialogKind::Notice), QStringList({screen.pool->pick.needThreeEntries}));
     EXPECT_EQ(views.stage.calls, QStringList());
     EXPECT_EQ(FileRows(db.connection(), screen), before);
 
@@ -49,7 +49,8 @@ TEST_P(EachScreenPick, TwoEntriesOnlyTellAndMoreRollFiftyFramesTheLastAfterTheTi
     test::AddEntries(db, screen, 3, 7);
     views.pool.close();
     views.pool.open();
-    EXPECT_TRUE(RunHiddenPick(views.pool, views.winners, views.stage, screen.pick, clock, dialogs));
+    EXPECT_TRUE(
+        RunHiddenPick(views.pool, views.winners, views.stage, screen.pool->pick, clock, dialogs));
     // From 03 each frame steps first and then shows, the last entry twice
     // (the end flag), in cycles of eight.
     QStringList calls = Shown(screen, test::Repeat("04 05 06 07 07 01 02 03", 6) + " 04", frame);
@@ -70,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, EachScreenPick,
                                          PickCase{test::NameScreen, 150},
                                          PickCase{test::PhotoScreen, 100}),
                          [](const testing::TestParamInfo<PickCase>& row) {
-                             return std::string(row.param.screen().name);
+                             return row.param.screen().pool->name.toStdString();
                          });
 
 TEST(HiddenPick, ANumberDrawnMeanwhileByAnotherProgramIsRefusedAndBothViewsAreReadAgain) {
@@ -84,7 +85,8 @@ TEST(HiddenPick, ANumberDrawnMeanwhileByAnotherProgramIsRefusedAndBothViewsAreRe
     FakeDialogs dialogs;
 
     // True all the same: the screen shows its counter anew.
-    EXPECT_TRUE(RunHiddenPick(views.pool, views.winners, views.stage, screen.pick, clock, dialogs));
+    EXPECT_TRUE(
+        RunHiddenPick(views.pool, views.winners, views.stage, screen.pool->pick, clock, dialogs));
     EXPECT_EQ(views.stage.calls.size(), 51);
     EXPECT_EQ(dialogs.texts(DialogKind::Error),
               QStringList({"O número 03 não está mais disponível: já foi sorteado ou retirado em "

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "RecordingStage.h"
-#include "draws/VantaFoto.h"
-#include "draws/VantaNome.h"
-#include "draws/VantaNumero.h"
+#include "draws/model/PoolDescription.h"
 #include "store/Query.h"
 #include "store/TableView.h"
 #include "support/TempDatabase.h"
@@ -11,22 +9,17 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 namespace tiravo::test {
 
-// One draw screen's pool as the screen declares it, with the screen's own
-// draw and hidden-pick settings. Entries are known by a number: entry 7 is
-// the number 7 (shown "07"), the name "Nome 07" or the photo "/fotos/07.jpg".
+// One pool with the view its draw screen declares over it. Entries are known
+// by a number: entry 7 is the number 7 (shown "07"), the name "Nome 07" or the
+// photo "/fotos/07.jpg".
 struct ScreenPool {
-    const char* name;
-    ViewSpec pool;
-    QString column;     // the entry
+    const PoolDescription* pool; // the table, the entry, the draw and pick settings
+    ViewSpec view;
     int availableAtivo; // what Ativo holds in an available row of this pool
     QString (*shown)(int entry);
     QString (*stored)(int entry); // as an SQL literal
-    DrawSettings draw;
-    HiddenPickSettings pick;
 };
 
 inline QString TwoDigits(int entry) {
@@ -34,42 +27,33 @@ inline QString TwoDigits(int entry) {
 }
 
 inline ScreenPool NumberScreen() {
-    return {"Numbers",
+    return {&NumberPool(),
             {.table = "TbNumero",
              .filter = "Ok = True",
              .sortKey = "Ordem",
              .formats = {{"Numero", "00"}}},
-            "Numero",
             0,
             TwoDigits,
-            [](int entry) { return QString::number(entry); },
-            TFVantaNumero::NumberDrawSettings(),
-            TFVantaNumero::NumberPickSettings()};
+            [](int entry) { return QString::number(entry); }};
 }
 
 inline ScreenPool NameScreen() {
-    return {"Names",
+    return {&NamePool(),
             {.table = "TbNome",
              .columns = {{"Cod"}, {"Nome"}, {"Ordem"}, {"Ok"}, {"Ativo"}, {"Sorte"}},
              .filter = "Ok = True",
              .sortKey = "Ordem"},
-            "Nome",
             1,
             [](int entry) { return "Nome " + TwoDigits(entry); },
-            [](int entry) { return "'Nome " + TwoDigits(entry) + "'"; },
-            TFVantaNome::NameDrawSettings(),
-            TFVantaNome::NamePickSettings()};
+            [](int entry) { return "'Nome " + TwoDigits(entry) + "'"; }};
 }
 
 inline ScreenPool PhotoScreen() {
-    return {"Photos",
+    return {&PhotoPool(),
             {.table = "TbFoto", .filter = "Ok = True", .sortKey = "Ordem"},
-            "Foto",
             1,
             [](int entry) { return "/fotos/" + TwoDigits(entry) + ".jpg"; },
-            [](int entry) { return "'/fotos/" + TwoDigits(entry) + ".jpg'"; },
-            TFVantaFoto::PhotoDrawSettings(),
-            TFVantaFoto::PhotoPickSettings()};
+            [](int entry) { return "'/fotos/" + TwoDigits(entry) + ".jpg'"; }};
 }
 
 // Available entries `from` to `to`, keyed so that the pool view lists them in
@@ -77,7 +61,7 @@ inline ScreenPool PhotoScreen() {
 inline void AddEntries(TempDatabase& db, const ScreenPool& screen, int from, int to) {
     for (int entry = from; entry <= to; ++entry)
         db.exec(QStringLiteral("INSERT INTO %1 (%2, Ordem, Ok, Ativo) VALUES (%3, 'k%4', 1, %5)")
-                    .arg(screen.pool.table, screen.column, screen.stored(entry))
+                    .arg(screen.pool->table, screen.pool->entryColumn, screen.stored(entry))
                     .arg(entry, 3, 10, QLatin1Char('0'))
                     .arg(screen.availableAtivo));
 }
@@ -87,14 +71,14 @@ inline void AddWinners(TempDatabase& db, const ScreenPool& screen, int count) {
     for (int place = 1; place <= count; ++place)
         db.exec(QStringLiteral("INSERT INTO %1 (%2, Ordem, Ok, Ativo, Sorte) "
                                "VALUES (%3, 'zzzz', 0, 1, %4)")
-                    .arg(screen.pool.table, screen.column, screen.stored(90 + place))
+                    .arg(screen.pool->table, screen.pool->entryColumn, screen.stored(90 + place))
                     .arg(place));
 }
 
 // Every row of the pool's table read afresh from the file, in Cod order, as
 // "entry Ok Ativo Sorte" ("07 False True 3"; a null is empty).
 inline QStringList FileRows(Connection& connection, const ScreenPool& screen) {
-    ViewSpec all = screen.pool;
+    ViewSpec all = screen.view;
     all.filter.clear();
     all.sortKey = QStringLiteral("Cod");
     TableView view(connection, all);
@@ -102,8 +86,9 @@ inline QStringList FileRows(Connection& connection, const ScreenPool& screen) {
     QStringList rows;
     for (view.first(); !view.eof(); view.next())
         rows << QStringLiteral("%1 %2 %3 %4")
-                    .arg(view.field(screen.column).asString(), view.field("Ok").asString(),
-                         view.field("Ativo").asString(), view.field("Sorte").asString());
+                    .arg(view.field(screen.pool->entryColumn).asString(),
+                         view.field("Ok").asString(), view.field("Ativo").asString(),
+                         view.field("Sorte").asString());
     return rows;
 }
 
@@ -120,10 +105,8 @@ inline QString TakenOutRow(const ScreenPool& screen, int entry) {
 // with a stage that records what the screen would show.
 struct ScreenViews {
     ScreenViews(Connection& connection, const ScreenPool& screen)
-        : pool(connection, screen.pool),
-          winners(connection, {"Select *", "From " + screen.pool.table,
-                               "Where Ativo=True and Ok=False", "Order by Sorte Desc"}),
-          stage(pool, screen.column) {
+        : pool(connection, screen.view), winners(connection, screen.pool->winnersSql()),
+          stage(pool, screen.pool->entryColumn) {
         pool.open();
         winners.open();
     }
