@@ -1,11 +1,13 @@
 // The name editor over large pools: "Importar" of a 100,000-line file into an
 // empty pool and into a pool that holds every name already, each beside the
-// engine's C interface inserting the same rows in one transaction, and one
-// keystroke of the incremental search.
+// engine's C interface inserting the same rows in one transaction, the pool
+// view opening in alphabetical order, and one keystroke of the incremental
+// search.
 #include "draws/IncluirNomes.h"
 #include "draws/model/OrderKey.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
+#include "store/TableView.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePause.h"
@@ -130,6 +132,28 @@ void BM_ImportIntoFullPool(benchmark::State& state) {
     }
 }
 
+// The editor's pool view opening over 100,000 names: reading and sorting them
+// by Nome. The same view unsorted tells the one from the other.
+void OpenPoolView(benchmark::State& state, const QString& sortKey) {
+    test::TempDatabase db;
+    InsertBaseline(db.path());
+    for (auto _ : state) {
+        TableView view(db.connection(),
+                       {.table = "TbNome", .filter = "Ok=True", .sortKey = sortKey});
+        view.open();
+        if (view.recordCount() != kNames)
+            state.SkipWithError("the view did not read every name");
+    }
+}
+
+void BM_OpenPoolView(benchmark::State& state) {
+    OpenPoolView(state, QStringLiteral("Nome"));
+}
+
+void BM_OpenPoolViewUnsorted(benchmark::State& state) {
+    OpenPoolView(state, QString());
+}
+
 // One keystroke in Edit1: the search and the grid following the cursor.
 void BM_SearchKeystroke(benchmark::State& state) {
     BenchServices fake;
@@ -173,6 +197,8 @@ void BM_SearchFirstKeystroke(benchmark::State& state) {
 TIRAVO_BENCH(BM_ImportIntoEmptyPool_Baseline);
 TIRAVO_BENCH(BM_ImportIntoEmptyPool);
 TIRAVO_BENCH(BM_ImportIntoFullPool);
+TIRAVO_BENCH(BM_OpenPoolView);
+TIRAVO_BENCH(BM_OpenPoolViewUnsorted);
 TIRAVO_BENCH(BM_SearchFirstKeystroke);
 BENCHMARK(BM_SearchKeystroke)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
