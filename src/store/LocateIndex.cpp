@@ -20,24 +20,6 @@ QString Folded(const QString& text) {
     return text;
 }
 
-// `text` folded to one letter case against a folded text, without building
-// the folded copy: a unit folds alone as the whole text would fold it, except
-// for the halves of a character outside the basic plane.
-int CompareFolded(QStringView text, QStringView folded) {
-    const qsizetype common = std::min(text.size(), folded.size());
-    for (qsizetype i = 0; i < common; ++i) {
-        char32_t unit = text[i].unicode();
-        if (unit >= 0x80 || (unit >= u'A' && unit <= u'Z')) {
-            if (QChar::isSurrogate(unit))
-                return CompareUnits(Folded(text.toString()), folded);
-            unit = QChar::toCaseFolded(unit);
-        }
-        if (unit != folded[i].unicode())
-            return unit < folded[i].unicode() ? -1 : 1;
-    }
-    return text.size() < folded.size() ? -1 : (text.size() > folded.size() ? 1 : 0);
-}
-
 bool Matches(const QString& cell, const QString& wanted, LocateOptions options) {
     const Qt::CaseSensitivity cs =
         options.caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive;
@@ -167,28 +149,34 @@ std::size_t LocateIndex::placeOf(const std::deque<std::size_t>& shown, std::size
 std::optional<std::size_t> LocateIndex::findInOrder(const std::deque<std::size_t>& shown,
                                                     std::size_t column, const QString& value,
                                                     LocateOptions options) const {
-    const QString folded = Folded(value);
+    // Every text that matches sorts, letter case ignored, at or after the
+    // value and, as a beginning, before its ceiling, or as a whole value no
+    // later than the value itself: only the rows between need a look. Nulls
+    // stand first and are never found.
     const bool beginning = options.partialKey && !value.isEmpty();
-    // The first place whose folded text is not below the value's; nulls
-    // stand first.
-    std::size_t low = 0;
-    std::size_t high = shown.size();
-    while (low < high) {
-        const std::size_t middle = low + (high - low) / 2;
-        const std::optional<QString> text = cellText_(shown[middle], column);
-        if (!text || CompareFolded(*text, folded) < 0)
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    for (std::size_t place = low; place < shown.size(); ++place) {
+    const QString ceiling = beginning ? PrefixCeiling(value) : QString();
+    const auto firstPlace = [&](auto before) {
+        std::size_t low = 0;
+        std::size_t high = shown.size();
+        while (low < high) {
+            const std::size_t middle = low + (high - low) / 2;
+            const std::optional<QString> text = cellText_(shown[middle], column);
+            if (!text || before(*text))
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        return low;
+    };
+    const std::size_t low =
+        firstPlace([&](const QString& text) { return CompareTextsIgnoringCase(text, value) < 0; });
+    const std::size_t high = firstPlace([&](const QString& text) {
+        return beginning ? CompareTextsIgnoringCase(text, ceiling) < 0
+                         : CompareTextsIgnoringCase(text, value) <= 0;
+    });
+    for (std::size_t place = low; place < high; ++place) {
         const std::optional<QString> text = cellText_(shown[place], column);
-        if (!text)
-            break;
-        const QStringView key = beginning ? QStringView(*text).left(folded.size()) : *text;
-        if (CompareFolded(key, folded) != 0)
-            break;
-        if (Matches(*text, value, options))
+        if (text && Matches(*text, value, options))
             return place;
     }
     return std::nullopt;

@@ -18,7 +18,8 @@ struct LocateOptions;
 // take time in proportion to their product.
 //
 // While the shown rows stand as a sort by the located text column left them,
-// a whole value or a beginning is found by halving the shown rows. Once a row
+// a whole value or a beginning is found by halving the shown rows down to
+// those the text order puts where a match can be. Once a row
 // is inserted or written, the rows of each column asked about are kept by
 // their text, folded to one letter case, and searched there.
 //
@@ -41,7 +42,7 @@ public:
 
     // The shown rows were read, filtered or ordered anew: forget everything.
     // `sortedBy` is the text column they are now in the order of, if any:
-    // ascending by the text folded to one case, then by the text, nulls first.
+    // nulls first, then the texts in the program's text order (TextOrder.h).
     void reset(std::optional<std::size_t> sortedBy = std::nullopt);
     // A row now stands at `place`; those from there on moved down by one.
     void inserted(std::size_t place, std::size_t row);

@@ -9,17 +9,6 @@
 
 namespace tiravo {
 
-namespace {
-
-bool NeedsFolding(QStringView text) {
-    for (QChar c : text)
-        if (c.unicode() >= 0x80 || (c >= u'A' && c <= u'Z'))
-            return true;
-    return false;
-}
-
-} // namespace
-
 TableView::TableView(Connection& connection, ViewSpec spec)
     : Dataset(connection), spec_(std::move(spec)) {
     declareColumns();
@@ -82,43 +71,24 @@ void TableView::order(std::deque<std::size_t>& shown) const {
     const auto column = static_cast<std::size_t>(sortColumn_);
     std::vector<std::size_t> sorted(shown.begin(), shown.end());
     if (columns_[column].type == ColumnType::Text) {
-        // Each text is folded once, and only when it has letters to fold, then
-        // sorted as a small key beside its row instead of being looked up in
-        // every comparison: opening a large pool view then costs little more
-        // than reading it. The row breaks ties, so the order is stable.
-        struct Key {
-            QStringView folded;
-            QStringView text;
-            std::size_t row;
-        };
+        // Nulls first, then the texts in the program's text order; the locate
+        // index halves the rows in this same order.
         std::vector<std::size_t> nulls;
-        std::vector<QString> foldedTexts;
-        std::vector<Key> keys;
-        keys.reserve(sorted.size());
+        std::vector<std::size_t> texted;
+        std::vector<QStringView> texts;
+        texted.reserve(sorted.size());
+        texts.reserve(sorted.size());
         for (std::size_t row : sorted) {
-            const auto* text = std::get_if<QString>(&rows()[row].values[column]);
-            if (!text) {
+            if (const auto* text = std::get_if<QString>(&rows()[row].values[column])) {
+                texted.push_back(row);
+                texts.push_back(*text);
+            } else {
                 nulls.push_back(row);
-                continue;
             }
-            keys.push_back({*text, *text, row});
         }
-        foldedTexts.reserve(keys.size());
-        for (Key& key : keys)
-            if (NeedsFolding(key.text)) {
-                foldedTexts.push_back(key.text.toString().toCaseFolded());
-                key.folded = foldedTexts.back();
-            }
-        // The locate index halves the rows in this same order.
-        std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
-            int order = CompareUnits(a.folded, b.folded);
-            if (order == 0)
-                order = CompareUnits(a.text, b.text);
-            return order != 0 ? order < 0 : a.row < b.row;
-        });
         sorted = std::move(nulls);
-        for (const Key& key : keys)
-            sorted.push_back(key.row);
+        for (std::size_t place : TextOrderOf(texts))
+            sorted.push_back(texted[place]);
     } else {
         std::stable_sort(sorted.begin(), sorted.end(), [&](std::size_t a, std::size_t b) {
             return CompareValues(rows()[a].values[column], rows()[b].values[column]) < 0;
