@@ -1,5 +1,7 @@
 #include "platform/FolderListing.h"
 
+#include "store/TextOrder.h"
+
 #include <QDir>
 #include <QRegularExpression>
 
@@ -53,11 +55,7 @@ QStringList ListMatchingFiles(const QString& folder, const QString& mask) {
         if (entry.isFile() && MatchesAny(name, patterns))
             names << name;
     }
-    // Names equal but for case keep a fixed order between them.
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int order = QString::compare(a, b, Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a < b;
-    });
+    SortTexts(names);
     return names;
 }
 

@@ -13,8 +13,8 @@ QStringList MaskPatterns(const QString& mask);
 // character), letter case ignored.
 bool MatchesMask(const QString& name, const QStringList& patterns);
 
-// The names of the plain files of `folder` that match the mask, sorted by name
-// with letter case ignored. Folders, links to folders, hidden files and
+// The names of the plain files of `folder` that match the mask, in the
+// program's text order (letters, then accents, then letter case). Folders, links to folders, hidden files and
 // anything that is not a regular file (sockets, broken links) are left out.
 // The list is read whole before it is returned.
 QStringList ListMatchingFiles(const QString& folder, const QString& mask);

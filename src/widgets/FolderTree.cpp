@@ -1,6 +1,7 @@
 #include "widgets/FolderTree.h"
 
 #include "platform/FolderListing.h"
+#include "store/TextOrder.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -15,7 +16,9 @@ constexpr int kPathRole = Qt::UserRole;
 // The subfolders a person browses: not hidden ones, sorted as the file list
 // sorts its files.
 QStringList Subfolders(const QString& folder) {
-    return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    QStringList names = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    SortTexts(names);
+    return names;
 }
 
 } // namespace

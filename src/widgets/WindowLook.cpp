@@ -3,10 +3,35 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
 namespace tiravo {
+
+namespace {
+
+// What the window manager draws around a client area (title bar, borders),
+// as it drew it around a window of ours already on screen: the parent's when
+// it is shown, else any other. A window not yet shown has no frame to ask.
+QMargins FrameOfAShownWindow(const QWidget* parent) {
+    if (parent)
+        if (const QWindow* own = parent->window()->windowHandle(); own && own->isVisible())
+            return own->frameMargins();
+    for (const QWindow* window : QGuiApplication::topLevelWindows())
+        if (window->isVisible() && !window->frameMargins().isNull())
+            return window->frameMargins();
+    return {};
+}
+
+} // namespace
+
+QPoint CentredFramePosition(const QRect& area, const QSize& client, const QMargins& frame) {
+    QRect framed(QPoint(), client.grownBy(frame));
+    framed.moveCenter(area.center());
+    // On a screen too small for it the title bar stays in reach.
+    return {std::max(framed.left(), area.left()), std::max(framed.top(), area.top())};
+}
 
 void ApplyWindowLook(QWidget* window, const WindowLook& look) {
     window->setWindowTitle(look.caption);
@@ -17,14 +42,13 @@ void ApplyWindowLook(QWidget* window, const WindowLook& look) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     window->setWindowFlags(flags);
     // A dialog would otherwise open over the middle of its parent; these open
-    // in the middle of the screen. A window with a designed place moves there
-    // afterwards. On a screen too small for it the title bar stays in reach.
+    // in the middle of the screen, frame and all (a top-level window's
+    // position is its frame's). A window with a designed place moves there
+    // afterwards.
     QWidget* parent = window->parentWidget();
-    if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        const QPoint place = area.center() - window->rect().center();
-        window->move(std::max(place.x(), area.left()), std::max(place.y(), area.top()));
-    }
+    if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        window->move(CentredFramePosition(screen->availableGeometry(), look.client,
+                                          FrameOfAShownWindow(parent)));
 }
 
 QFont PointFont(const QString& family, int points, bool bold) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFont>
+#include <QMargins>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -22,8 +24,12 @@ struct WindowLook {
     TitleButtons buttons = TitleButtons::CloseOnly;
 };
 
-// Also centres the window on the screen its parent is on.
+// Also centres the window, its frame included, on the screen its parent is on.
 void ApplyWindowLook(QWidget* window, const WindowLook& look);
+
+// Where a window's frame goes to be centred in `area`, given the frame the
+// window manager draws around its client area.
+QPoint CentredFramePosition(const QRect& area, const QSize& client, const QMargins& frame);
 
 // A font of the program by the family it names, in points or in pixels. The
 // families of the original desktop are mapped to ones this system has.

@@ -248,6 +248,30 @@ TEST_F(IncluirNomes, TypingSearchesTheBeginningOfNamesInAnyLetterCase) {
     EXPECT_TRUE(fake.dialogs.asked().isEmpty());
 }
 
+// A guest list as a Portuguese reader orders it: accented capitals among their
+// letters, accents after the letters that follow, case last.
+TEST_F(IncluirNomes, TheGridReadsInAlphabeticalOrderAndTypingLandsOnTheFirstMatchInIt) {
+    addNames({"Zuleica", "Úrsula", "Luís", "Sophia", "Ângela", "Lúcia", "angela", "Sônia",
+              "Conceição", "Lívia", "Lucas", "Conceicao"});
+    auto w = open();
+    EXPECT_EQ(shown(w->DBGrid1),
+              QStringList({"angela", "Ângela", "Conceicao", "Conceição", "Lívia", "Lucas", "Lúcia",
+                           "Luís", "Sônia", "Sophia", "Úrsula", "Zuleica"}));
+    EXPECT_EQ(current(*w), "angela");
+    w->Edit1->setFocus();
+    const std::pair<const char*, const char*> typed[] = {
+        {"l", "Lívia"},   {"lu", "Lucas"}, {"lui", "Lucas"}, // "Luís" is written with í
+        {"luí", "Luís"},  {"â", "Ângela"}, {"conceiç", "Conceição"}, {"S", "Sônia"},
+        {"So", "Sophia"}, {"Sô", "Sônia"}, {"ú", "Úrsula"},
+    };
+    for (const auto& [text, name] : typed) {
+        w->Edit1->setText(QString::fromUtf8(text));
+        EXPECT_EQ(current(*w), QString::fromUtf8(name)) << text;
+        EXPECT_EQ(w->DBGrid1->currentIndex().row(), w->TbNome.recNo()) << text;
+    }
+    EXPECT_TRUE(fake.dialogs.asked().isEmpty());
+}
+
 TEST_F(IncluirNomes, EnterMovesAsTabDoesAndEscCloses) {
     auto w = open();
     // Tab walks the window's order, the unseen free-slot grid included.

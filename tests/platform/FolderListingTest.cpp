@@ -34,7 +34,7 @@ TEST(FolderListing, TheMaskIsSplitAtEachSemicolonAndMatchedWithoutRegardToCase) 
 
 TEST_F(FolderListingTest, OnlyPlainVisibleFilesOfTheMaskAreListedSortedWithoutRegardToCase) {
     for (const char* name : {"c.JPG", "B.Gif", "a.jpg", "d.png", "e.jpeg", ".hidden.jpg", "f.bmp",
-                             "Z.jpg", "z.jpg", "notes.jpg.txt"})
+                             "Z.jpg", "z.jpg", "notes.jpg.txt", "Ângela.jpg"})
         touch(name);
     ASSERT_TRUE(QDir(dir_.path()).mkdir("x.jpg"));
     // A link to a folder is a folder; a link to a photo is that photo; a
@@ -43,8 +43,9 @@ TEST_F(FolderListingTest, OnlyPlainVisibleFilesOfTheMaskAreListedSortedWithoutRe
     ASSERT_TRUE(QFile::link(dir_.filePath("a.jpg"), dir_.filePath("photolink.gif")));
     ASSERT_TRUE(QFile::link(dir_.filePath("gone.jpg"), dir_.filePath("broken.jpg")));
 
-    EXPECT_EQ(ListMatchingFiles(dir_.path(), "*.jpg; *.gif;"),
-              QStringList({"a.jpg", "B.Gif", "c.JPG", "photolink.gif", "Z.jpg", "z.jpg"}));
+    EXPECT_EQ(
+        ListMatchingFiles(dir_.path(), "*.jpg; *.gif;"),
+        QStringList({"a.jpg", "Ângela.jpg", "B.Gif", "c.JPG", "photolink.gif", "z.jpg", "Z.jpg"}));
     EXPECT_EQ(ListMatchingFiles(dir_.path(), "*.png"), QStringList({"d.png"}));
     EXPECT_TRUE(ListMatchingFiles(dir_.path(), "").isEmpty());
     EXPECT_TRUE(ListMatchingFiles(dir_.filePath("x.jpg"), "*.jpg; *.gif;").isEmpty());

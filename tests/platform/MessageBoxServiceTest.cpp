@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QStyle>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -17,6 +18,8 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    int width = 0;
+    int captionRoom = 0; // the caption in a bold face beside three title-bar boxes
 };
 
 // Runs ask() while a timer looks at the real box it opens, writes down what
@@ -29,7 +32,15 @@ SeenBox pressWhileAsking(QMessageBox::StandardButton press, const std::function<
         if (!box)
             return;
         found = true;
-        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+        QFont title = box->font();
+        title.setBold(true);
+        seen = {box->windowTitle(),
+                box->text(),
+                box->icon(),
+                box->standardButtons(),
+                box->width(),
+                QFontMetrics(title).horizontalAdvance(box->windowTitle()) +
+                    3 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, box)};
         if (QAbstractButton* button = box->button(press))
             button->click();
         else
@@ -68,6 +79,9 @@ TEST(MessageBoxDialogs, ShowTheRightCaptionIconAndButtonsAndReadTheAnswer) {
     seen = pressWhileAsking(QMessageBox::Ok, [&] { dialogs.notice("Qual o nome?"); });
     EXPECT_EQ(seen.caption, QStringLiteral("Tiravo"));
     EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+    // A short text must not leave the window manager too little room for the
+    // caption, or it cuts "Tiravo" to "...".
+    EXPECT_GE(seen.width, seen.captionRoom);
 
     seen = pressWhileAsking(QMessageBox::Ok, [&] { dialogs.information("Tarefa Concluida!"); });
     EXPECT_EQ(seen.icon, QMessageBox::Information);

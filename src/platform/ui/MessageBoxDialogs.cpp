@@ -6,17 +6,39 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <QStyle>
 
 namespace tiravo {
 
 namespace {
+
+// A box sized by a short text alone, such as "Qual o nome?", is narrower than
+// its title bar needs, and the window manager then cuts the caption to "...".
+// The title bar holds the caption, in a bold face, beside the system menu's
+// icon and up to three boxes, each about a title bar's height wide.
+void KeepCaptionWhole(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont title = box.font();
+    title.setBold(true);
+    const int buttons = 4 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    const int margins = 2 * box.style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, &box);
+    const int room = QFontMetrics(title).horizontalAdvance(box.windowTitle()) + buttons + margins;
+    grid->addItem(new QSpacerItem(room, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 QMessageBox::StandardButton ask(DialogKind kind, QMessageBox::Icon icon, const QString& text,
                                 QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton escape) {
     QMessageBox box(icon, dialogCaption(kind), text, buttons, QApplication::activeWindow());
     box.setEscapeButton(escape);
+    KeepCaptionWhole(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
