@@ -16,11 +16,9 @@
 #include "widgets/DataNavigator.h"
 #include "widgets/WindowLook.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace tiravo {
 
@@ -62,8 +60,6 @@ TFIncluirNomes::TFIncluirNomes(QWidget* parent, AppContext& context)
                                           .sortKey = kNome,
                                           .required = {kNome}}),
       QrySorte(context.ADOConnection1, NamePool().winnersSql()), services_(context.services) {
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
     buildControls();
     TbNomeLimp.beforePost = [this](Dataset& dataset) { TbNomeLimpBeforePost(dataset); };
     guarded([this] { FormCreate(); });

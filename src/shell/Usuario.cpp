@@ -8,13 +8,11 @@
 #include "widgets/WindowLook.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProxyStyle>
 #include <QPushButton>
-#include <QScreen>
 
 namespace tiravo {
 
@@ -82,8 +80,6 @@ TFUsuario::TFUsuario(QWidget* parent, AppContext& context)
     wire(BitBtn1, &TFUsuario::BitBtn1Click);
     wire(BitBtn2, &TFUsuario::BitBtn2Click);
 
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
     guarded([this] { FormCreate(); });
     EditUser->setFocus();
 }
