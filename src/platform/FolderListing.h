@@ -14,9 +14,10 @@ QStringList MaskPatterns(const QString& mask);
 bool MatchesMask(const QString& name, const QStringList& patterns);
 
 // The names of the plain files of `folder` that match the mask, in the
-// program's text order (letters, then accents, then letter case). Folders, links to folders, hidden files and
-// anything that is not a regular file (sockets, broken links) are left out.
-// The list is read whole before it is returned.
+// program's text order (letters, then accents, then letter case). Folders,
+// links to folders, hidden files and anything that is not a regular file
+// (sockets, broken links) are left out. The list is read whole before it is
+// returned.
 QStringList ListMatchingFiles(const QString& folder, const QString& mask);
 
 // The full path of a file of `folder`: the folder, the separator and the
