@@ -1,10 +1,34 @@
 #pragma once
 
+#include "platform/Pause.h"
+
 #include <QElapsedTimer>
 
 #include <benchmark/benchmark.h>
 
 namespace tiravo {
+
+// A pause that notes when the first frame after start() goes up: the time the
+// audience waits between the press and the first change on the screen.
+class FirstFramePause final : public Pause {
+public:
+    explicit FirstFramePause(Pause& real) : real_(real) {}
+    void start() {
+        timer_.start();
+        firstFrameMs_ = -1;
+    }
+    double firstFrameMilliseconds() const { return firstFrameMs_; }
+    void showFor(QWidget* control, int milliseconds) override {
+        if (firstFrameMs_ < 0)
+            firstFrameMs_ = static_cast<double>(timer_.nsecsElapsed()) / 1e6;
+        real_.showFor(control, milliseconds);
+    }
+
+private:
+    Pause& real_;
+    QElapsedTimer timer_;
+    double firstFrameMs_ = -1;
+};
 
 // A whole draw with the real pause, against the sum of its pauses: what is
 // over them is the program's own time on screen. `reset` runs untimed

@@ -16,6 +16,7 @@
 #include "BenchServices.h"
 #include "PauseOverhead.h"
 #include "QtBenchmarkMain.h"
+#include "ResidentMemory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,11 +25,12 @@ namespace {
 
 constexpr double kPausesMilliseconds = 32 * 70 + 2000 + 100;
 
-// Names of a realistic length, every one available with a random key.
+// Names of the column's whole width, every one available with a random key.
 void FillNames(test::TempDatabase& db, int count) {
     db.exec(QStringLiteral(
                 "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < %1) "
-                "INSERT INTO TbNome (Nome, Ordem, Ok, Ativo) SELECT 'Participante ' || x, "
+                "INSERT INTO TbNome (Nome, Ordem, Ok, Ativo) SELECT "
+                "substr('Participante ' || x || ' da Silva Pereira Santos Moreira', 1, 40), "
                 "char(97 + abs(random() % 26), 97 + abs(random() % 26), 97 + abs(random() % 26), "
                 "97 + abs(random() % 26)), 1, 1 FROM n")
                 .arg(count));
@@ -62,9 +64,10 @@ void BM_NameDraw(benchmark::State& state) {
 
 void BM_NameDrawWithRealPause(benchmark::State& state) {
     test::TempDatabase db;
-    FillNames(db, 36);
+    FillNames(db, static_cast<int>(state.range(0)));
     SystemClock clock;
-    RepaintPause pause;
+    RepaintPause real;
+    FirstFramePause pause(real);
     FakeDialogs dialogs;
     FakeDesktop desktop;
     SystemRandom random;
@@ -73,11 +76,29 @@ void BM_NameDrawWithRealPause(benchmark::State& state) {
     w.show();
     QApplication::processEvents();
     MeasurePauseOverhead(
-        state, kPausesMilliseconds, [&] { Reset(db, w); }, [&] { w.Button5Click(); });
+        state, kPausesMilliseconds,
+        [&] {
+            Reset(db, w);
+            pause.start();
+        },
+        [&] { w.Button5Click(); });
+    state.counters["first_frame_ms"] = pause.firstFrameMilliseconds();
+    state.counters["resident_mb"] = ResidentMegabytes();
 }
 
-BENCHMARK(BM_NameDraw)->Arg(36)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_NameDrawWithRealPause)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_NameDraw)
+    ->Arg(36)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_NameDrawWithRealPause)
+    ->Arg(36)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 } // namespace tiravo

@@ -1,6 +1,8 @@
 // The record store against the engine's own C interface on the same file:
 // each store figure is read as a ratio to its baseline from the same run.
+#include "draws/model/NumberRange.h"
 #include "draws/model/OrderKey.h"
+#include "draws/model/PoolColumns.h"
 #include "platform/Random.h"
 #include "store/Batch.h"
 #include "store/DatabasePassword.h"
@@ -16,7 +18,13 @@
 namespace tiravo {
 namespace {
 
-constexpr int kRows = 100000;
+// TIRAVO_BENCH_ROWS sets the size of every table (100,000 by default).
+int Rows() {
+    bool ok = false;
+    const int asked = qEnvironmentVariableIntValue("TIRAVO_BENCH_ROWS", &ok);
+    return ok && asked > 0 ? asked : 100000;
+}
+const int kRows = Rows();
 
 // A pool as the program leaves it: every row with a random key.
 void Fill(test::TempDatabase& db) {
@@ -125,6 +133,41 @@ void BM_Reshuffle_View(benchmark::State& state) {
     }
 }
 
+// The rows a range of numbers adds, written the engine's own way: each with
+// a key built after fresh entropy, as the editor builds them.
+void BM_NumberRange_Baseline(benchmark::State& state) {
+    SystemRandom random;
+    for (auto _ : state) {
+        state.PauseTiming();
+        test::TempDatabase db;
+        RawFile raw(db.path());
+        state.ResumeTiming();
+        raw.run("INSERT INTO TbNumero (Numero, Ordem, Ok) VALUES (?, ?, 1)", kRows,
+                [&](sqlite3_stmt* s, int i) {
+                    const QByteArray key = NewReseededOrderKey(random).toUtf8();
+                    sqlite3_bind_int(s, 1, i + 1);
+                    sqlite3_bind_text(s, 2, key.constData(), 4, SQLITE_TRANSIENT);
+                });
+    }
+}
+
+// The same rows through the number editor's view.
+void BM_NumberRange_View(benchmark::State& state) {
+    SystemRandom random;
+    for (auto _ : state) {
+        state.PauseTiming();
+        test::TempDatabase db;
+        TableView view(db.connection(), {.table = "TbNumero",
+                                         .columns = {"Cod", "Numero", "Ordem", "Ok"},
+                                         .filter = "Ok = True",
+                                         .required = {"Numero"}});
+        view.afterInsert = [](Dataset& row) { row.field(kOk).setAsString(kTrueText); };
+        view.open();
+        state.ResumeTiming();
+        InsertNumberRange(view, 1, kRows, random);
+    }
+}
+
 void BM_LocateMissing_View(benchmark::State& state) {
     auto db = FilledDatabase();
     TableView view(db->connection(), kPool);
@@ -154,6 +197,8 @@ TIRAVO_BENCH(BM_Insert_Baseline);
 TIRAVO_BENCH(BM_Insert_View);
 TIRAVO_BENCH(BM_Reshuffle_Baseline);
 TIRAVO_BENCH(BM_Reshuffle_View);
+TIRAVO_BENCH(BM_NumberRange_Baseline);
+TIRAVO_BENCH(BM_NumberRange_View);
 TIRAVO_BENCH(BM_LocateMissing_Baseline);
 TIRAVO_BENCH(BM_LocateMissing_View);
 
