@@ -23,6 +23,7 @@ public:
             firstFrameMs_ = static_cast<double>(timer_.nsecsElapsed()) / 1e6;
         real_.showFor(control, milliseconds);
     }
+    void setWork(WorkInPauses* work) override { real_.setWork(work); }
 
 private:
     Pause& real_;

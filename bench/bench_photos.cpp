@@ -100,6 +100,7 @@ public:
         starts_.push_back(double(clock_.nsecsElapsed()) / 1e6);
         real_.showFor(control, milliseconds);
     }
+    void setWork(WorkInPauses* work) override { real_.setWork(work); }
     std::vector<double>& starts() { return starts_; }
 
 private:

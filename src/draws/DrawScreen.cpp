@@ -89,8 +89,9 @@ void DrawScreen::drawsFrom(TableView& pool, Query& winners, DrawStage& stage,
 }
 
 DrawOutcome DrawScreen::drawWinner() {
-    const DrawOutcome outcome = RunDraw(*drawPool_, *drawWinners_, *drawStage_,
-                                        drawDescription_->draw, services_.clock, services_.dialogs);
+    const DrawOutcome outcome =
+        RunDraw(*drawPool_, *drawWinners_, *drawStage_, drawDescription_->draw, services_.clock,
+                services_.dialogs, services_.random);
     if (outcome != DrawOutcome::NoEntries)
         Panel1->setCount(drawPool_->recordCount());
     return outcome;

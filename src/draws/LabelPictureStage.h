@@ -36,6 +36,7 @@ class LabelPictureStage final : public DrawStage {
 public:
     LabelPictureStage(LabelPictureStageParts parts, Pause& pause);
 
+    Pause& pause() override { return pause_; }
     void showTeaser(int milliseconds) override;
     void putPlainFrame(bool paint) override;
     void showEntry(int milliseconds) override;

@@ -24,6 +24,7 @@ class PhotoStage final : public DrawStage {
 public:
     PhotoStage(PhotoStageParts parts, Pause& pause);
 
+    Pause& pause() override { return pause_; }
     void showTeaser(int milliseconds) override;
     void putPlainFrame(bool paint) override;
     // A photo that cannot be loaded throws the loader's error and leaves the

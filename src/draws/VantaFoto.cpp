@@ -215,8 +215,6 @@ void TFVantaFoto::Button5Click() {
     }
     if (outcome == DrawOutcome::NoEntries || outcome == DrawOutcome::TakenElsewhere)
         return;
-    if (outcome == DrawOutcome::MultiEntry)
-        ReshufflePool(TbFoto, services_.random);
     ShiftWinnerPhotos();
     QrySorte.requery();
 }

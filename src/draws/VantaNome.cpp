@@ -161,8 +161,6 @@ void TFVantaNome::Button5Click() {
     if (outcome == DrawOutcome::NoEntries)
         return;
     QrySorte.requery();
-    if (outcome == DrawOutcome::MultiEntry)
-        ReshufflePool(TbNome, services_.random);
 }
 
 } // namespace tiravo

@@ -162,8 +162,6 @@ void TFVantaNumero::Button5Click() {
     if (outcome == DrawOutcome::NoEntries || outcome == DrawOutcome::TakenElsewhere)
         return;
     QrySorte.requery();
-    if (outcome == DrawOutcome::MultiEntry)
-        ReshufflePool(TbNumero, services_.random);
 }
 
 } // namespace tiravo

@@ -16,29 +16,35 @@ int SystemRandom::letterIndex() {
 }
 
 void SystemRandom::reseed() {
-    // 128 bits of fresh entropy per reseed: far more than a key of 19 bits
-    // needs, so no two reseeds in a run are expected to meet. One getrandom()
-    // call takes them all at once: a reshuffle reseeds once per row, and four
-    // 32-bit reads of the random device cost four times as much.
-    std::array<std::uint64_t, 2> seed{};
-    auto* bytes = reinterpret_cast<unsigned char*>(seed.data());
-    std::size_t got = 0;
-    while (got < sizeof seed) {
-        const ssize_t n = getrandom(bytes + got, sizeof seed - got, 0);
-        if (n > 0) {
-            got += static_cast<std::size_t>(n);
-        } else if (n == 0 || errno != EINTR) {
-            // A kernel without the call: the random device reads the same pool.
-            auto word = [this] {
-                return (std::uint64_t{entropy_()} << 32) | std::uint64_t{entropy_()};
-            };
-            seed[0] = word();
-            seed[1] = word();
-            break;
-        }
-    }
+    const std::array<std::uint64_t, 2> seed = freshSeed();
     engine_.seed(seed[0], seed[1]);
     letter_.reset();
+}
+
+std::array<std::uint64_t, 2> SystemRandom::freshSeed() {
+    // 128 bits of fresh entropy per reseed: far more than a key of 19 bits
+    // needs, so no two reseeds in a run are expected to meet.
+    if (aheadUsed_ + 2 > ahead_.size()) {
+        auto* bytes = reinterpret_cast<unsigned char*>(ahead_.data());
+        std::size_t got = 0;
+        while (got < sizeof ahead_) {
+            const ssize_t n = getrandom(bytes + got, sizeof ahead_ - got, 0);
+            if (n > 0) {
+                got += static_cast<std::size_t>(n);
+            } else if (n == 0 || errno != EINTR) {
+                // A kernel without the call: the random device reads the same pool.
+                for (std::uint64_t& word : ahead_)
+                    word = (std::uint64_t{entropy_()} << 32) | std::uint64_t{entropy_()};
+                break;
+            }
+        }
+        aheadUsed_ = 0;
+    }
+    const std::array<std::uint64_t, 2> seed = {ahead_[aheadUsed_], ahead_[aheadUsed_ + 1]};
+    // A seed handed out is not kept where a later look at memory could find it.
+    ahead_[aheadUsed_] = ahead_[aheadUsed_ + 1] = 0;
+    aheadUsed_ += 2;
+    return seed;
 }
 
 namespace {

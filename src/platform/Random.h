@@ -43,7 +43,16 @@ public:
     };
 
 private:
+    // The next 128 bits of the operating system's entropy.
+    std::array<std::uint64_t, 2> freshSeed();
+
     std::random_device entropy_;
+    // Entropy fetched ahead, a few hundred seeds at a time: a reshuffle of a
+    // million rows reseeds a million times, and one system call per seed
+    // costs more than the rest of building a key. Each seed is still used
+    // once and only once.
+    std::array<std::uint64_t, 512> ahead_{};
+    std::size_t aheadUsed_ = 512;
     Engine engine_;
     std::uniform_int_distribution<int> letter_{0, 25};
 };

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <sqlite3.h>
 
 namespace tiravo {
@@ -63,6 +65,27 @@ sqlite3* OpenHandle(const QString& path, const QString& password, int flags, int
     return db;
 }
 
+// tiravo_slice_text(key): the text the current slice holds for the row with
+// that key. The engine walks the rows of a range of keys in ascending order,
+// so each call is a halving of one slice, which stays small.
+void SliceText(sqlite3_context* context, int, sqlite3_value** arguments) {
+    const auto* connection = static_cast<const Connection*>(sqlite3_user_data(context));
+    const Connection::TextSlice* slice = connection->textSlice();
+    if (!slice || sqlite3_value_type(arguments[0]) != SQLITE_INTEGER) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const std::int64_t key = sqlite3_value_int64(arguments[0]);
+    const std::int64_t* end = slice->keys + slice->size;
+    const std::int64_t* found = std::lower_bound(slice->keys, end, key);
+    if (found == end || *found != key) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const QByteArray text = slice->texts[found - slice->keys].toUtf8();
+    sqlite3_result_text(context, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
 } // namespace
 
 Connection::Connection() = default;
@@ -86,6 +109,7 @@ void Connection::create() {
                         .arg(QDir::toNativeSeparators(settings.dataSource)));
     db_ = OpenHandle(settings.dataSource, settings.password,
                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, busyTimeoutMs_);
+    registerFunctions();
 }
 
 void Connection::open() {
@@ -100,6 +124,29 @@ void Connection::open() {
         throw Error(QStringLiteral("'%1' is not a database file")
                         .arg(QDir::toNativeSeparators(settings.dataSource)));
     db_ = OpenHandle(settings.dataSource, settings.password, SQLITE_OPEN_READWRITE, busyTimeoutMs_);
+    registerFunctions();
+}
+
+void Connection::registerFunctions() {
+    if (sqlite3_create_function_v2(db_, "tiravo_slice_text", 1, SQLITE_UTF8, this, SliceText,
+                                   nullptr, nullptr, nullptr) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(db_));
+        close();
+        throw Error(message);
+    }
+}
+
+void Connection::setAutoCheckpoint(bool on) {
+    requireOpen();
+    // 1000 pages is the engine's own default.
+    sqlite3_wal_autocheckpoint(db_, on ? 1000 : 0);
+}
+
+void Connection::checkpoint() {
+    requireOpen();
+    // A reader of another program may hold part of the log; what it holds is
+    // copied at a later checkpoint, so being kept waiting is no error.
+    sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
 }
 
 void Connection::close() {

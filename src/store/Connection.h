@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <cstddef>
+#include <cstdint>
 #include <map>
 #include <memory>
 
@@ -50,6 +52,26 @@ public:
     // Nesting count of Batch objects; the outermost one owns the transaction.
     int& batchDepth() { return batchDepth_; }
 
+    // The texts that the SQL function tiravo_slice_text(key) answers while a
+    // statement runs: the text of the row with that key, null for any other
+    // key. One statement then writes a whole slice of rows with the texts the
+    // program computed (see ColumnRewrite). `keys` ascend.
+    struct TextSlice {
+        const std::int64_t* keys = nullptr;
+        const QString* texts = nullptr;
+        std::size_t size = 0;
+    };
+    void setTextSlice(const TextSlice* slice) { textSlice_ = slice; }
+    const TextSlice* textSlice() const { return textSlice_; }
+
+    // Whether a commit may copy the log into the file when the log has grown
+    // long. A draw turns it off for its own commit, which would otherwise
+    // copy the whole reshuffled table while the audience waits, and copies
+    // the log itself later, in the pauses of the next draw.
+    void setAutoCheckpoint(bool on);
+    // Copies what the log holds into the file, as far as no reader prevents.
+    void checkpoint();
+
     // How long a statement waits for another program's write lock before it
     // fails with "database is locked". Applies at once and to later opens.
     void setBusyTimeout(int milliseconds);
@@ -57,12 +79,14 @@ public:
 
 private:
     void requireOpen() const;
+    void registerFunctions();
 
     QString text_;
     sqlite3* db_ = nullptr;
     std::map<QString, std::unique_ptr<SqlStatement>> statements_;
     int batchDepth_ = 0;
     int busyTimeoutMs_ = kBusyTimeoutMs;
+    const TextSlice* textSlice_ = nullptr;
 };
 
 } // namespace tiravo

@@ -150,6 +150,16 @@ void Dataset::rebuild() {
     emit cursorMoved();
 }
 
+void Dataset::showInOrder(const std::vector<std::size_t>& rows) {
+    index_->reset(sortedColumn());
+    shown_.assign(rows.begin(), rows.end());
+    cursor_ = 0;
+    eof_ = shown_.empty();
+    bof_ = true;
+    emit rowsChanged();
+    emit cursorMoved();
+}
+
 void Dataset::requireActive() const {
     if (!active())
         throw Error(QStringLiteral("Cannot perform this operation on a closed dataset"));
@@ -445,6 +455,26 @@ void Dataset::deleteRecord() {
     statement.reset();
     alive_[row] = false;
     removeShownAtCursor();
+}
+
+bool Dataset::stillHolds(int place, const QString& column) {
+    requireActive();
+    const int index = fieldIndex(column);
+    if (index < 0)
+        throw Error(QStringLiteral("Field '%1' not found").arg(column));
+    if (place < 0 || static_cast<std::size_t>(place) >= shown_.size())
+        return false;
+    const std::vector<Value>& read = rows_[shown_[static_cast<std::size_t>(place)]].values;
+    const Column& asked = columns_[static_cast<std::size_t>(index)];
+    SqlStatement& statement =
+        connection_.statement(QStringLiteral("SELECT %1 FROM %2 WHERE \"Cod\" = ?")
+                                  .arg(Quoted(asked.name), Quoted(tableName())));
+    statement.bind(1, read[keyColumn()]);
+    const bool found = statement.step();
+    const bool same =
+        found && statement.column(0, asked.type) == read[static_cast<std::size_t>(index)];
+    statement.reset();
+    return same;
 }
 
 bool Dataset::locate(const QString& column, const QString& value, LocateOptions options) {

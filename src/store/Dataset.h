@@ -96,6 +96,9 @@ public:
     bool postIfStill(const QString& column);
     void cancel();
     void deleteRecord();
+    // Whether the file still holds, in `column` of the row at `place`, the
+    // value this view read; false too when the row is gone from the file.
+    bool stillHolds(int place, const QString& column);
     bool modified() const;
 
     bool locate(const QString& column, const QString& value, LocateOptions options = {});
@@ -133,6 +136,8 @@ protected:
     // The text column whose order order() gives the shown rows, if any (see
     // LocateIndex::reset).
     virtual std::optional<std::size_t> sortedColumn() const { return std::nullopt; }
+    // Whether a change of `column` may let a row into the view or out of it.
+    virtual bool filterReads(std::size_t) const { return false; }
 
     // Every row a statement yields, typed by columns_.
     std::vector<Row> readRows(SqlStatement& statement) const;
@@ -141,12 +146,15 @@ protected:
     void checkBrowseMode();
     // Recomputes which rows show, in which order; the cursor goes first.
     void rebuild();
+    // The same when the caller knows the rows shown and their order.
+    void showInOrder(const std::vector<std::size_t>& rows);
 
     const std::vector<Row>& rows() const { return rows_; }
     std::vector<Column> columns_;
 
 private:
     friend class Field;
+    friend class ColumnRewrite;
 
     const std::vector<Value>* currentValues() const;
     void requireEditing() const;

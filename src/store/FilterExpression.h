@@ -23,6 +23,8 @@ public:
     // Throws Error when the row holds, in the filter's column, a value of
     // another kind than the filter's literal (a text where a number belongs).
     bool passes(const std::vector<Value>& row) const;
+    // The column compared, -1 when every row passes.
+    int column() const { return column_; }
 
 private:
     enum class Op { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual };

@@ -3,6 +3,7 @@
 #include "common/Error.h"
 #include "store/Connection.h"
 #include "store/Schema.h"
+#include "store/ShortTextSort.h"
 #include "store/TextOrder.h"
 
 #include <algorithm>
@@ -71,6 +72,15 @@ void TableView::order(std::deque<std::size_t>& shown) const {
     const auto column = static_cast<std::size_t>(sortColumn_);
     std::vector<std::size_t> sorted(shown.begin(), shown.end());
     if (columns_[column].type == ColumnType::Text) {
+        // Short keys of plain letters (every pool's order keys) sort as
+        // numbers, in the same order.
+        if (std::optional<std::vector<std::size_t>> packed =
+                SortedByShortTexts(sorted, [&](std::size_t row) -> const Value& {
+                    return rows()[row].values[column];
+                })) {
+            shown.assign(packed->begin(), packed->end());
+            return;
+        }
         // Nulls first, then the texts in the program's text order; the locate
         // index halves the rows in this same order.
         std::vector<std::size_t> nulls;
@@ -95,6 +105,10 @@ void TableView::order(std::deque<std::size_t>& shown) const {
         });
     }
     shown.assign(sorted.begin(), sorted.end());
+}
+
+bool TableView::filterReads(std::size_t column) const {
+    return filter_.column() == static_cast<int>(column);
 }
 
 std::optional<std::size_t> TableView::sortedColumn() const {

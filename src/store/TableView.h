@@ -49,6 +49,7 @@ protected:
     void order(std::deque<std::size_t>& shown) const override;
     QString tableName() const override { return spec_.table; }
     std::optional<std::size_t> sortedColumn() const override;
+    bool filterReads(std::size_t column) const override;
 
 private:
     void declareColumns();

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace tiravo {
@@ -48,5 +50,24 @@ QString PrefixCeiling(const QString& value);
 // costs one key per row rather than a collation per comparison.
 std::vector<std::size_t> TextOrderOf(const std::vector<QStringView>& texts);
 void SortTexts(QStringList& texts);
+
+// A text of at most four units, each a lower-case letter from a to z, as one
+// number that sorts as the text does in the text order above: a view sorted
+// by its four-letter order keys is then a sort of numbers. Among such texts
+// the order is that of the alphabet, a shorter text before every longer one
+// it begins. Any other text gets no number and is compared as text; whoever
+// changes the text order keeps this true or narrows it.
+inline std::optional<std::uint64_t> PackedShortText(QStringView text) {
+    if (text.size() > 4)
+        return std::nullopt;
+    std::uint64_t packed = 0;
+    for (qsizetype i = 0; i < 4; ++i) {
+        const char16_t unit = i < text.size() ? text.utf16()[i] : u'\0';
+        if (i < text.size() && (unit < u'a' || unit > u'z'))
+            return std::nullopt;
+        packed = (packed << 16) | unit;
+    }
+    return packed;
+}
 
 } // namespace tiravo

@@ -29,11 +29,22 @@ struct CrashKind {
     // What is wrong with the copy after the kill; empty when every row is
     // wholly there or wholly absent. Runs in the test itself.
     std::function<QStringList(Connection&)> check;
+    // A work that first reads much before its work proper stops itself with
+    // ReadyForKills() there; the kills fall after that moment.
+    bool stopsWhenReady = false;
+    // The kills of a kind whose trials take long: this environment variable,
+    // else `defaultKills`, instead of TIRAVO_CRASH_TRIALS.
+    QString killsVariable;
+    int defaultKills = 30;
 };
+
+// Called by a work that stops when ready: the driver lets it go on at once.
+void ReadyForKills();
 
 CrashKind NumberRangeKind(); // a range of 200,000 numbers
 CrashKind ReshuffleKind();   // a reshuffle of a pool of 100,000 numbers
 CrashKind NameImportKind();  // an import of 100,000 names over 50 free slots
+CrashKind DrawKind();        // a draw over 1,000,000 numbers
 
 std::vector<CrashKind> AllCrashKinds();
 

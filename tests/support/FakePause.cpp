@@ -17,6 +17,9 @@ void FakePause::showFor(QWidget* control, int milliseconds) {
             frame.shown = control->property("shownPicture").toString();
     }
     frames_.append(frame);
+    // No time passes here: each frame that is held gives the work one slice.
+    if (work() && milliseconds > 0)
+        work()->workUntil(std::chrono::steady_clock::now());
 }
 
 int FakePause::totalMilliseconds() const {

@@ -18,7 +18,8 @@ struct Frame {
 };
 
 // Records every frame and returns at once, so a draw of several seconds runs
-// in a moment and its frames can be checked one by one.
+// in a moment and its frames can be checked one by one. Work given to it gets
+// one slice for every frame held for some time.
 class FakePause final : public Pause {
 public:
     void showFor(QWidget* control, int milliseconds) override;

@@ -1,5 +1,7 @@
 #include "draws/model/DrawSkeleton.h"
 
+#include "common/Error.h"
+#include "draws/model/DrawWork.h"
 #include "draws/model/Stepping.h"
 #include "platform/Dialogs.h"
 #include "store/TableView.h"
@@ -30,10 +32,36 @@ void Run(TableView& pool, DrawStage& stage, const DrawRun& run) {
     }
 }
 
-// The winner is written only while it is still available in the file.
-bool Record(TableView& pool, Dataset& winners, const DrawSettings& settings, Dialogs& dialogs) {
+// Where the cursor will stand once the draw has taken its steps and its run.
+int LandingPlace(const TableView& pool, int steps, const DrawRun& run) {
+    const int rows = pool.recordCount();
+    CursorPlace at = PlaceOf(pool);
+    for (int i = 0; i < steps; ++i)
+        at = SkipStepPlace(at, rows);
+    if (run.kind == DrawRun::Kind::SkipSteps)
+        for (int i = 0; i < run.count; ++i)
+            at = SkipStepPlace(at, rows);
+    if (run.kind == DrawRun::Kind::Frames)
+        for (int i = 0; i < run.count; ++i)
+            at = FrameStepPlace(at, rows);
+    return at.place;
+}
+
+void ReadAgain(Dataset& view) {
+    view.close();
+    view.open();
+}
+
+// The winner is written only while it is still available in the file. When
+// it is not, the draw's other writes are undone before the views are read
+// again, so that they show the file as it is.
+bool Record(TableView& pool, Dataset& winners, const DrawSettings& settings, Dialogs& dialogs,
+            DrawWork* work = nullptr) {
     try {
-        RecordWinner(pool, winners, settings.winnerFlag, settings.entry);
+        RecordWinner(pool, winners, settings.winnerFlag, settings.entry, [work] {
+            if (work)
+                work->rollback();
+        });
         return true;
     } catch (const EntryTakenElsewhere& gone) {
         dialogs.error(gone.message());
@@ -44,12 +72,14 @@ bool Record(TableView& pool, Dataset& winners, const DrawSettings& settings, Dia
 } // namespace
 
 DrawOutcome RunDraw(TableView& pool, Dataset& winners, DrawStage& stage,
-                    const DrawSettings& settings, const Clock& clock, Dialogs& dialogs) {
+                    const DrawSettings& settings, const Clock& clock, Dialogs& dialogs,
+                    Random& random) {
     const int n = pool.recordCount();
     if (n == 0) {
         dialogs.notice(settings.needOneEntry);
         return DrawOutcome::NoEntries;
     }
+    DrawWork work(stage.pause(), pool.connection());
     if (n == 1) {
         stage.showTeaser(settings.singleTeaserMilliseconds);
         Reveal(stage, settings);
@@ -59,12 +89,28 @@ DrawOutcome RunDraw(TableView& pool, Dataset& winners, DrawStage& stage,
     }
     stage.putPlainFrame(false);
     const int steps = settings.stepCount(clock);
+    const DrawRun run = settings.run(n, steps);
+    // The walk is known before it is taken, so the keys of every entry but
+    // the winner are made while the frames are on the screen.
+    const int winnerPlace = LandingPlace(pool, steps, run);
+    work.reshuffle(pool, winnerPlace, random);
     SkipSteps(pool, steps);
-    Run(pool, stage, settings.run(n, steps));
+    Run(pool, stage, run);
     stage.showTeaser(settings.suspenseMilliseconds);
     Reveal(stage, settings);
-    if (!Record(pool, winners, settings, dialogs))
+    work.finish();
+    if (pool.recNo() != winnerPlace)
+        throw Error(QStringLiteral("The draw did not end on the entry its keys were made for"));
+    if (!Record(pool, winners, settings, dialogs, &work))
         return DrawOutcome::TakenElsewhere;
+    try {
+        work.commit();
+    } catch (...) {
+        // The views show the winner stored; the file holds nothing of it.
+        ReadAgain(pool);
+        ReadAgain(winners);
+        throw;
+    }
     return DrawOutcome::MultiEntry;
 }
 

@@ -11,6 +11,8 @@ namespace tiravo {
 class Clock;
 class Dataset;
 class Dialogs;
+class Pause;
+class Random;
 class TableView;
 
 // What a draw screen shows while a draw runs. Every call paints at once and
@@ -18,6 +20,9 @@ class TableView;
 class DrawStage {
 public:
     virtual ~DrawStage() = default;
+
+    // The pause every frame of the stage is held by.
+    virtual Pause& pause() = 0;
 
     // The teaser picture (and no entry over it), held for `milliseconds`.
     virtual void showTeaser(int milliseconds) = 0;
@@ -69,9 +74,12 @@ enum class DrawOutcome { NoEntries, SingleEntry, MultiEntry, TakenElsewhere };
 // "Fazer Sorteio" up to the recorded winner: the cursor walks the pool from
 // wherever it stands, the screen shows the frames, and the row under the
 // cursor at the end is drawn at the next place of `winners` (which is not read
-// again first). What follows (the counter, the winners list, the reshuffle of
-// a multi-entry draw) is the screen's, in its own order.
+// again first). A multi-entry draw also reshuffles the pool: the keys are
+// written while its frames are shown and stored with the winner, all or
+// nothing, and the pool view is ordered by them when it returns. What follows
+// (the counter, the winners list) is the screen's.
 DrawOutcome RunDraw(TableView& pool, Dataset& winners, DrawStage& stage,
-                    const DrawSettings& settings, const Clock& clock, Dialogs& dialogs);
+                    const DrawSettings& settings, const Clock& clock, Dialogs& dialogs,
+                    Random& random);
 
 } // namespace tiravo

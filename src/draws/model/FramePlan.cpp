@@ -1,5 +1,6 @@
 #include "draws/model/FramePlan.h"
 
+#include "draws/model/Stepping.h"
 #include "store/Dataset.h"
 
 namespace tiravo {
@@ -10,20 +11,10 @@ QStringList ComingEntries(const Dataset& pool, const QString& column, int count)
     QStringList entries;
     if (rows == 0 || index < 0)
         return entries;
-    int place = pool.recNo();
-    bool atEnd = pool.eof();
+    CursorPlace at = PlaceOf(pool);
     for (int i = 0; i < count; ++i) {
-        entries << pool.displayText(place, std::size_t(index));
-        // FrameStep over places: from the last row only the end flag is set,
-        // and the step after it wraps round to the first row.
-        if (atEnd) {
-            place = 0;
-            atEnd = false;
-        } else if (place + 1 < rows) {
-            ++place;
-        } else {
-            atEnd = true;
-        }
+        entries << pool.displayText(at.place, std::size_t(index));
+        at = FrameStepPlace(at, rows);
     }
     return entries;
 }

@@ -1,6 +1,7 @@
 #include "draws/model/HiddenPick.h"
 
 #include "draws/model/DrawSkeleton.h"
+#include "draws/model/DrawWork.h"
 #include "draws/model/PoolEntry.h"
 #include "draws/model/StepCounts.h"
 #include "draws/model/Stepping.h"
@@ -17,6 +18,8 @@ bool RunHiddenPick(TableView& pool, Dataset& winners, DrawStage& stage,
         dialogs.notice(settings.needThreeEntries);
         return false;
     }
+    // The pick has no keys to make; its pauses copy the last draw's log.
+    DrawWork work(stage.pause(), pool.connection());
     SkipSteps(pool, DayMinutesSecondsStepCount(clock));
     for (int frame = 1; frame <= kFrames; ++frame) {
         if (frame == kFrames)

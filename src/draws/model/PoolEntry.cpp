@@ -27,11 +27,14 @@ void ReadAgain(Dataset& view) {
 // Edits the current row with `change` and writes it only while it is still
 // available in the file.
 void MoveAvailableRow(Dataset& pool, Dataset& winners, const EntryNaming& entry,
-                      const std::function<void()>& change) {
+                      const std::function<void()>& change,
+                      const std::function<void()>& beforeReadingAgain = {}) {
     // Read before the edit: the message names the entry as the screen shows it.
     const QString text = entry.column.isEmpty() ? QString() : pool.field(entry.column).asString();
     if (EditRowIfStill(pool, kOk, [&change](Dataset&) { change(); }))
         return;
+    if (beforeReadingAgain)
+        beforeReadingAgain();
     ReadAgain(pool);
     ReadAgain(winners);
     throw EntryTakenElsewhere(GoneMessage(entry, text));
@@ -55,13 +58,17 @@ int NextWinnerPlace(const Dataset& winners) {
     return winners.recordCount() + 1;
 }
 
-void RecordWinner(Dataset& pool, Dataset& winners, WinnerFlag flag, const EntryNaming& entry) {
-    MoveAvailableRow(pool, winners, entry, [&] {
-        pool.field(kOk).setAsString(kFalseText);
-        if (flag == WinnerFlag::OkPlaceAndActive)
-            pool.field(kAtivo).setAsString(kTrueText);
-        pool.field(kSorte).setAsInteger(NextWinnerPlace(winners));
-    });
+void RecordWinner(Dataset& pool, Dataset& winners, WinnerFlag flag, const EntryNaming& entry,
+                  const std::function<void()>& beforeReadingAgain) {
+    MoveAvailableRow(
+        pool, winners, entry,
+        [&] {
+            pool.field(kOk).setAsString(kFalseText);
+            if (flag == WinnerFlag::OkPlaceAndActive)
+                pool.field(kAtivo).setAsString(kTrueText);
+            pool.field(kSorte).setAsInteger(NextWinnerPlace(winners));
+        },
+        beforeReadingAgain);
 }
 
 void TakeOut(Dataset& pool, Dataset& winners, const EntryNaming& entry) {

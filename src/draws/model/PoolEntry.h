@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace tiravo {
 
 class Dataset;
@@ -43,8 +45,10 @@ int NextWinnerPlace(const Dataset& winners);
 
 // available -> drawn, at the next place of `winners`. The row is written only
 // while it is still available in the file; otherwise EntryTakenElsewhere,
-// naming the entry, after `pool` and `winners` have been read again.
-void RecordWinner(Dataset& pool, Dataset& winners, WinnerFlag flag, const EntryNaming& entry = {});
+// naming the entry, after `beforeReadingAgain` (a draw undoes its other
+// writes there) and after `pool` and `winners` have been read again.
+void RecordWinner(Dataset& pool, Dataset& winners, WinnerFlag flag, const EntryNaming& entry = {},
+                  const std::function<void()>& beforeReadingAgain = {});
 
 // available -> taken out: out of the pool without a place of its own. Guarded
 // as RecordWinner is; `winners` is read again with the pool when the entry

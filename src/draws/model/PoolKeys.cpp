@@ -3,11 +3,16 @@
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
 #include "store/Batch.h"
+#include "store/ColumnRewrite.h"
 #include "store/TableView.h"
+#include "store/Transaction.h"
 
 namespace tiravo {
 
-void ReshufflePool(TableView& pool, Random& random) {
+namespace {
+
+// A post per row, for a view whose hook must see each row.
+void ReshuffleRowByRow(TableView& pool, Random& random) {
     const QString sortKey = pool.sortKey();
     Batch batch(pool.connection(), {&pool});
     // The cursor stays where the store puts it: the walk starts there.
@@ -24,6 +29,24 @@ void ReshufflePool(TableView& pool, Random& random) {
         throw;
     }
     pool.setSortKey(sortKey);
+}
+
+} // namespace
+
+void ReshufflePool(TableView& pool, Random& random) {
+    if (pool.beforePost) {
+        ReshuffleRowByRow(pool, random);
+        return;
+    }
+    // The rows a walk in Cod order would meet, all of them written by one
+    // statement and kept only whole.
+    Transaction transaction(pool.connection());
+    ColumnRewrite keys(pool, kOrdem);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        keys.setText(i, NewReseededOrderKey(random));
+    keys.writeUpTo(keys.size());
+    transaction.commit();
+    keys.takeIntoView();
 }
 
 void ReleaseRows(Dataset& rows, Random& random, const std::function<void(Dataset&)>& alsoWrite) {

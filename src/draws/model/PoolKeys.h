@@ -15,11 +15,13 @@ class TableView;
 // the whole transaction, and then the view is read again. A row whose post
 // fails is never left in editing, where the next move would post it.
 
-// Gives every row of the pool view from the current one on, in Cod order, a
-// key built from fresh entropy, and sorts the view by its keys again. The walk
-// goes in Cod order so that no row moves while its key is rewritten, and each
-// is visited once. The view is sorted by its keys again even when the walk
-// fails, so that a draw never starts from rows in the order they were added.
+// Gives every row of the pool view, in Cod order, a key built from fresh
+// entropy, and sorts the view by its keys again; the cursor goes to the first
+// row. The keys are written by one statement and stored whole or not at all.
+// A view with a hook before its posts is walked row by row instead, each row
+// posted; it is sorted by its keys again even when the walk fails, so that a
+// draw never starts from rows in the order they were added. A draw makes its
+// keys itself, while its frames are shown (DrawWork).
 void ReshufflePool(TableView& pool, Random& random);
 
 // Makes every row of `rows`, from the first, available again, each with a

@@ -15,4 +15,16 @@ void SkipSteps(Dataset& pool, int count);
 // so an animation shows the last entry twice before it wraps to the first.
 void FrameStep(Dataset& pool);
 
+// Where a view's cursor stands: its place among the rows shown and its end
+// flag. The steps over places say beforehand where a walk will land, without
+// moving the cursor.
+struct CursorPlace {
+    int place = 0;
+    bool atEnd = false;
+};
+
+CursorPlace PlaceOf(const Dataset& pool);
+CursorPlace SkipStepPlace(CursorPlace from, int rows);
+CursorPlace FrameStepPlace(CursorPlace from, int rows);
+
 } // namespace tiravo

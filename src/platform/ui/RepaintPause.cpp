@@ -24,12 +24,24 @@ void RepaintPause::showFor(QWidget* control, int milliseconds) {
     // handler gives the event loop back, after the whole draw.
     if (control)
         control->repaint();
+    if (work())
+        workWhileShown(start + length);
     const qint64 left = start + length - clock_.nsecsElapsed();
     if (left > 0)
         std::this_thread::sleep_for(std::chrono::nanoseconds(left));
     // A frame that ran late does not shorten the ones after it.
     lastFrameEnd_ = clock_.nsecsElapsed();
     runOver_.start();
+}
+
+void RepaintPause::workWhileShown(qint64 frameEnd) {
+    // A slice is short, but the frame must not end late for it: the work
+    // stops a little before the frame's end.
+    constexpr qint64 kMargin = 3'000'000;
+    const qint64 left = frameEnd - kMargin - clock_.nsecsElapsed();
+    if (left <= 0)
+        return;
+    work()->workUntil(std::chrono::steady_clock::now() + std::chrono::nanoseconds(left));
 }
 
 } // namespace tiravo

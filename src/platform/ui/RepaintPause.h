@@ -13,7 +13,8 @@ namespace tiravo {
 // 70 ms frames shows a picture every 70 ms. Work beyond half the frame makes
 // the frame late rather than short, so that each picture is seen. The first
 // frame after the event loop has run, when no frame came just before, is held
-// its whole time after its repaint.
+// its whole time after its repaint. Work given to the pause runs after the
+// repaint, in the time the frame would otherwise spend asleep.
 class RepaintPause final : public Pause {
 public:
     RepaintPause();
@@ -21,6 +22,8 @@ public:
     void showFor(QWidget* control, int milliseconds) override;
 
 private:
+    void workWhileShown(qint64 frameEnd);
+
     QElapsedTimer clock_;
     qint64 lastFrameEnd_ = -1; // nanoseconds, while frames follow one another
     // Fires only once the handler that runs the frames gives the event loop

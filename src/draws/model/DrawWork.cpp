@@ -1,0 +1,131 @@
+#include "draws/model/DrawWork.h"
+
+#include "draws/model/OrderKey.h"
+#include "draws/model/PoolColumns.h"
+#include "store/ColumnRewrite.h"
+#include "store/Connection.h"
+#include "store/TableView.h"
+#include "store/Transaction.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace tiravo {
+
+namespace {
+
+// Keys built and written per slice: a few milliseconds of work, so that a
+// slice never holds a frame of 70 ms on the screen for long.
+constexpr std::size_t kKeysPerSlice = 2048;
+
+} // namespace
+
+struct DrawWork::Reshuffle {
+    TableView& pool;
+    int winnerPlace;
+    Random& random;
+    std::optional<Transaction> transaction;
+    std::optional<ColumnRewrite> keys;
+    bool winnerGone = false;
+    bool ordered = false;
+
+    bool done() const { return winnerGone || ordered; }
+};
+
+DrawWork::DrawWork(Pause& pause, Connection& connection) : pause_(pause), connection_(connection) {
+    pause_.setWork(this);
+}
+
+DrawWork::~DrawWork() {
+    pause_.setWork(nullptr);
+    rollback();
+}
+
+void DrawWork::reshuffle(TableView& pool, int winnerPlace, Random& random) {
+    reshuffle_.reset(new Reshuffle{pool, winnerPlace, random, {}, {}, false});
+}
+
+bool DrawWork::workUntil(Deadline deadline) {
+    if (failure_)
+        return false;
+    try {
+        while (slice())
+            if (std::chrono::steady_clock::now() >= deadline)
+                return true;
+    } catch (...) {
+        // The frames go on; the error ends the draw once they are shown.
+        failure_ = std::current_exception();
+    }
+    return false;
+}
+
+bool DrawWork::slice() {
+    if (!logCopied_) {
+        logCopied_ = true;
+        // Not inside a transaction: the log is copied only outside one.
+        if (!connection_.inTransaction())
+            connection_.checkpoint();
+        return static_cast<bool>(reshuffle_);
+    }
+    if (!reshuffle_ || reshuffle_->done())
+        return false;
+    Reshuffle& r = *reshuffle_;
+    if (!r.keys) {
+        r.transaction.emplace(connection_);
+        // Another program that drew the winner first makes this draw store
+        // nothing; no key is made for it. From here on the transaction keeps
+        // every other program from changing the file.
+        if (!r.pool.stillHolds(r.winnerPlace, kOk)) {
+            r.winnerGone = true;
+            return false;
+        }
+        r.keys.emplace(r.pool, kOrdem, r.winnerPlace);
+        return true;
+    }
+    if (r.keys->written() == r.keys->size()) {
+        r.keys->prepareOrder();
+        r.ordered = true;
+        return false;
+    }
+    const std::size_t end = std::min(r.keys->written() + kKeysPerSlice, r.keys->size());
+    for (std::size_t i = r.keys->written(); i < end; ++i)
+        r.keys->setText(i, NewReseededOrderKey(r.random));
+    r.keys->writeUpTo(end);
+    return true;
+}
+
+void DrawWork::finish() {
+    if (failure_)
+        std::rethrow_exception(failure_);
+    while (slice()) {
+    }
+}
+
+void DrawWork::commit() {
+    if (!reshuffle_ || !reshuffle_->transaction || reshuffle_->transaction->done())
+        return;
+    Reshuffle& r = *reshuffle_;
+    // The copying of the log into the file waits for the next draw's pauses.
+    connection_.setAutoCheckpoint(false);
+    try {
+        r.transaction->commit();
+    } catch (...) {
+        connection_.setAutoCheckpoint(true);
+        throw;
+    }
+    connection_.setAutoCheckpoint(true);
+    if (r.keys)
+        r.keys->takeIntoView();
+}
+
+void DrawWork::rollback() noexcept {
+    if (!reshuffle_ || !reshuffle_->transaction || reshuffle_->transaction->done())
+        return;
+    reshuffle_->transaction->rollback();
+    // The pool's rows took keys that the file no longer holds; the cursor
+    // stays, so that the next draw steps from where this one stood.
+    if (reshuffle_->keys)
+        reshuffle_->keys->restoreView();
+}
+
+} // namespace tiravo

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/Pause.h"
+
+#include <exception>
+#include <memory>
+
+namespace tiravo {
+
+class Connection;
+class Random;
+class TableView;
+
+// The one place that fits a draw's own work into its pauses. What the
+// audience would otherwise wait for once the winner is shown (a new key for
+// every entry left in the pool, and the copying into the file of the log that
+// the previous draw left) is done a slice at a time while the frames, the
+// teaser and the reveal stand on the screen. The three draw screens run each
+// draw, and the hidden pick, with one; what the pauses leave undone is done by
+// finish().
+//
+// The new keys go into one transaction, which the winner's own write joins:
+// commit() stores them together, and a crash or an error before it leaves
+// nothing of the draw. Until then the pool view shows its rows as before.
+class DrawWork final : public WorkInPauses {
+public:
+    // Installs itself on `pause` until it is destroyed; undoes on destruction
+    // what was not committed.
+    DrawWork(Pause& pause, Connection& connection);
+    ~DrawWork() override;
+    DrawWork(const DrawWork&) = delete;
+    DrawWork& operator=(const DrawWork&) = delete;
+
+    // New keys from fresh entropy, as ReshufflePool gives them, for every
+    // row of `pool` but the one at `winnerPlace`, which leaves the pool.
+    void reshuffle(TableView& pool, int winnerPlace, Random& random);
+
+    bool workUntil(Deadline deadline) override;
+    // Does what the pauses left; an error a slice met goes on from here.
+    void finish();
+    // Stores the keys together with everything written since they began,
+    // and the pool view takes them and is ordered by them again.
+    void commit();
+    // Undoes every write since the keys began; the pool keeps its old keys.
+    void rollback() noexcept;
+
+private:
+    bool slice();
+
+    Pause& pause_;
+    Connection& connection_;
+    bool logCopied_ = false;
+    struct Reshuffle;
+    std::unique_ptr<Reshuffle> reshuffle_;
+    std::exception_ptr failure_;
+};
+
+} // namespace tiravo

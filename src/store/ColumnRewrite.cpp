@@ -1,0 +1,146 @@
+#include "store/ColumnRewrite.h"
+
+#include "common/Error.h"
+#include "store/Column.h"
+#include "store/Connection.h"
+#include "store/Dataset.h"
+#include "store/ShortTextSort.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace tiravo {
+
+ColumnRewrite::ColumnRewrite(Dataset& view, const QString& column, std::optional<int> leftOut)
+    : view_(view) {
+    view_.checkBrowseMode();
+    if (view_.beforePost)
+        throw Error(QStringLiteral("A view with a hook before its posts is written row by row"));
+    const int index = view_.fieldIndex(column);
+    if (index < 0)
+        throw Error(QStringLiteral("Field '%1' not found").arg(column));
+    column_ = static_cast<std::size_t>(index);
+    if (view_.columns_[column_].type != ColumnType::Text)
+        throw Error(QStringLiteral("Field '%1' is not a text").arg(column));
+    width_ = view_.columns_[column_].width;
+    const std::size_t key = view_.keyColumn();
+
+    // The rows in the order of the snapshot, which is that of Cod for every
+    // row read; rows inserted since come after them with greater keys.
+    std::vector<char> shown(view_.rows_.size(), 0);
+    for (std::size_t place = 0; place < view_.shown_.size(); ++place)
+        if (!leftOut || place != static_cast<std::size_t>(*leftOut))
+            shown[view_.shown_[place]] = 1;
+    rows_.reserve(view_.shown_.size());
+    for (std::size_t row = 0; row < shown.size(); ++row)
+        if (shown[row])
+            rows_.push_back(row);
+    keys_.reserve(rows_.size());
+    for (std::size_t row : rows_) {
+        const std::vector<Value>& values = view_.rows_[row].values;
+        const auto* cod = std::get_if<std::int64_t>(&values[key]);
+        if (!cod)
+            throw Error(QStringLiteral("A row without its key cannot be written"));
+        // A post would refuse the row too.
+        for (std::size_t i = 0; i < values.size(); ++i)
+            if (view_.columns_[i].required && IsNull(values[i]))
+                throw Error(
+                    QStringLiteral("Field '%1' must have a value").arg(view_.columns_[i].name));
+        keys_.push_back(*cod);
+    }
+    if (!std::is_sorted(keys_.begin(), keys_.end())) {
+        std::vector<std::size_t> order(rows_.size());
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::sort(order.begin(), order.end(),
+                  [this](std::size_t a, std::size_t b) { return keys_[a] < keys_[b]; });
+        std::vector<std::size_t> rows;
+        std::vector<std::int64_t> keys;
+        rows.reserve(order.size());
+        keys.reserve(order.size());
+        for (std::size_t i : order) {
+            rows.push_back(rows_[i]);
+            keys.push_back(keys_[i]);
+        }
+        rows_ = std::move(rows);
+        keys_ = std::move(keys);
+    }
+    texts_.resize(rows_.size());
+    packed_.reserve(rows_.size());
+    old_.reserve(rows_.size());
+}
+
+void ColumnRewrite::setText(std::size_t i, QString text) {
+    if (i < written_)
+        throw Error(QStringLiteral("This row is written already"));
+    texts_.at(i) = width_ > 0 && text.size() > width_ ? CutToWidth(text, width_) : std::move(text);
+}
+
+void ColumnRewrite::writeUpTo(std::size_t end) {
+    end = std::min(end, rows_.size());
+    if (end <= written_)
+        return;
+    Connection& connection = view_.connection();
+    const QString& name = view_.columns_[column_].name;
+    SqlStatement& statement = connection.statement(
+        QStringLiteral("UPDATE \"%1\" SET \"%2\" = tiravo_slice_text(\"Cod\") WHERE \"Cod\" "
+                       "BETWEEN ? AND ? AND tiravo_slice_text(\"Cod\") IS NOT NULL")
+            .arg(view_.tableName(), name));
+    const Connection::TextSlice slice{keys_.data() + written_, texts_.data() + written_,
+                                      end - written_};
+    statement.bind(1, keys_[written_]);
+    statement.bind(2, keys_[end - 1]);
+    connection.setTextSlice(&slice);
+    try {
+        while (statement.step()) {
+        }
+    } catch (...) {
+        connection.setTextSlice(nullptr);
+        throw;
+    }
+    connection.setTextSlice(nullptr);
+    statement.reset();
+    for (std::size_t i = written_; i < end; ++i) {
+        const std::optional<std::uint64_t> packed = PackedShortText(texts_[i]);
+        allPacked_ = allPacked_ && packed;
+        packed_.push_back(packed.value_or(0));
+        Value& cell = view_.rows_[rows_[i]].values[column_];
+        old_.push_back(std::move(cell));
+        cell = std::move(texts_[i]);
+    }
+    written_ = end;
+}
+
+void ColumnRewrite::prepareOrder() {
+    if (written_ < rows_.size() || order_ || !allPacked_ ||
+        view_.sortedColumn() != std::optional<std::size_t>(column_) || view_.filterReads(column_) ||
+        !std::is_sorted(rows_.begin(), rows_.end()))
+        return;
+    // The texts as numbers, sorted as the view sorts them: ties stay in the
+    // order of the rows, as the view's own sort leaves them.
+    std::vector<std::uint64_t> packed = packed_;
+    std::vector<std::size_t> rows = rows_;
+    RadixSortByPackedText(packed, rows);
+    order_ = std::move(rows);
+}
+
+void ColumnRewrite::takeIntoView() {
+    if (written_ < rows_.size())
+        throw Error(QStringLiteral("Not every row of the rewrite is written"));
+    view_.checkBrowseMode();
+    prepareOrder();
+    old_.clear();
+    // The rows shown are those rewritten when none joined or left since but
+    // the one left out.
+    if (order_ && static_cast<std::size_t>(view_.recordCount()) == rows_.size())
+        view_.showInOrder(*order_);
+    else
+        view_.rebuild();
+}
+
+void ColumnRewrite::restoreView() noexcept {
+    for (std::size_t i = 0; i < old_.size(); ++i)
+        view_.rows_[rows_[i]].values[column_] = std::move(old_[i]);
+    old_.clear();
+}
+
+} // namespace tiravo

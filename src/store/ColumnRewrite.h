@@ -1,0 +1,63 @@
+#pragma once
+
+#include "store/Value.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace tiravo {
+
+class Dataset;
+
+// New texts for one column of every row a view shows, for loops too large
+// for a post per row (the reshuffle of a pool of a million). The rows are
+// walked in ascending Cod, as a view sorted by Cod would walk them; the
+// program sets each row's text, and the file and the view's rows take them a
+// slice at a time, one statement per slice. The view keeps its order and its
+// cursor until it is told to take the rewrite; whoever undoes the writes in
+// the file gives the rows their old texts back with restoreView().
+//
+// The rows are what the view shows when the rewrite begins; no row may join,
+// leave or be edited meanwhile, except the one left out. A view with a hook
+// before its posts cannot be rewritten this way: each row must pass its hook.
+class ColumnRewrite {
+public:
+    // Every shown row but the one at `leftOut` (a place of the view).
+    ColumnRewrite(Dataset& view, const QString& column, std::optional<int> leftOut = {});
+
+    std::size_t size() const { return rows_.size(); }
+    std::size_t written() const { return written_; }
+
+    // The text of the `i`th row in Cod order, before it is written.
+    void setText(std::size_t i, QString text);
+    // Writes the texts of the rows from written() up to `end` with one
+    // statement. A row that another program deleted is not written.
+    void writeUpTo(std::size_t end);
+    // Works out, once every row is written, the order the view will take;
+    // a view sorted by the column then needs no sort of its own.
+    void prepareOrder();
+    // The view orders its rows again, by the texts written; its cursor goes
+    // to the first row.
+    void takeIntoView();
+    // The rows written get back the texts they held before.
+    void restoreView() noexcept;
+
+private:
+    Dataset& view_;
+    std::size_t column_;
+    int width_;
+    std::vector<std::size_t> rows_; // snapshot rows, in ascending Cod
+    std::vector<std::int64_t> keys_;
+    std::vector<QString> texts_;
+    std::vector<Value> old_;            // what the rows written held before
+    std::vector<std::uint64_t> packed_; // PackedShortText of each text written
+    bool allPacked_ = true;
+    std::size_t written_ = 0;
+    std::optional<std::vector<std::size_t>> order_;
+};
+
+} // namespace tiravo

@@ -1,0 +1,132 @@
+// Writing one column of many rows at once, as a draw gives its pool new keys:
+// which rows the file takes, when the view orders them, and the transaction
+// that keeps them whole; and the order of short keys, which a view sorts as
+// numbers.
+#include "store/ColumnRewrite.h"
+#include "common/Error.h"
+#include "store/Batch.h"
+#include "store/TableView.h"
+#include "store/Transaction.h"
+#include "support/TempDatabase.h"
+
+#include <gtest/gtest.h>
+
+namespace tiravo {
+namespace {
+
+QStringList Column(test::TempDatabase& db, const QString& column,
+                   const QString& table = QStringLiteral("TbNumero")) {
+    TableView view(db.connection(), {.table = table, .sortKey = "Cod"});
+    view.open();
+    QStringList values;
+    for (view.first(); !view.eof(); view.next())
+        values << (view.field(column).isNull() ? QStringLiteral("null")
+                                               : view.field(column).asString());
+    return values;
+}
+
+QStringList Shown(TableView& view, const QString& column) {
+    QStringList values;
+    for (view.first(); !view.eof(); view.next())
+        values << view.field(column).asString();
+    return values;
+}
+
+class ColumnRewriteTest : public testing::Test {
+protected:
+    void SetUp() override {
+        // Cod 1..6; 3 and 5 are not available, so the pool view never shows them.
+        db.exec("INSERT INTO TbNumero (Numero, Ordem, Ok) VALUES (10, 'dddd', 1), "
+                "(20, 'bbbb', 1), (30, 'xxxx', 0), (40, 'cccc', 1), (50, 'yyyy', NULL), "
+                "(60, 'aaaa', 1)");
+        pool.open();
+    }
+
+    test::TempDatabase db;
+    TableView pool{db.connection(),
+                   {.table = "TbNumero", .filter = "Ok = True", .sortKey = "Ordem"}};
+};
+
+TEST_F(ColumnRewriteTest, TheFileTakesTheShownRowsInCodOrderAndTheViewOrdersThemWhenAsked) {
+    // The view shows 60, 20, 40, 10; the one at place 1 (20) is left out.
+    ColumnRewrite keys(pool, "Ordem", 1);
+    ASSERT_EQ(keys.size(), 3u);
+    keys.setText(0, "kkkkk"); // Cod 1, cut to the column's width
+    keys.setText(1, "mmmm");  // Cod 4
+    keys.setText(2, "jjjj");  // Cod 6
+    keys.writeUpTo(1);
+    EXPECT_EQ(Column(db, "Ordem"), QStringList({"kkkk", "bbbb", "xxxx", "cccc", "yyyy", "aaaa"}));
+    // Another program deletes a row meanwhile: it is not written, and no error.
+    db.openSecond()->execute("DELETE FROM TbNumero WHERE Cod = 4");
+    keys.writeUpTo(3);
+    EXPECT_EQ(Column(db, "Ordem"), QStringList({"kkkk", "bbbb", "xxxx", "yyyy", "jjjj"}));
+    // The rows hold their new texts; their order waits for the view to take them.
+    EXPECT_EQ(Shown(pool, "Ordem"), QStringList({"jjjj", "bbbb", "mmmm", "kkkk"}));
+    EXPECT_THROW(keys.setText(0, "zzzz"), Error);
+
+    keys.takeIntoView();
+    EXPECT_EQ(pool.recNo(), 0);
+    EXPECT_EQ(Shown(pool, "Numero"), QStringList({"20", "60", "10", "40"}));
+}
+
+TEST_F(ColumnRewriteTest, ATransactionKeepsTheWholeRewriteOrNoneOfItAndJoinsABatch) {
+    {
+        Transaction whole(db.connection());
+        ColumnRewrite keys(pool, "Ordem");
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            keys.setText(i, "qqqq");
+        keys.writeUpTo(keys.size());
+        // Not committed: nothing of it stays.
+    }
+    EXPECT_EQ(Column(db, "Ordem"), QStringList({"dddd", "bbbb", "xxxx", "cccc", "yyyy", "aaaa"}));
+
+    {
+        Batch batch(db.connection());
+        pool.edit();
+        pool.field("Numero").setAsInteger(61);
+        pool.post();
+        Transaction inner(db.connection());
+        ColumnRewrite keys(pool, "Ordem");
+        keys.setText(0, "qqqq");
+        keys.writeUpTo(1);
+        inner.rollback();
+    }
+    // The batch keeps its own row; the transaction inside it undid only itself.
+    EXPECT_EQ(Column(db, "Numero"), QStringList({"10", "20", "30", "40", "50", "61"}));
+    EXPECT_EQ(Column(db, "Ordem"), QStringList({"dddd", "bbbb", "xxxx", "cccc", "yyyy", "aaaa"}));
+
+    {
+        Transaction whole(db.connection());
+        ColumnRewrite keys(pool, "Ordem");
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            keys.setText(i, "qqqq");
+        keys.writeUpTo(keys.size());
+        whole.commit();
+    }
+    EXPECT_EQ(Column(db, "Ordem"), QStringList({"qqqq", "qqqq", "xxxx", "qqqq", "yyyy", "qqqq"}));
+}
+
+TEST(ShortKeyOrder, ShortKeysSortAsTheyDoAmongTextsThatCannotBePacked) {
+    test::TempDatabase db;
+    db.exec("INSERT INTO TbNome (Nome, Ordem, Ok) VALUES ('1', 'b', 1), ('2', 'ab', 1), "
+            "('3', '', 1), ('4', NULL, 1), ('5', 'abcd', 1), ('6', 'abc', 1), ('7', 'a', 1), "
+            "('8', 'ab', 1), ('9', 'zz', 1)");
+    const QStringList expected = {"4", "3", "7", "2", "8", "6", "5", "1", "9"};
+    TableView packed(db.connection(), {.table = "TbNome", .sortKey = "Ordem"});
+    packed.open();
+    EXPECT_EQ(Shown(packed, "Nome"), expected);
+
+    // A key of capitals and one too long to pack sort the view as texts; the
+    // keys that pack keep the order they had among themselves.
+    db.exec("INSERT INTO TbNome (Nome, Ordem, Ok) VALUES ('10', 'AB', 1), ('11', 'abcde', 1)");
+    TableView texts(db.connection(), {.table = "TbNome", .sortKey = "Ordem"});
+    texts.open();
+    QStringList mixed = Shown(texts, "Nome");
+    EXPECT_EQ(mixed.size(), 11);
+    mixed.removeAll("10");
+    mixed.removeAll("11");
+    EXPECT_EQ(mixed, expected);
+}
+
+} // namespace
+} // namespace tiravo
