@@ -3,11 +3,15 @@
 #include "common/Error.h"
 #include "store/ConnectionText.h"
 #include "store/Dialect.h"
+#include "store/Schema.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <sqlite3.h>
 
@@ -125,6 +129,28 @@ void Connection::open() {
                         .arg(QDir::toNativeSeparators(settings.dataSource)));
     db_ = OpenHandle(settings.dataSource, settings.password, SQLITE_OPEN_READWRITE, busyTimeoutMs_);
     registerFunctions();
+    addMissingIndexes();
+}
+
+void Connection::addMissingIndexes() {
+    sqlite3_stmt* count = nullptr;
+    if (sqlite3_prepare_v2(db_,
+                           "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name "
+                           "LIKE '%\\_Winners' ESCAPE '\\'",
+                           -1, &count, nullptr) != SQLITE_OK)
+        return;
+    const bool present = sqlite3_step(count) == SQLITE_ROW &&
+                         sqlite3_column_int(count, 0) >= CreateIndexStatements().size();
+    sqlite3_finalize(count);
+    if (present)
+        return;
+    // A file made before them gets them once. One that cannot take them now
+    // (another program writing, a file that cannot be written) works without
+    // them, only slower.
+    sqlite3_busy_timeout(db_, 0);
+    for (const QString& statement : CreateIndexStatements())
+        sqlite3_exec(db_, statement.toUtf8().constData(), nullptr, nullptr, nullptr);
+    sqlite3_busy_timeout(db_, busyTimeoutMs_);
 }
 
 void Connection::registerFunctions() {
@@ -140,6 +166,24 @@ void Connection::setAutoCheckpoint(bool on) {
     requireOpen();
     // 1000 pages is the engine's own default.
     sqlite3_wal_autocheckpoint(db_, on ? 1000 : 0);
+}
+
+void Connection::flushChanges() {
+    requireOpen();
+    sqlite3_db_cacheflush(db_);
+}
+
+void Connection::syncLog() {
+    requireOpen();
+    const char* file = sqlite3_db_filename(db_, "main");
+    if (!file || !*file)
+        return;
+    const QByteArray log = QByteArray(file) + "-wal";
+    const int fd = ::open(log.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fdatasync(fd);
+    ::close(fd);
 }
 
 void Connection::checkpoint() {

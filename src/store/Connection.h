@@ -71,6 +71,12 @@ public:
     void setAutoCheckpoint(bool on);
     // Copies what the log holds into the file, as far as no reader prevents.
     void checkpoint();
+    // Within a transaction: writes the changed pages the engine holds to the
+    // log, and makes the log reach the disk, so that the commit that follows
+    // has little left to write and wait for. Both only move work earlier; a
+    // failure here is met again, and reported, by the commit.
+    void flushChanges();
+    void syncLog();
 
     // How long a statement waits for another program's write lock before it
     // fails with "database is locked". Applies at once and to later opens.
@@ -80,6 +86,7 @@ public:
 private:
     void requireOpen() const;
     void registerFunctions();
+    void addMissingIndexes();
 
     QString text_;
     sqlite3* db_ = nullptr;

@@ -85,4 +85,13 @@ QStringList CreateTableStatements() {
     return statements;
 }
 
+QStringList CreateIndexStatements() {
+    QStringList statements;
+    for (const char* pool : {"TbNumero", "TbNome", "TbFoto"})
+        statements << QStringLiteral(
+                          "CREATE INDEX IF NOT EXISTS \"%1_Winners\" ON \"%1\" (\"Ativo\", \"Ok\")")
+                          .arg(QLatin1String(pool));
+    return statements;
+}
+
 } // namespace tiravo

@@ -23,4 +23,9 @@ const TableSchema& TableNamed(const QString& name); // throws Error for an unkno
 // The statements that create the five tables in an empty file.
 QStringList CreateTableStatements();
 
+// The indexes that the winners lists read by: without them each draw over a
+// large pool reads the whole table again to list its few winners. Safe to
+// run on a file that has them already.
+QStringList CreateIndexStatements();
+
 } // namespace tiravo

@@ -59,7 +59,7 @@ int KillsAsked(const CrashKind& kind) {
     return ok && asked > 0 ? asked : kind.defaultKills;
 }
 
-struct Run {
+struct WorkRun {
     bool killed = false;
     qint64 workUs = 0; // from the moment the work was ready to its end or kill
 };
@@ -68,8 +68,8 @@ struct Run {
 // `delay`, or waits for its end without one. A kind that stops itself when
 // its work proper begins is let go on from there, and the delay counts from
 // then.
-Run RunAndKill(const CrashKind& kind, const QString& path,
-               std::optional<std::chrono::microseconds> delay) {
+WorkRun RunAndKill(const CrashKind& kind, const QString& path,
+                   std::optional<std::chrono::microseconds> delay) {
     const pid_t child = fork();
     if (child < 0)
         throw std::runtime_error("fork failed");
@@ -156,7 +156,7 @@ TEST_P(CrashSafety, EveryKillLeavesASoundFileWithEachRowWhollyThereOrAbsent) {
     // the moments at which the trials kill it.
     const QString trial = dir.filePath("trial.db");
     Copy(base, trial);
-    const Run wholeRun = RunAndKill(kind, trial, std::nullopt);
+    const WorkRun wholeRun = RunAndKill(kind, trial, std::nullopt);
     ASSERT_FALSE(wholeRun.killed);
     const qint64 fullRunUs = wholeRun.workUs;
     const QStringList afterWholeRun = Inspect(kind, trial);

@@ -27,9 +27,10 @@ struct DrawWork::Reshuffle {
     std::optional<Transaction> transaction;
     std::optional<ColumnRewrite> keys;
     bool winnerGone = false;
-    bool ordered = false;
+    // What follows the last key, a slice each.
+    enum class Then { Order, Flush, Sync, Done } then = Then::Order;
 
-    bool done() const { return winnerGone || ordered; }
+    bool done() const { return winnerGone || then == Then::Done; }
 };
 
 DrawWork::DrawWork(Pause& pause, Connection& connection) : pause_(pause), connection_(connection) {
@@ -83,9 +84,23 @@ bool DrawWork::slice() {
         return true;
     }
     if (r.keys->written() == r.keys->size()) {
-        r.keys->prepareOrder();
-        r.ordered = true;
-        return false;
+        switch (r.then) {
+        case Reshuffle::Then::Order:
+            r.keys->prepareOrder();
+            r.then = Reshuffle::Then::Flush;
+            return true;
+        case Reshuffle::Then::Flush:
+            // The commit then writes and waits for the winner's page alone.
+            connection_.flushChanges();
+            r.then = Reshuffle::Then::Sync;
+            return true;
+        case Reshuffle::Then::Sync:
+            connection_.syncLog();
+            r.then = Reshuffle::Then::Done;
+            return false;
+        case Reshuffle::Then::Done:
+            return false;
+        }
     }
     const std::size_t end = std::min(r.keys->written() + kKeysPerSlice, r.keys->size());
     for (std::size_t i = r.keys->written(); i < end; ++i)
