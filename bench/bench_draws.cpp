@@ -136,7 +136,7 @@ void BM_OpenScreen(benchmark::State& state) {
     FillPool(db, static_cast<int>(state.range(0)));
     BenchServices fake;
     for (auto _ : state) {
-        TFVantaNumero w(nullptr, db.connection(), fake.services());
+        TFVantaNumero w(nullptr, fake.context(db.connection()));
         benchmark::DoNotOptimize(w.TbNumero.recordCount());
     }
 }
@@ -146,7 +146,7 @@ void BM_OpenEditor(benchmark::State& state) {
     FillPool(db, static_cast<int>(state.range(0)));
     BenchServices fake;
     for (auto _ : state) {
-        TFIncluirNumero w(nullptr, db.connection(), fake.services());
+        TFIncluirNumero w(nullptr, fake.context(db.connection()));
         benchmark::DoNotOptimize(w.TbNumero.recordCount());
     }
 }

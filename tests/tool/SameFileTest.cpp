@@ -42,7 +42,7 @@ QByteArray DumpOf(const QString& file) {
 
 class Session {
 public:
-    explicit Session(Connection& connection) : connection_(connection) {
+    explicit Session(Connection& connection) : context_(fake.context(connection)) {
         // A script whose length shares no factor with a key's four letters,
         // so that keys do not repeat in step with the rows.
         std::vector<int> indices;
@@ -52,7 +52,7 @@ public:
     }
 
     void addRange(int first, int last, bool renewKeys = false) {
-        TFIncluirNumero editor(nullptr, connection_, fake.services());
+        TFIncluirNumero editor(nullptr, context_);
         editor.RxSpinEdit1->setValue(first);
         editor.RxSpinEdit2->setValue(last);
         editor.Button1Click();
@@ -61,7 +61,7 @@ public:
     }
 
     void drawNumbers(std::initializer_list<int> secondsOfEachDraw) {
-        TFVantaNumero screen(nullptr, connection_, fake.services());
+        TFVantaNumero screen(nullptr, context_);
         for (int seconds : secondsOfEachDraw) {
             fake.clock.setTime(QTime(12, 3, seconds));
             screen.Button5Click();
@@ -69,7 +69,7 @@ public:
     }
 
     void numberCommand(void (TFVantaNumero::*command)(), bool yes) {
-        TFVantaNumero screen(nullptr, connection_, fake.services());
+        TFVantaNumero screen(nullptr, context_);
         if (yes)
             fake.dialogs.answerYes();
         else
@@ -78,12 +78,12 @@ public:
     }
 
     void pickNumber() {
-        TFVantaNumero screen(nullptr, connection_, fake.services());
+        TFVantaNumero screen(nullptr, context_);
         screen.Button4Click();
     }
 
     void importNames(const QString& path) {
-        TFIncluirNomes editor(nullptr, connection_, fake.services());
+        TFIncluirNomes editor(nullptr, context_);
         fake.dialogs.answerYes();
         fake.dialogs.answerPath(path);
         editor.Button3Click();
@@ -95,7 +95,7 @@ public:
     }
 
     void drawNames(std::initializer_list<int> secondsOfEachDraw, bool pick, bool release) {
-        TFVantaNome screen(nullptr, connection_, fake.services());
+        TFVantaNome screen(nullptr, context_);
         for (int seconds : secondsOfEachDraw) {
             fake.clock.setTime(QTime(18, 41, seconds));
             screen.Button5Click();
@@ -111,7 +111,7 @@ public:
     TestServices fake;
 
 private:
-    Connection& connection_;
+    AppContext& context_;
 };
 
 TEST(SameFile, ASessionOfDrawsLeavesTheFileItAlwaysLeft) {
