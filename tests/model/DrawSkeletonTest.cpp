@@ -4,6 +4,7 @@
 #include "ScreenPools.h"
 #include "support/FakeClock.h"
 #include "support/FakeDialogs.h"
+#include "support/FakeRandom.h"
 
 #include <gtest/gtest.h>
 
@@ -24,13 +25,15 @@ std::string NameOf(const testing::TestParamInfo<ScreenPool (*)()>& info) {
 class EachScreen : public testing::TestWithParam<ScreenPool (*)()> {
 protected:
     DrawOutcome draw(ScreenViews& views) {
-        return RunDraw(views.pool, views.winners, views.stage, screen.pool->draw, clock, dialogs);
+        return RunDraw(views.pool, views.winners, views.stage, screen.pool->draw, clock, dialogs,
+                       random);
     }
 
     ScreenPool screen = GetParam()();
     test::TempDatabase db;
     FakeClock clock;
     FakeDialogs dialogs;
+    FakeRandom random;
 };
 
 TEST_P(EachScreen, AnEmptyPoolOnlyTellsAndASingleEntryIsTeasedRevealedAndListedNext) {
@@ -95,8 +98,10 @@ TEST_P(RunKinds, TheCursorWalksFromWhereItStandsAndTheWinnerIsWhereTheRunEnds) {
     clock.setTime(c.time);
     FakeDialogs dialogs;
 
-    EXPECT_EQ(RunDraw(views.pool, views.winners, views.stage, screen.pool->draw, clock, dialogs),
-              DrawOutcome::MultiEntry);
+    FakeRandom random;
+    EXPECT_EQ(
+        RunDraw(views.pool, views.winners, views.stage, screen.pool->draw, clock, dialogs, random),
+        DrawOutcome::MultiEntry);
 
     QStringList calls{"plain unpainted"};
     calls << Shown(screen, c.frames, 70) << QStringLiteral("teaser@%1").arg(c.suspense);
@@ -161,8 +166,10 @@ TEST_P(TakenElsewhere, IsShownToTheEndThenRefusedByNameWithNothingWrittenAndBoth
     FakeClock clock; // 12:00:00
     FakeDialogs dialogs;
 
-    EXPECT_EQ(RunDraw(views.pool, views.winners, views.stage, screen.pool->draw, clock, dialogs),
-              DrawOutcome::TakenElsewhere);
+    FakeRandom random;
+    EXPECT_EQ(
+        RunDraw(views.pool, views.winners, views.stage, screen.pool->draw, clock, dialogs, random),
+        DrawOutcome::TakenElsewhere);
     EXPECT_EQ(views.stage.calls.last(), Shown(screen, c.poolSize == 1 ? "01" : "03", 100).first());
     EXPECT_EQ(dialogs.texts(DialogKind::Error), QStringList({c.message}));
     EXPECT_EQ(FileRows(db.connection(), screen), afterOther);

@@ -2,6 +2,7 @@
 
 #include "draws/model/DrawSkeleton.h"
 #include "store/Dataset.h"
+#include "support/FakePause.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,13 +12,16 @@ namespace tiravo::test {
 // A stage that paints nothing and writes down every call, in order: "teaser@2000",
 // "plain" (painted at once), "plain unpainted", "title@2000" and, for every
 // entry shown, "entry " and the entry under the pool's cursor as the screen
-// shows it, e.g. "entry 07@70".
+// shows it, e.g. "entry 07@70". Each call is held by a fake pause, so that the
+// draw's own work goes on in its frames as on a screen.
 class RecordingStage final : public DrawStage {
 public:
     RecordingStage(Dataset& pool, QString column) : pool_(pool), column_(std::move(column)) {}
 
+    Pause& pause() override { return pause_; }
     void showTeaser(int milliseconds) override {
         calls << QStringLiteral("teaser@%1").arg(milliseconds);
+        pause_.showFor(nullptr, milliseconds);
     }
     void putPlainFrame(bool paint) override {
         calls << (paint ? QStringLiteral("plain") : QStringLiteral("plain unpainted"));
@@ -25,9 +29,11 @@ public:
     void showEntry(int milliseconds) override {
         calls
             << QStringLiteral("entry %1@%2").arg(pool_.field(column_).asString()).arg(milliseconds);
+        pause_.showFor(nullptr, milliseconds);
     }
     void showPickTitle(int milliseconds) override {
         calls << QStringLiteral("title@%1").arg(milliseconds);
+        pause_.showFor(nullptr, milliseconds);
     }
 
     QStringList calls;
@@ -35,6 +41,7 @@ public:
 private:
     Dataset& pool_;
     QString column_;
+    FakePause pause_;
 };
 
 } // namespace tiravo::test
