@@ -65,8 +65,8 @@ const QStringList kOneToFour = {"1", "2", "3", "4"};
 
 TEST_F(TwoCopies, NumberScreensDrawingInTurnGiveFourWinnersAtPlacesOneToFour) {
     addNumbers(11);
-    TFVantaNumero a(nullptr, db.connection(), fake.services());
-    TFVantaNumero b(nullptr, *second, fake.services());
+    TFVantaNumero a(nullptr, fake.context(db.connection()));
+    TFVantaNumero b(nullptr, fake.context(*second));
     for (TFVantaNumero* turn : {&a, &b, &a, &b})
         click(turn->Button5);
     EXPECT_TRUE(fake.dialogs.asked().isEmpty())
@@ -81,8 +81,8 @@ TEST_F(TwoCopies, NumberScreensDrawingInTurnGiveFourWinnersAtPlacesOneToFour) {
 
 TEST_F(TwoCopies, NameScreensDrawingInTurnGiveFourWinnersAtPlacesOneToFour) {
     addNames(11);
-    TFVantaNome a(nullptr, db.connection(), fake.services());
-    TFVantaNome b(nullptr, *second, fake.services());
+    TFVantaNome a(nullptr, fake.context(db.connection()));
+    TFVantaNome b(nullptr, fake.context(*second));
     for (TFVantaNome* turn : {&a, &b, &a, &b})
         click(turn->Button5);
     EXPECT_TRUE(fake.dialogs.asked().isEmpty());
@@ -92,8 +92,8 @@ TEST_F(TwoCopies, NameScreensDrawingInTurnGiveFourWinnersAtPlacesOneToFour) {
 
 TEST_F(TwoCopies, TheNameEditorOfOneTakesNamesOutWhileTheOtherDraws) {
     addNames(11);
-    TFVantaNome screen(nullptr, db.connection(), fake.services());
-    TFIncluirNomes editor(nullptr, *second, fake.services());
+    TFVantaNome screen(nullptr, fake.context(db.connection()));
+    TFIncluirNomes editor(nullptr, fake.context(*second));
     // The editor's ">>>" takes out the first available name the file holds,
     // which its own list, read before the draws, still shows.
     const auto takeOut = [&] {
@@ -128,8 +128,8 @@ TEST_F(TwoCopies, TheNameEditorOfOneTakesNamesOutWhileTheOtherDraws) {
 
 TEST_F(TwoCopies, AWinnerStoredWhileTheOtherCopysDrawIsOnScreenTakesTheNextPlace) {
     addNumbers(11);
-    TFVantaNumero a(nullptr, db.connection(), fake.services());
-    TFVantaNumero b(nullptr, *second, fake.services());
+    TFVantaNumero a(nullptr, fake.context(db.connection()));
+    TFVantaNumero b(nullptr, fake.context(*second));
     // One row further on, so that B's draw lands on another number than A's.
     b.TbNumero.next();
     fake.pause.duringNextFrame([&] { b.Button5Click(); });

@@ -394,7 +394,7 @@ TEST_F(VantaFoto, AnotherCopysWinnerJoinsTheColumnUnderTheNextWinner) {
     addInOrder(12);
     auto a = open();
     auto second = db.openSecond();
-    TFVantaFoto b(nullptr, *second, fake.services());
+    TFVantaFoto b(nullptr, fake.context(*second));
     click(a->Button5);
     click(b.Button5);
     EXPECT_TRUE(fake.dialogs.asked().isEmpty());

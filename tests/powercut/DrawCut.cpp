@@ -4,6 +4,7 @@
 #include "PowerCutKinds.h"
 
 #include "draws/VantaNumero.h"
+#include "platform/AppContext.h"
 #include "platform/Random.h"
 #include "store/Connection.h"
 #include "support/TestServices.h"
@@ -43,8 +44,9 @@ public:
         // Real entropy: a reshuffle by the fake would give every row the old
         // key's look-alike, and half a reshuffle could not be told.
         SystemRandom random;
-        TFVantaNumero screen(nullptr, connection,
-                             {fake.clock, fake.pause, fake.dialogs, fake.desktop, random});
+        AppContext context(connection,
+                           {fake.clock, fake.pause, fake.dialogs, fake.desktop, random});
+        TFVantaNumero screen(nullptr, context);
         QTest::mouseClick(screen.Button5, Qt::LeftButton);
         // The winner heads "Premiados" at the next place.
         if (screen.QrySorte.active() && screen.QrySorte.recordCount() == kPlace &&

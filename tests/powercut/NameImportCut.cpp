@@ -60,7 +60,7 @@ public:
             file.write(NameOf(n).toLatin1() + "\r\n");
         file.close();
 
-        TFIncluirNomes editor(nullptr, connection, fake.services());
+        TFIncluirNomes editor(nullptr, fake.context(connection));
         fake.dialogs.answerYes();
         fake.dialogs.answerPath(path);
         QTest::mouseClick(editor.Button3, Qt::LeftButton);

@@ -36,7 +36,7 @@ public:
     }
 
     void work(Connection& connection, TestServices& fake) override {
-        TFIncluirNumero editor(nullptr, connection, fake.services());
+        TFIncluirNumero editor(nullptr, fake.context(connection));
         editor.RxSpinEdit1->setValue(kFirst);
         editor.RxSpinEdit2->setValue(kLast);
         QTest::mouseClick(editor.Button1, Qt::LeftButton);
