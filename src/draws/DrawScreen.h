@@ -68,12 +68,11 @@ protected:
     // pool's description; the screen names them once, when its parts exist.
     void drawsFrom(TableView& pool, Query& winners, DrawStage& stage,
                    const PoolDescription& description);
-    // "Fazer Sorteio" up to the recorded winner, then the counter anew
-    // unless the pool was empty. What follows (the winners list, the
-    // reshuffle) is the screen's, in its own order.
+    // "Fazer Sorteio" up to the recorded winner, then the counter anew. What
+    // follows (the winners list, the reshuffle) is the screen's, in its own
+    // order.
     DrawOutcome drawWinner();
-    // "Quem Será ???": the hidden pick, then the counter anew unless the pool
-    // was too small.
+    // "Quem Será ???": the hidden pick, then the counter anew.
     void pickHidden();
 
     AppContext& context_;
