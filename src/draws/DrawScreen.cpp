@@ -92,15 +92,17 @@ DrawOutcome DrawScreen::drawWinner() {
     const DrawOutcome outcome =
         RunDraw(*drawPool_, *drawWinners_, *drawStage_, drawDescription_->draw, services_.clock,
                 services_.dialogs, services_.random);
-    if (outcome != DrawOutcome::NoEntries)
-        Panel1->setCount(drawPool_->recordCount());
+    // Even without a draw: the pool may have been read again after another
+    // copy of the program changed the file.
+    Panel1->setCount(drawPool_->recordCount());
     return outcome;
 }
 
 void DrawScreen::pickHidden() {
-    if (RunHiddenPick(*drawPool_, *drawWinners_, *drawStage_, drawDescription_->pick,
-                      services_.clock, services_.dialogs))
-        Panel1->setCount(drawPool_->recordCount());
+    // The counter follows the pool even when nothing was picked, as above.
+    RunHiddenPick(*drawPool_, *drawWinners_, *drawStage_, drawDescription_->pick, services_.clock,
+                  services_.dialogs);
+    Panel1->setCount(drawPool_->recordCount());
 }
 
 void DrawScreen::FormActivate() {

@@ -69,11 +69,9 @@ protected:
     void drawsFrom(TableView& pool, Query& winners, DrawStage& stage,
                    const PoolDescription& description);
     // "Fazer Sorteio" up to the recorded winner and, for more than one entry,
-    // the reshuffle stored with it; then the counter anew unless the pool was
-    // empty. What follows (the winners list) is the screen's.
+    // the reshuffle stored with it; then the counter anew. What follows (the winners list) is the screen's.
     DrawOutcome drawWinner();
-    // "Quem Será ???": the hidden pick, then the counter anew unless the pool
-    // was too small.
+    // "Quem Será ???": the hidden pick, then the counter anew.
     void pickHidden();
 
     AppContext& context_;

@@ -8,6 +8,7 @@
 #include "draws/model/PoolEntry.h"
 #include "platform/AppContext.h"
 #include "platform/Dialogs.h"
+#include "store/ChangedElsewhere.h"
 #include "store/RowLoop.h"
 #include "widgets/ControlKit.h"
 #include "widgets/CounterPanel.h"
@@ -177,6 +178,9 @@ void TFIncluirNomes::Button1Click() {
         Edit1->setFocus();
         return;
     }
+    // The duplicate test and the free slot go by the file as it is, should
+    // another copy of the program have changed it.
+    ReadAgainIfChangedElsewhere({&TbNome, &TbNomeLimp});
     // Only the available names count: one that is only among the winners is
     // added again.
     if (TbNome.locate(kNome, name)) {
@@ -229,6 +233,12 @@ void TFIncluirNomes::Edit1Change() {
 void TFIncluirNomes::Button4Click() {
     if (TbNome.recordCount() == 0)
         return;
+    const QString chosen = TbNome.field(kNome).asString();
+    if (!ReadAgainKeepingChosenRow(TbNome, {&QrySorte, &TbNomeLimp})) {
+        showCounts();
+        services_.dialogs.error(TakenElsewhereMessage(NameEntries(), chosen));
+        return;
+    }
     RecordWinner(TbNome, QrySorte, WinnerFlag::OkAndPlace, NameEntries());
     TbNome.close();
     TbNome.open();
@@ -241,18 +251,38 @@ void TFIncluirNomes::Button4Click() {
 void TFIncluirNomes::Button5Click() {
     if (QrySorte.recordCount() == 0)
         return;
-    EditRow(QrySorte, [](Dataset& winner) {
+    // The name goes back only while the file still lists it among the winners.
+    const auto putBack = [](Dataset& winner) {
         winner.field(kOk).setAsString(kTrueText);
         winner.field(kSorte).setAsString(QString());
-    });
+    };
+    const QString chosen = QrySorte.field(kNome).asString();
+    if (!ReadAgainKeepingChosenRow(QrySorte, {&TbNome, &TbNomeLimp}) ||
+        !EditRowIfStill(QrySorte, kOk, putBack)) {
+        TbNome.close();
+        TbNome.open();
+        QrySorte.close();
+        QrySorte.open();
+        showCounts();
+        services_.dialogs.error(
+            QStringLiteral("O nome %1 não está mais entre os sorteados: já foi devolvido ou "
+                           "retirado em outro programa. Nada foi gravado.")
+                .arg(chosen));
+        return;
+    }
     QrySorte.close();
     QrySorte.open();
-    // The winners keep their order and are numbered down to 1 without a gap.
-    int place = QrySorte.recordCount();
-    EditEachRow(QrySorte, RowWalk::FromFirst,
-                [&place](Dataset& winner) { winner.field(kSorte).setAsInteger(place--); });
+    // The winners keep their order and are numbered down to 1 without a gap,
+    // counted from the list the renumbering walks.
+    EditEachRow(QrySorte, RowWalk::FromFirst, [](Dataset& winner) {
+        winner.field(kSorte).setAsInteger(winner.recordCount() - winner.recNo());
+    });
     TbNome.close();
     TbNome.open();
+    showCounts();
+}
+
+void TFIncluirNomes::showCounts() {
     Panel1->setCount(TbNome.recordCount());
     Panel2->setCount(QrySorte.recordCount());
 }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 namespace tiravo {
 
 // One painted frame: which control, what it showed and for how long.
@@ -30,7 +32,12 @@ public:
     QStringList summary() const;
     void clear() { frames_.clear(); }
 
+    // Runs once, during the next frame held: what another program does while
+    // a draw is on screen.
+    void duringNextFrame(std::function<void()> action) { duringNextFrame_ = std::move(action); }
+
 private:
+    std::function<void()> duringNextFrame_;
     QList<Frame> frames_;
 };
 

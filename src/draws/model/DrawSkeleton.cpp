@@ -4,6 +4,8 @@
 #include "draws/model/DrawWork.h"
 #include "draws/model/Stepping.h"
 #include "platform/Dialogs.h"
+#include "store/ChangedElsewhere.h"
+#include "store/Query.h"
 #include "store/TableView.h"
 
 namespace tiravo {
@@ -55,7 +57,7 @@ void ReadAgain(Dataset& view) {
 // The winner is written only while it is still available in the file. When
 // it is not, the draw's other writes are undone before the views are read
 // again, so that they show the file as it is.
-bool Record(TableView& pool, Dataset& winners, const DrawSettings& settings, Dialogs& dialogs,
+bool Record(TableView& pool, Query& winners, const DrawSettings& settings, Dialogs& dialogs,
             DrawWork* work = nullptr) {
     try {
         RecordWinner(pool, winners, settings.winnerFlag, settings.entry, [work] {
@@ -71,9 +73,10 @@ bool Record(TableView& pool, Dataset& winners, const DrawSettings& settings, Dia
 
 } // namespace
 
-DrawOutcome RunDraw(TableView& pool, Dataset& winners, DrawStage& stage,
+DrawOutcome RunDraw(TableView& pool, Query& winners, DrawStage& stage,
                     const DrawSettings& settings, const Clock& clock, Dialogs& dialogs,
                     Random& random) {
+    ReadAgainIfChangedElsewhere({&pool, &winners});
     const int n = pool.recordCount();
     if (n == 0) {
         dialogs.notice(settings.needOneEntry);

@@ -12,6 +12,7 @@ class Clock;
 class Dataset;
 class Dialogs;
 class Pause;
+class Query;
 class Random;
 class TableView;
 
@@ -77,8 +78,10 @@ enum class DrawOutcome { NoEntries, SingleEntry, MultiEntry, TakenElsewhere };
 // again first). A multi-entry draw also reshuffles the pool: the keys are
 // written while its frames are shown and stored with the winner, all or
 // nothing, and the pool view is ordered by them when it returns. What follows
-// (the counter, the winners list) is the screen's.
-DrawOutcome RunDraw(TableView& pool, Dataset& winners, DrawStage& stage,
+// (the counter, the winners list) is the screen's. When another copy of the
+// program has changed the file since the pool or the winners were read, they
+// are read again before anything else, and the walk starts from the first row.
+DrawOutcome RunDraw(TableView& pool, Query& winners, DrawStage& stage,
                     const DrawSettings& settings, const Clock& clock, Dialogs& dialogs,
                     Random& random);
 

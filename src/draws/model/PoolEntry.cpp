@@ -1,23 +1,27 @@
 #include "draws/model/PoolEntry.h"
 
 #include "draws/model/PoolColumns.h"
+#include "store/Batch.h"
 #include "store/Dataset.h"
+#include "store/Query.h"
 #include "store/RowLoop.h"
 
 #include <functional>
 
 namespace tiravo {
 
-namespace {
-
-QString GoneMessage(const EntryNaming& entry, const QString& text) {
+QString TakenElsewhereMessage(const EntryNaming& entry, const QString& text) {
     const QString subject = entry.column.isEmpty() ? QStringLiteral("Este item")
                                                    : QStringLiteral("%1 %2").arg(entry.noun, text);
     const QChar ending = entry.feminine ? u'a' : u'o';
+    // Met only when two copies draw at the same instant; the draw is not
+    // lost, it just has to be made again.
     return QStringLiteral("%1 não está mais disponível: já foi sortead%2 ou retirad%2 em outro "
-                          "programa.")
+                          "programa. Nada foi gravado: faça o sorteio novamente.")
         .arg(subject, ending);
 }
+
+namespace {
 
 void ReadAgain(Dataset& view) {
     view.close();
@@ -37,7 +41,7 @@ void MoveAvailableRow(Dataset& pool, Dataset& winners, const EntryNaming& entry,
         beforeReadingAgain();
     ReadAgain(pool);
     ReadAgain(winners);
-    throw EntryTakenElsewhere(GoneMessage(entry, text));
+    throw EntryTakenElsewhere(TakenElsewhereMessage(entry, text));
 }
 
 } // namespace
@@ -58,15 +62,24 @@ int NextWinnerPlace(const Dataset& winners) {
     return winners.recordCount() + 1;
 }
 
-void RecordWinner(Dataset& pool, Dataset& winners, WinnerFlag flag, const EntryNaming& entry,
+void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNaming& entry,
                   const std::function<void()>& beforeReadingAgain) {
+    // The write lock is held from here to the commit: no other copy can store
+    // a winner between the choice of the place and the row that takes it.
+    Batch batch(pool.connection());
+    int place = NextWinnerPlace(winners);
+    if (winners.changedElsewhere()) {
+        const Value highest = winners.highestInFile(kSorte);
+        const auto* number = std::get_if<std::int64_t>(&highest);
+        place = number ? static_cast<int>(*number) + 1 : 1;
+    }
     MoveAvailableRow(
         pool, winners, entry,
         [&] {
             pool.field(kOk).setAsString(kFalseText);
             if (flag == WinnerFlag::OkPlaceAndActive)
                 pool.field(kAtivo).setAsString(kTrueText);
-            pool.field(kSorte).setAsInteger(NextWinnerPlace(winners));
+            pool.field(kSorte).setAsInteger(place);
         },
         beforeReadingAgain);
 }

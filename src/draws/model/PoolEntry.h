@@ -9,6 +9,7 @@
 namespace tiravo {
 
 class Dataset;
+class Query;
 
 // The moves of one pool row between its entry states. Each edits the current
 // row and posts it; a pool view filtered on "Ok = True" loses the row as soon
@@ -38,6 +39,10 @@ public:
     using Error::Error;
 };
 
+// What the operator is told when the entry `text` was drawn or removed by
+// another copy of the program first.
+QString TakenElsewhereMessage(const EntryNaming& entry, const QString& text);
+
 // The place a newly drawn entry takes: one after the winners list as it was
 // last read. The list is not read again first, so a pick that gave no place
 // since then is not counted.
@@ -46,8 +51,11 @@ int NextWinnerPlace(const Dataset& winners);
 // available -> drawn, at the next place of `winners`. The row is written only
 // while it is still available in the file; otherwise EntryTakenElsewhere,
 // naming the entry, after `beforeReadingAgain` (a draw undoes its other
-// writes there) and after `pool` and `winners` have been read again.
-void RecordWinner(Dataset& pool, Dataset& winners, WinnerFlag flag, const EntryNaming& entry = {},
+// writes there) and after `pool` and `winners` have been read again. The
+// place is decided in the transaction that writes the row: when another
+// program has committed since `winners` was read, it is one after the highest
+// place the file holds, so that two copies never give one place twice.
+void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNaming& entry = {},
                   const std::function<void()>& beforeReadingAgain = {});
 
 // available -> taken out: out of the pool without a place of its own. Guarded
