@@ -90,7 +90,6 @@ void FullScreenPresenter::enter() {
     qApp->installEventFilter(this);
     window_->showFullScreen();
     sharpenPictures();
-    emit changed(true);
 }
 
 void FullScreenPresenter::leave() {
@@ -102,7 +101,6 @@ void FullScreenPresenter::leave() {
     window_->showNormal();
     window_->setFixedSize(design_);
     window_->setGeometry(windowedGeometry_);
-    emit changed(false);
 }
 
 void FullScreenPresenter::hidePointerWhile(const std::function<void()>& run) {
@@ -128,6 +126,8 @@ bool FullScreenPresenter::isDesignPart(const QObject* object) const {
 }
 
 bool FullScreenPresenter::eventFilter(QObject* watched, QEvent* event) {
+    if (!mirror_)
+        return false;
     switch (event->type()) {
     case QEvent::Paint:
         // The controls paint only for the mirror; what they would have

@@ -58,9 +58,6 @@ public:
     static QSize PresentedSize(const QWidget* widget);
     static FullScreenPresenter* Of(const QWidget* widget);
 
-signals:
-    void changed(bool active);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -75,7 +72,7 @@ private:
     void sharpenPictures();
 
     QWidget* window_;
-    ScaledMirror* mirror_ = nullptr;
+    QPointer<ScaledMirror> mirror_;
     bool active_ = false;
     QSize design_;
     QRect windowedGeometry_;
