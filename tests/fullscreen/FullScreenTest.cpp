@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -188,6 +189,34 @@ TEST_F(FullScreen, AClickOnTheScaledButtonDrawsAndEveryFrameIsOnTheMonitorScaled
     pause.frames.clear();
     QTest::keyClick(w.get(), Qt::Key_Return);
     EXPECT_EQ(pause.frames, QStringList({"Image1@1000", "Image1@0", "LabNome@100"}));
+}
+
+TEST_F(FullScreen, PhotosAreDecodedForTheScaledBoxTheyAreShownIn) {
+    QTemporaryDir folder;
+    for (int i = 0; i < 3; ++i) {
+        const QString path = folder.filePath(QStringLiteral("%1.jpg").arg(i));
+        QImage camera(2400, 1800, QImage::Format_RGB32);
+        camera.fill(QColor::fromHsv(i * 100, 200, 220));
+        ASSERT_TRUE(camera.save(path, "JPG"));
+        test::AddPhoto(db, {path, QStringLiteral("k%1").arg(i)});
+    }
+    auto w = openOnProjector<TFVantaFoto>();
+    pressF11(w.get());
+    // 1920 x 1080 over 958 x 672: the height is the tighter.
+    const QSize box = FullScreenPresenter::PresentedSize(w->Image1);
+    EXPECT_EQ(box, QSize(qRound(640 * 1080.0 / 672), qRound(480 * 1080.0 / 672)));
+
+    QList<QSize> shown;
+    pause.probe = [&](QWidget*) { shown << w->Image1->picture().size(); };
+    QTest::mouseClick(mirrorOf(w.get()), Qt::LeftButton, {}, scaledCentre(w.get(), w->Button5));
+    ASSERT_EQ(pause.frames.size(), 14) << pause.frames.join(' ').toStdString();
+    // The flick's twelve photos and the winner, each as large as its box shows
+    // it on the projector, not 640 x 480 blown up.
+    const QSize fit = QSize(2400, 1800).scaled(box, Qt::KeepAspectRatio);
+    for (int frame : {0, 5, 11, 13})
+        EXPECT_EQ(shown[frame], fit) << frame;
+    // The column takes the winner at that size.
+    EXPECT_EQ(w->Img1->picture().size(), fit);
 }
 
 } // namespace
