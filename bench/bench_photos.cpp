@@ -260,7 +260,8 @@ void BM_EnterFullScreen(benchmark::State& state) {
     std::vector<double> sharp;
     for (auto _ : state) {
         state.PauseTiming();
-        TFVantaFoto w(nullptr, db.connection(), {clock, pause, dialogs, desktop, random});
+        AppContext context(db.connection(), {clock, pause, dialogs, desktop, random});
+        TFVantaFoto w(nullptr, context);
         w.show();
         QApplication::processEvents();
         const int smallWidth = w.Img6->picture().width();

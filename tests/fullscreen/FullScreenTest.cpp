@@ -5,6 +5,7 @@
 #include "draws/VantaFoto.h"
 #include "draws/VantaNumero.h"
 #include "draws/model/PoolColumns.h"
+#include "platform/AppContext.h"
 #include "platform/Pause.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktop.h"
@@ -78,11 +79,9 @@ protected:
                         .arg(n, 3, 10, QLatin1Char('0')));
     }
 
-    Services services() { return {clock, pause, dialogs, desktop, random}; }
-
     // Opened as the main window opens it, then moved to the projector.
     template <class Screen> std::unique_ptr<Screen> openOnProjector() {
-        auto w = std::make_unique<Screen>(nullptr, db.connection(), services());
+        auto w = std::make_unique<Screen>(nullptr, context);
         w->show();
         w->move(kProjector.topLeft() + QPoint(200, 100));
         QApplication::setActiveWindow(w.get());
@@ -109,6 +108,7 @@ protected:
     FakeDialogs dialogs;
     FakeDesktop desktop;
     FakeRandom random;
+    AppContext context{db.connection(), {clock, pause, dialogs, desktop, random}};
 };
 
 TEST_F(FullScreen, F11FillsTheMonitorTheWindowIsOnAndEscGoesBackBeforeItCloses) {

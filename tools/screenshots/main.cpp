@@ -101,13 +101,13 @@ void SavePartners(TFMenu& menu, const QDir& folder) {
 // projector shows it; the screens are the platform's (scripts/screenshots
 // gives the offscreen platform a 1920 x 1080 and a 3840 x 2160 one).
 template <class Screen>
-void SaveFullScreen(TFMenu& menu, RealServices& real, const QDir& folder, const QString& name,
+void SaveFullScreen(TFMenu& menu, const QDir& folder, const QString& name,
                     const std::function<void(Screen&)>& prepare = {}) {
     for (QScreen* screen : QGuiApplication::screens()) {
         const QSize size = screen->geometry().size();
         if (size.width() < 1920 || size.height() < 1080)
             continue;
-        Screen window(&menu, menu.ADOConnection1, real.services());
+        Screen window(&menu, menu.context());
         Show(&window);
         window.move(screen->geometry().topLeft() + QPoint(40, 40));
         if (prepare)
@@ -125,10 +125,11 @@ void SaveFullScreen(TFMenu& menu, RealServices& real, const QDir& folder, const 
 
 int RunFullScreen(const QDir& folder) {
     RealServices real;
-    TFMenu menu(real.services());
-    SaveFullScreen<TFVantaNumero>(menu, real, folder, QStringLiteral("TFVantaNumero"));
-    SaveFullScreen<TFVantaNome>(menu, real, folder, QStringLiteral("TFVantaNome"));
-    SaveFullScreen<TFVantaFoto>(menu, real, folder, QStringLiteral("TFVantaFoto-winners"),
+    AppContext context(real.services());
+    TFMenu menu(context);
+    SaveFullScreen<TFVantaNumero>(menu, folder, QStringLiteral("TFVantaNumero"));
+    SaveFullScreen<TFVantaNome>(menu, folder, QStringLiteral("TFVantaNome"));
+    SaveFullScreen<TFVantaFoto>(menu, folder, QStringLiteral("TFVantaFoto-winners"),
                                 [](TFVantaFoto& window) { ShowPhotosAsAfterDraws(window); });
     return 0;
 }
