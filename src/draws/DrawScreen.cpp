@@ -10,6 +10,7 @@
 #include "widgets/ControlKit.h"
 #include "widgets/CounterPanel.h"
 #include "widgets/DigitalClock.h"
+#include "widgets/FullScreenPresenter.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Resources.h"
 #include "widgets/WindowLook.h"
@@ -26,6 +27,7 @@ DrawScreen::DrawScreen(QWidget* parent, AppContext& context, const QString& obje
                .columns = {"Cod", {"Logo1", 150}, {"Logo2", 150}, {"Logo3", 150}}}),
       context_(context), services_(context.services) {
     InitResources();
+    fullScreen = new FullScreenPresenter(this);
 }
 
 DrawScreen::~DrawScreen() = default;
@@ -39,7 +41,15 @@ QPushButton* DrawScreen::addButton(int number, const QString& caption, QRect pla
         &DrawScreen::Button4Click, &DrawScreen::Button5Click};
     const auto index = static_cast<std::size_t>(number - 1);
     *buttons.at(index) = button;
-    wire(button, handlers.at(index));
+    const auto handler = handlers.at(index);
+    if (number < 4) {
+        wire(button, handler);
+        return button;
+    }
+    // The draws (the hidden pick and "Fazer Sorteio") hide the pointer.
+    wire(button, [this, handler] {
+        fullScreen->hidePointerWhile([this, handler] { (this->*handler)(); });
+    });
     return button;
 }
 
@@ -112,6 +122,10 @@ void DrawScreen::FormActivate() {
     if (!TbImage.active())
         return;
     LoadLogoStrip(*ImageLog1, *ImageLog2, *ImageLog3, TbImage);
+}
+
+bool DrawScreen::FormKeyDown(QKeyEvent* event) {
+    return fullScreen->takeKey(event) || GuardedWindow::FormKeyDown(event);
 }
 
 } // namespace tiravo

@@ -19,12 +19,14 @@ class CounterPanel;
 class Query;
 struct PoolDescription;
 class DigitalClock;
+class FullScreenPresenter;
 class PictureBox;
 
 // What the three draw screens share around the draw itself: the five buttons
 // and their guarded handlers, the clock, the counter of available entries,
 // the partners' logo strip read again at every activation, the maker's logo
-// and Esc closing the window. A screen places these at its own spots and adds
+// and Esc closing the window; F11 shows it full screen, where Esc leaves full
+// screen before it closes. A screen places these at its own spots and adds
 // its pool, its winners list and its stage.
 class DrawScreen : public GuardedWindow {
     Q_OBJECT
@@ -43,8 +45,11 @@ public:
     PictureBox* ImageLog3 = nullptr;
 
     TableView TbImage;
+    // F11: the screen full screen on the monitor it is on.
+    FullScreenPresenter* fullScreen = nullptr;
 
     void FormActivate() override;
+    bool FormKeyDown(QKeyEvent* event) override;
     virtual void Button1Click() = 0;
     virtual void Button2Click() = 0;
     virtual void Button3Click() = 0;

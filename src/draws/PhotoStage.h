@@ -43,6 +43,7 @@ public:
 
 private:
     void copyPicture(const PictureBox* from);
+    void fitPrefetchToBox();
     void expectComingPhotos();
 
     PhotoStageParts parts_;
