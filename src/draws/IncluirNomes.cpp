@@ -229,7 +229,7 @@ void TFIncluirNomes::Edit1Change() {
 void TFIncluirNomes::Button4Click() {
     if (TbNome.recordCount() == 0)
         return;
-    RecordWinner(TbNome, QrySorte, WinnerFlag::OkAndPlace, NameEntries());
+    RecordWinner(TbNome, QrySorte, WinnerFlag::OkAndPlace, NameEntries(), RecordAction::TakeOut);
     TbNome.close();
     TbNome.open();
     QrySorte.close();
@@ -241,16 +241,7 @@ void TFIncluirNomes::Button4Click() {
 void TFIncluirNomes::Button5Click() {
     if (QrySorte.recordCount() == 0)
         return;
-    EditRow(QrySorte, [](Dataset& winner) {
-        winner.field(kOk).setAsString(kTrueText);
-        winner.field(kSorte).setAsString(QString());
-    });
-    QrySorte.close();
-    QrySorte.open();
-    // The winners keep their order and are numbered down to 1 without a gap.
-    int place = QrySorte.recordCount();
-    EditEachRow(QrySorte, RowWalk::FromFirst,
-                [&place](Dataset& winner) { winner.field(kSorte).setAsInteger(place--); });
+    ReturnWinner(QrySorte);
     TbNome.close();
     TbNome.open();
     Panel1->setCount(TbNome.recordCount());

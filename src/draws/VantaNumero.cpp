@@ -3,6 +3,7 @@
 #include "draws/IncluirNumero.h"
 #include "draws/LabelPictureStage.h"
 #include "draws/model/HiddenPick.h"
+#include "draws/model/NumberPool.h"
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolDescription.h"
 #include "draws/model/PoolEntry.h"
@@ -133,7 +134,7 @@ void TFVantaNumero::Button1Click() {
 
 void TFVantaNumero::Button2Click() {
     if (services_.dialogs.confirm(QStringLiteral("Tem Certeza Que deseja Limpar esta lista?")))
-        QryUpdate.execSql();
+        ClearNumberPool(QryUpdate);
     TbNumero.close();
     TbNumero.open();
     QrySorte.requery();

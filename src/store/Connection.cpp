@@ -3,6 +3,7 @@
 #include "common/Error.h"
 #include "store/ConnectionText.h"
 #include "store/Dialect.h"
+#include "store/SchemaUpgrade.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -100,6 +101,12 @@ void Connection::open() {
         throw Error(QStringLiteral("'%1' is not a database file")
                         .arg(QDir::toNativeSeparators(settings.dataSource)));
     db_ = OpenHandle(settings.dataSource, settings.password, SQLITE_OPEN_READWRITE, busyTimeoutMs_);
+    try {
+        UpgradeSchema(*this);
+    } catch (...) {
+        close();
+        throw;
+    }
 }
 
 void Connection::close() {
@@ -141,6 +148,11 @@ std::int64_t Connection::lastInsertedKey() const {
 int Connection::changedRows() const {
     requireOpen();
     return sqlite3_changes(db_);
+}
+
+std::int64_t Connection::totalChangedRows() const {
+    requireOpen();
+    return sqlite3_total_changes(db_);
 }
 
 bool Connection::inTransaction() const {

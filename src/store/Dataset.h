@@ -67,6 +67,8 @@ public:
     ~Dataset() override;
 
     Connection& connection() const { return connection_; }
+    // The table the rows come from; empty for a query over none or several.
+    QString table() const { return tableName(); }
 
     void open();
     void close();

@@ -1,8 +1,5 @@
 #include "Winners.h"
 
-#include "draws/model/PoolDescription.h"
-#include "store/Query.h"
-
 #include <QTextStream>
 
 #include <algorithm>
@@ -12,10 +9,6 @@ namespace tiravo::db {
 namespace {
 
 const QString kPlace = QStringLiteral("Sorte");
-
-// Spreadsheets take a CSV file for the local 8-bit code page unless it begins
-// with the byte order mark; with it the accents of the names survive.
-constexpr char16_t kByteOrderMark = u'\uFEFF';
 
 // On paper one winner keeps to one line, whatever a typed name holds.
 QString OneLine(QString text) {
@@ -42,73 +35,16 @@ void WriteText(const WinnerPool& pool, const std::vector<Winner>& winners, QText
     out << '\n';
 }
 
-void WriteCsvRecord(const QStringList& fields, QTextStream& out) {
-    QStringList quoted;
-    for (const QString& field : fields)
-        quoted << CsvField(field);
-    out << quoted.join(u',') << QLatin1String("\r\n");
-}
-
 } // namespace
 
-const std::vector<WinnerPool>& WinnerPools() {
-    static const std::vector<WinnerPool> pools = [] {
-        std::vector<WinnerPool> all;
-        for (const PoolDescription* pool : Pools())
-            all.push_back({pool->name, pool->entryColumn, pool->winnersSql()});
-        return all;
-    }();
-    return pools;
-}
-
-const WinnerPool* WinnerPoolNamed(const QString& name) {
-    for (const WinnerPool& pool : WinnerPools())
-        if (pool.name == name)
-            return &pool;
-    return nullptr;
-}
-
-std::vector<Winner> ReadWinners(Connection& connection, const WinnerPool& pool) {
-    // The draw screens' own query, so that the list and its order are theirs.
-    Query winners(connection, pool.winnersSql);
-    winners.open();
-    std::vector<Winner> result;
-    for (winners.first(); !winners.eof(); winners.next())
-        result.push_back({winners.field(kPlace).asString(), winners.field(pool.entry).asString()});
-    return result;
-}
-
-QString CsvField(const QString& text) {
-    const bool quote =
-        text.contains(u',') || text.contains(u'"') || text.contains(u'\n') || text.contains(u'\r');
-    if (!quote)
-        return text;
-    QString doubled = text;
-    doubled.replace(u'"', QLatin1String("\"\""));
-    return u'"' + doubled + u'"';
-}
-
 void WriteWinners(Connection& connection, const std::vector<WinnerPool>& pools,
-                  WinnersFormat format, QTextStream& out) {
-    const bool several = pools.size() > 1;
+                  WinnersFormat format, CsvTexts texts, QTextStream& out) {
     if (format == WinnersFormat::Csv) {
-        out << QChar(kByteOrderMark);
-        WriteCsvRecord(several
-                           ? QStringList{QStringLiteral("Pool"), kPlace, QStringLiteral("Entry")}
-                           : QStringList{kPlace, pools.front().entry},
-                       out);
+        WriteWinnersCsv(connection, pools, texts, out);
+        return;
     }
-    for (const WinnerPool& pool : pools) {
-        const std::vector<Winner> winners = ReadWinners(connection, pool);
-        if (format == WinnersFormat::Text) {
-            WriteText(pool, winners, out);
-            continue;
-        }
-        for (const Winner& winner : winners)
-            WriteCsvRecord(several ? QStringList{pool.name, winner.place, winner.entry}
-                                   : QStringList{winner.place, winner.entry},
-                           out);
-    }
+    for (const WinnerPool& pool : pools)
+        WriteText(pool, ReadWinners(connection, pool), out);
 }
 
 } // namespace tiravo::db

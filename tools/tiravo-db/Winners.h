@@ -1,5 +1,8 @@
 #pragma once
 
+#include "draws/model/RecordChain.h"
+#include "draws/model/SpreadsheetCsv.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,27 +17,14 @@ class Connection;
 namespace tiravo::db {
 
 // One draw pool as the winners list names it.
-struct WinnerPool {
-    QString name;           // numeros, nomes or fotos, as --pool takes it
-    QString entry;          // the column that holds the drawn entry
-    QStringList winnersSql; // the draw screens' own query
-};
+using WinnerPool = RecordPool;
 
-const std::vector<WinnerPool>& WinnerPools();
-const WinnerPool* WinnerPoolNamed(const QString& name); // null when unknown
-
-struct Winner {
-    QString place; // Sorte as text; empty when the entry was drawn without one
-    QString entry;
-};
-
-// The rows the draw screens list as winners, in their order: highest place
-// first.
-std::vector<Winner> ReadWinners(Connection& connection, const WinnerPool& pool);
-
-// One field of a CSV record (RFC 4180): quoted when it holds a comma, a
-// quote or a line break, with its quotes doubled.
-QString CsvField(const QString& text);
+inline const std::vector<WinnerPool>& WinnerPools() {
+    return RecordPools();
+}
+inline const WinnerPool* WinnerPoolNamed(const QString& name) {
+    return RecordPoolNamed(name);
+}
 
 enum class WinnersFormat { Text, Csv };
 
@@ -42,6 +32,6 @@ enum class WinnersFormat { Text, Csv };
 // takes one line; as CSV one table with a header line, CRLF line ends and a
 // column naming the pool when more than one is written.
 void WriteWinners(Connection& connection, const std::vector<WinnerPool>& pools,
-                  WinnersFormat format, QTextStream& out);
+                  WinnersFormat format, CsvTexts texts, QTextStream& out);
 
 } // namespace tiravo::db

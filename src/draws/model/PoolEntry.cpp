@@ -1,6 +1,8 @@
 #include "draws/model/PoolEntry.h"
 
+#include "draws/model/DrawRecord.h"
 #include "draws/model/PoolColumns.h"
+#include "draws/model/RecordChain.h"
 #include "store/Dataset.h"
 #include "store/RowLoop.h"
 
@@ -25,13 +27,18 @@ void ReadAgain(Dataset& view) {
 }
 
 // Edits the current row with `change` and writes it only while it is still
-// available in the file.
+// available in the file, with its record row.
 void MoveAvailableRow(Dataset& pool, Dataset& winners, const EntryNaming& entry,
-                      const std::function<void()>& change) {
+                      RecordAction action, const std::function<void()>& change) {
     // Read before the edit: the message names the entry as the screen shows it.
     const QString text = entry.column.isEmpty() ? QString() : pool.field(entry.column).asString();
-    if (EditRowIfStill(pool, kOk, [&change](Dataset&) { change(); }))
+    const std::int64_t item = pool.field(kCod).asInteger();
+    const Value stored = PoolEntryValue(pool);
+    RecordedMove record(pool, {&pool, &winners});
+    if (EditRowIfStill(pool, kOk, [&change](Dataset&) { change(); })) {
+        record.stored(action, item, stored);
         return;
+    }
     ReadAgain(pool);
     ReadAgain(winners);
     throw EntryTakenElsewhere(GoneMessage(entry, text));
@@ -55,8 +62,16 @@ int NextWinnerPlace(const Dataset& winners) {
     return winners.recordCount() + 1;
 }
 
-void RecordWinner(Dataset& pool, Dataset& winners, WinnerFlag flag, const EntryNaming& entry) {
-    MoveAvailableRow(pool, winners, entry, [&] {
+Value PoolEntryValue(Dataset& row) {
+    const RecordPool* pool = RecordPoolOfTable(row.table());
+    if (!pool || row.fieldIndex(pool->entry) < 0)
+        return {};
+    return row.field(pool->entry).value();
+}
+
+void RecordWinner(Dataset& pool, Dataset& winners, WinnerFlag flag, const EntryNaming& entry,
+                  RecordAction action) {
+    MoveAvailableRow(pool, winners, entry, action, [&] {
         pool.field(kOk).setAsString(kFalseText);
         if (flag == WinnerFlag::OkPlaceAndActive)
             pool.field(kAtivo).setAsString(kTrueText);
@@ -65,7 +80,25 @@ void RecordWinner(Dataset& pool, Dataset& winners, WinnerFlag flag, const EntryN
 }
 
 void TakeOut(Dataset& pool, Dataset& winners, const EntryNaming& entry) {
-    MoveAvailableRow(pool, winners, entry, [&] { pool.field(kOk).setAsString(kFalseText); });
+    MoveAvailableRow(pool, winners, entry, RecordAction::HiddenPick,
+                     [&] { pool.field(kOk).setAsString(kFalseText); });
+}
+
+void ReturnWinner(Dataset& winners) {
+    const std::int64_t item = winners.field(kCod).asInteger();
+    const Value entry = PoolEntryValue(winners);
+    RecordedMove record(winners, {&winners});
+    EditRow(winners, [](Dataset& winner) {
+        winner.field(kOk).setAsString(kTrueText);
+        winner.field(kSorte).setAsString(QString());
+    });
+    winners.close();
+    winners.open();
+    // The winners keep their order and are numbered down to 1 without a gap.
+    int place = winners.recordCount();
+    EditEachRow(winners, RowWalk::FromFirst,
+                [&place](Dataset& winner) { winner.field(kSorte).setAsInteger(place--); });
+    record.stored(RecordAction::Return, item, entry);
 }
 
 } // namespace tiravo

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "common/Error.h"
+#include "draws/model/DrawRecord.h"
+#include "store/Value.h"
 
 #include <QString>
 
@@ -44,11 +46,23 @@ int NextWinnerPlace(const Dataset& winners);
 // available -> drawn, at the next place of `winners`. The row is written only
 // while it is still available in the file; otherwise EntryTakenElsewhere,
 // naming the entry, after `pool` and `winners` have been read again.
-void RecordWinner(Dataset& pool, Dataset& winners, WinnerFlag flag, const EntryNaming& entry = {});
+// `action` says, for the record, who moved it: a draw screen's draw or the
+// name editor's ">>>".
+void RecordWinner(Dataset& pool, Dataset& winners, WinnerFlag flag, const EntryNaming& entry = {},
+                  RecordAction action = RecordAction::Draw);
 
 // available -> taken out: out of the pool without a place of its own. Guarded
 // as RecordWinner is; `winners` is read again with the pool when the entry
 // is gone, since the other program may have listed it.
 void TakeOut(Dataset& pool, Dataset& winners, const EntryNaming& entry = {});
+
+// The name editor's "<<<": the current row of `winners` (a winners list of
+// the name pool) -> available, without a place; the winners that stay are
+// numbered down to 1 in their order. One transaction with its record row.
+void ReturnWinner(Dataset& winners);
+
+// The entry the current row of a pool view holds, as stored; null when the
+// view is over no pool or does not declare the entry.
+Value PoolEntryValue(Dataset& row);
 
 } // namespace tiravo
