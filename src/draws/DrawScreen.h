@@ -11,6 +11,8 @@
 #include <array>
 #include <functional>
 
+class QAction;
+class QMenu;
 class QPushButton;
 
 namespace tiravo {
@@ -44,6 +46,12 @@ public:
 
     TableView TbImage;
 
+    // The right-click menu of the winners list: the screen's winners as CSV,
+    // the day's minutes as PDF. Disabled while a draw runs.
+    QMenu* WinnersMenu = nullptr;
+    QAction* ExportWinners = nullptr; // "Exportar premiados..."
+    QAction* SaveMinutes = nullptr;   // "Salvar ata..."
+
     void FormActivate() override;
     virtual void Button1Click() = 0;
     virtual void Button2Click() = 0;
@@ -63,6 +71,9 @@ protected:
     void addLogoStrip(int top, const std::array<int, 3>& lefts);
     // The maker's logo; a click opens `page` of the maker's site.
     PictureBox* addMakerLogo(const QString& name, QRect place, const QString& page);
+    // WinnersMenu on a right-click over each of `lists`, for the pool that
+    // drawsFrom() names.
+    void addWinnersMenu(const QList<QWidget*>& lists);
 
     // The pool this screen draws from, its winners list, its stage and the
     // pool's description; the screen names them once, when its parts exist.
@@ -84,6 +95,11 @@ private:
     Query* drawWinners_ = nullptr;
     DrawStage* drawStage_ = nullptr;
     const PoolDescription* drawDescription_ = nullptr;
+
+    void exportWinners();
+    void saveMinutes();
+
+    bool drawing_ = false;
 };
 
 } // namespace tiravo

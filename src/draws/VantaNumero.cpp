@@ -86,6 +86,7 @@ void TFVantaNumero::buildControls() {
     DBGrid1 = Place(new DataGrid(this, services_.dialogs), 769, 6, 152, 496);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setDataset(&QrySorte);
+    addWinnersMenu({DBGrid1});
     DBGrid1->setColumns({{.field = QStringLiteral("Numero"),
                           .title = QStringLiteral("Premiados"),
                           .width = 128,

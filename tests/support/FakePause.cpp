@@ -17,6 +17,8 @@ void FakePause::showFor(QWidget* control, int milliseconds) {
             frame.shown = control->property("shownPicture").toString();
     }
     frames_.append(frame);
+    if (during)
+        during(frame);
 }
 
 int FakePause::totalMilliseconds() const {

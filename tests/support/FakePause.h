@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 namespace tiravo {
 
 // One painted frame: which control, what it showed and for how long.
@@ -28,6 +30,9 @@ public:
     // "LabNome=07@70", one entry per frame, for compact assertions.
     QStringList summary() const;
     void clear() { frames_.clear(); }
+
+    // Runs at every frame, while the draw that paints it still runs.
+    std::function<void(const Frame&)> during;
 
 private:
     QList<Frame> frames_;
