@@ -6,10 +6,10 @@
 #include "draws/model/PoolEntry.h"
 #include "draws/model/PoolKeys.h"
 #include "draws/model/RecordCheck.h"
-#include "draws/model/RowLoop.h"
 #include "platform/Random.h"
 #include "store/Batch.h"
 #include "store/Query.h"
+#include "store/RowLoop.h"
 #include "store/TableView.h"
 #include "support/TempDatabase.h"
 

@@ -22,8 +22,8 @@
 #include <QDir>
 #include <QMenu>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QSaveFile>
+#include <QScopedValueRollback>
 #include <QTextStream>
 
 namespace tiravo {
@@ -125,11 +125,11 @@ void DrawScreen::addWinnersMenu(const QList<QWidget*>& lists) {
 void DrawScreen::exportWinners() {
     if (drawing_)
         return;
-    const std::optional<QString> path =
-        services_.dialogs.saveFile({.title = QStringLiteral("Exportar premiados"),
-                                    .filter = QStringLiteral("Planilha CSV|*.csv"),
-                                    .defaultExtension = QStringLiteral("csv"),
-                                    .start = QStringLiteral("premiados-%1.csv").arg(drawDescription_->name)});
+    const std::optional<QString> path = services_.dialogs.saveFile(
+        {.title = QStringLiteral("Exportar premiados"),
+         .filter = QStringLiteral("Planilha CSV|*.csv"),
+         .defaultExtension = QStringLiteral("csv"),
+         .start = QStringLiteral("premiados-%1.csv").arg(drawDescription_->name)});
     if (!path)
         return;
     QSaveFile file(*path);
@@ -155,10 +155,6 @@ void DrawScreen::saveMinutes() {
          .start = QStringLiteral("ata-%1.pdf").arg(today.toString(QStringLiteral("yyyy-MM-dd")))});
     if (path)
         WriteMinutesPdf(context_.ADOConnection1, today, *path);
-}
-
-void DrawScreen::guarded(const std::function<void()>& handler) {
-    RunGuarded(services_.dialogs, handler);
 }
 
 DrawOutcome DrawScreen::drawWinner() {

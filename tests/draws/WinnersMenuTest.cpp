@@ -32,7 +32,7 @@ TEST(WinnersMenu, ExportsTheScreensWinnersAndSavesTheMinutesButNotWhileADrawRuns
     test::AddNumbers(db, {{7, "aaaa"}});
     db.exec("INSERT INTO TbNumero (Numero, Ok, Ativo, Sorte) VALUES (-3, 0, 1, 1)");
     TestServices fake;
-    TFVantaNumero w(nullptr, db.connection(), fake.services());
+    TFVantaNumero w(nullptr, fake.context(db.connection()));
     std::vector<bool> enabledDuringDraw;
     fake.pause.during = [&](const Frame&) {
         RightClick(w.DBGrid1);
@@ -73,7 +73,7 @@ TEST(WinnersMenu, ExportsTheScreensWinnersAndSavesTheMinutesButNotWhileADrawRuns
 TEST(WinnersMenu, ThePhotoScreenOffersItOnItsColumnOfWinners) {
     test::TempDatabase db;
     TestServices fake;
-    TFVantaFoto w(nullptr, db.connection(), fake.services());
+    TFVantaFoto w(nullptr, fake.context(db.connection()));
     for (PictureBox* photo : {w.Img1, w.Img6}) {
         RightClick(photo);
         EXPECT_TRUE(w.WinnersMenu->isVisible());

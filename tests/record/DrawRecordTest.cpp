@@ -62,7 +62,7 @@ TEST(DrawRecord, TheNumberScreensCommandsEachAppendOneChainedRowNamingTheOperato
     db.connection().setOperatorName(QStringLiteral("Conceição"));
     TestServices fake;
     fake.clock.setTime(QTime(12, 0, 37));
-    TFVantaNumero w(nullptr, db.connection(), fake.services());
+    TFVantaNumero w(nullptr, fake.context(db.connection()));
     QTest::mouseClick(w.Button5, Qt::LeftButton); // draws 5
     QTest::mouseClick(w.Button4, Qt::LeftButton); // the hidden pick
     fake.dialogs.answerYes();

@@ -140,7 +140,7 @@ Arguments ParseArguments(const QStringList& arguments) {
             if (result.pool)
                 throw UsageError(QStringLiteral("The option --pool is given twice"));
             result.pool = value();
-            if (!WinnerPoolNamed(*result.pool))
+            if (!PoolNamed(*result.pool))
                 throw UsageError(
                     QStringLiteral("Unknown pool '%1': numeros, nomes or fotos").arg(*result.pool));
         } else if (name == QLatin1String("csv")) {

@@ -99,9 +99,9 @@ int Check(const Arguments& arguments, QTextStream& out, QTextStream& err) {
 int Winners(const Arguments& arguments, QTextStream& out) {
     Connection connection;
     OpenDatabaseFile(connection, arguments.file);
-    std::vector<WinnerPool> pools = WinnerPools();
+    std::vector<const PoolDescription*> pools(Pools().begin(), Pools().end());
     if (arguments.pool)
-        pools = {*WinnerPoolNamed(*arguments.pool)};
+        pools = {PoolNamed(*arguments.pool)};
     WriteWinners(connection, pools, arguments.csv ? WinnersFormat::Csv : WinnersFormat::Text,
                  arguments.raw ? CsvTexts::Raw : CsvTexts::Guarded, out);
     return 0;

@@ -18,7 +18,7 @@ QString OneLine(QString text) {
     return text;
 }
 
-void WriteText(const WinnerPool& pool, const std::vector<Winner>& winners, QTextStream& out) {
+void WriteText(const PoolDescription& pool, const std::vector<Winner>& winners, QTextStream& out) {
     if (winners.empty()) {
         out << pool.name << QLatin1String(": no winners\n\n");
         return;
@@ -28,7 +28,7 @@ void WriteText(const WinnerPool& pool, const std::vector<Winner>& winners, QText
     qsizetype width = kPlace.size();
     for (const Winner& winner : winners)
         width = std::max(width, winner.place.size());
-    out << kPlace.leftJustified(width) << QLatin1String("  ") << pool.entry << '\n';
+    out << kPlace.leftJustified(width) << QLatin1String("  ") << pool.entryColumn << '\n';
     for (const Winner& winner : winners)
         out << winner.place.rightJustified(width) << QLatin1String("  ") << OneLine(winner.entry)
             << '\n';
@@ -37,14 +37,14 @@ void WriteText(const WinnerPool& pool, const std::vector<Winner>& winners, QText
 
 } // namespace
 
-void WriteWinners(Connection& connection, const std::vector<WinnerPool>& pools,
+void WriteWinners(Connection& connection, const std::vector<const PoolDescription*>& pools,
                   WinnersFormat format, CsvTexts texts, QTextStream& out) {
     if (format == WinnersFormat::Csv) {
         WriteWinnersCsv(connection, pools, texts, out);
         return;
     }
-    for (const WinnerPool& pool : pools)
-        WriteText(pool, ReadWinners(connection, pool), out);
+    for (const PoolDescription* pool : pools)
+        WriteText(*pool, ReadWinners(connection, *pool), out);
 }
 
 } // namespace tiravo::db

@@ -1,5 +1,6 @@
 #include "draws/model/DrawRecord.h"
 
+#include "draws/model/PoolDescription.h"
 #include "draws/model/RecordChain.h"
 #include "store/Column.h"
 #include "store/Connection.h"
@@ -60,11 +61,11 @@ QString EntryText(const Value& value) {
     return {};
 }
 
-ColumnType EntryType(const RecordPool& pool) {
-    return TableNamed(pool.table).find(pool.entry)->type;
+ColumnType EntryType(const PoolDescription& pool) {
+    return TableNamed(pool.table).find(pool.entryColumn)->type;
 }
 
-std::int64_t CountAvailable(Connection& connection, const RecordPool& pool) {
+std::int64_t CountAvailable(Connection& connection, const PoolDescription& pool) {
     SqlStatement& count = connection.statement(
         QStringLiteral("SELECT count(*) FROM \"%1\" WHERE \"Ok\" = 1").arg(pool.table));
     count.step();
@@ -74,10 +75,11 @@ std::int64_t CountAvailable(Connection& connection, const RecordPool& pool) {
 }
 
 // The available entries of the pool in the file, in the order of Cod.
-QString FingerprintAvailable(Connection& connection, const RecordPool& pool, std::int64_t& count) {
+QString FingerprintAvailable(Connection& connection, const PoolDescription& pool,
+                             std::int64_t& count) {
     SqlStatement& select = connection.statement(
         QStringLiteral("SELECT \"Cod\", \"%1\" FROM \"%2\" WHERE \"Ok\" = 1 ORDER BY \"Cod\"")
-            .arg(pool.entry, pool.table));
+            .arg(pool.entryColumn, pool.table));
     const ColumnType type = EntryType(pool);
     QByteArray lines;
     count = 0;
@@ -152,7 +154,7 @@ bool IsDrawAction(const QString& actionText) {
 }
 
 RecordedMove::RecordedMove(Dataset& pool, std::initializer_list<Dataset*> showing)
-    : connection_(pool.connection()), pool_(RecordPoolOfTable(pool.table())), showing_(showing),
+    : connection_(pool.connection()), pool_(PoolOfTable(pool.table())), showing_(showing),
       batch_(pool.connection(), showing), unwinding_(std::uncaught_exceptions()) {
     savepoint_.emplace(connection_);
     if (pool_)
@@ -208,7 +210,7 @@ RecordedBulk::RecordedBulk(Dataset& rows, RecordAction action,
 
 RecordedBulk::RecordedBulk(Connection& connection, const QString& table, RecordAction action,
                            std::initializer_list<Dataset*> showing)
-    : connection_(connection), pool_(RecordPoolOfTable(table)), action_(action),
+    : connection_(connection), pool_(PoolOfTable(table)), action_(action),
       batch_(connection, showing), unwinding_(std::uncaught_exceptions()) {
     if (pool_)
         available_ = CountAvailable(connection_, *pool_);

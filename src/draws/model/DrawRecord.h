@@ -15,7 +15,7 @@ namespace tiravo {
 
 class Connection;
 class Dataset;
-struct RecordPool;
+struct PoolDescription;
 
 // What an operator did to a pool, as the record names it.
 enum class RecordAction {
@@ -62,7 +62,7 @@ public:
 
 private:
     Connection& connection_;
-    const RecordPool* pool_;
+    const PoolDescription* pool_;
     std::vector<Dataset*> showing_;
     Batch batch_;
     std::optional<Savepoint> savepoint_;
@@ -89,7 +89,7 @@ private:
     void append();
 
     Connection& connection_;
-    const RecordPool* pool_;
+    const PoolDescription* pool_;
     RecordAction action_;
     Batch batch_;
     std::int64_t available_ = 0;

@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 #include "draws/model/DrawRecord.h"
+#include "draws/model/PoolDescription.h"
 #include "draws/model/RecordChain.h"
 
 #include <QDir>
@@ -119,6 +120,14 @@ private:
     int page_ = 1;
 };
 
+QString PoolTitle(const PoolDescription& pool) {
+    if (&pool == &NumberPool())
+        return QStringLiteral("Números");
+    if (&pool == &NamePool())
+        return QStringLiteral("Nomes");
+    return QStringLiteral("Fotos");
+}
+
 QString PlaceText(const RecordRow& row) {
     return row.place ? QStringLiteral("%1º").arg(*row.place) : QStringLiteral("—");
 }
@@ -155,14 +164,14 @@ void Lay(Layout& layout, const QDate& day, const std::vector<RecordRow>& all,
     if (!drew)
         layout.line(QStringLiteral("Não houve sorteios neste dia."), Font(12, true), 0, unit * 2);
     const std::vector<int> lefts = {0, kDpi * 3 / 4, kDpi * 3 / 2};
-    for (const RecordPool& pool : RecordPools()) {
+    for (const PoolDescription* pool : Pools()) {
         std::vector<const RecordRow*> rows;
         for (const RecordRow* row : today)
-            if (row->pool == pool.name)
+            if (row->pool == pool->name)
                 rows.push_back(row);
         if (rows.empty())
             continue;
-        layout.line(pool.title, Font(14, true), 0, unit * 2);
+        layout.line(PoolTitle(*pool), Font(14, true), 0, unit * 2);
         layout.row({QStringLiteral("Hora"), QStringLiteral("Sorte"), QStringLiteral("Entrada")},
                    lefts, Font(10, true), unit / 2);
         layout.rule(0);

@@ -2,7 +2,7 @@
 
 #include "draws/model/DrawRecord.h"
 #include "draws/model/PoolColumns.h"
-#include "draws/model/RecordChain.h"
+#include "draws/model/PoolDescription.h"
 #include "store/Dataset.h"
 #include "store/RowLoop.h"
 
@@ -63,10 +63,10 @@ int NextWinnerPlace(const Dataset& winners) {
 }
 
 Value PoolEntryValue(Dataset& row) {
-    const RecordPool* pool = RecordPoolOfTable(row.table());
-    if (!pool || row.fieldIndex(pool->entry) < 0)
+    const PoolDescription* pool = PoolOfTable(row.table());
+    if (!pool || row.fieldIndex(pool->entryColumn) < 0)
         return {};
-    return row.field(pool->entry).value();
+    return row.field(pool->entryColumn).value();
 }
 
 void RecordWinner(Dataset& pool, Dataset& winners, WinnerFlag flag, const EntryNaming& entry,

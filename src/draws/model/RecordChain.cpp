@@ -33,32 +33,6 @@ std::optional<QString> TextOf(const Value& value) {
 
 } // namespace
 
-const std::vector<RecordPool>& RecordPools() {
-    static const std::vector<RecordPool> pools = {
-        {QStringLiteral("numeros"), QStringLiteral("TbNumero"), QStringLiteral("Numero"),
-         QStringLiteral("Números")},
-        {QStringLiteral("nomes"), QStringLiteral("TbNome"), QStringLiteral("Nome"),
-         QStringLiteral("Nomes")},
-        {QStringLiteral("fotos"), QStringLiteral("TbFoto"), QStringLiteral("Foto"),
-         QStringLiteral("Fotos")},
-    };
-    return pools;
-}
-
-const RecordPool* RecordPoolNamed(const QString& name) {
-    for (const RecordPool& pool : RecordPools())
-        if (pool.name == name)
-            return &pool;
-    return nullptr;
-}
-
-const RecordPool* RecordPoolOfTable(const QString& table) {
-    for (const RecordPool& pool : RecordPools())
-        if (pool.table.compare(table, Qt::CaseInsensitive) == 0)
-            return &pool;
-    return nullptr;
-}
-
 QDateTime RecordRow::localMoment() const {
     QDateTime utc = QDateTime::fromString(moment, Qt::ISODateWithMs);
     const QTime zone = QTime::fromString(offset.mid(1), QStringLiteral("HH:mm"));

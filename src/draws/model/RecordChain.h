@@ -19,18 +19,6 @@ class Connection;
 // and a fingerprint are made is told in the README, byte for byte, so that
 // anybody can recompute them from a dump of the file.
 
-// The three pools as the record names them.
-struct RecordPool {
-    QString name;  // numeros, nomes or fotos
-    QString table; // TbNumero, TbNome or TbFoto
-    QString entry; // the column that holds the entry
-    QString title; // on paper: "Números"
-};
-
-const std::vector<RecordPool>& RecordPools();
-const RecordPool* RecordPoolNamed(const QString& name);    // null when unknown
-const RecordPool* RecordPoolOfTable(const QString& table); // null when unknown
-
 // The previous hash of the first row.
 inline const QString kFirstPreviousHash = QString(64, u'0');
 

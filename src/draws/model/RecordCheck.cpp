@@ -1,6 +1,7 @@
 #include "draws/model/RecordCheck.h"
 
 #include "draws/model/DrawRecord.h"
+#include "draws/model/PoolDescription.h"
 #include "draws/model/RecordChain.h"
 #include "store/Connection.h"
 #include "store/Schema.h"
@@ -19,11 +20,11 @@ QString RowName(const RecordRow& row) {
     return QStringLiteral("Row %1 (Cod %2)").arg(row.sequence).arg(row.cod);
 }
 
-Entries AvailableNow(Connection& connection, const RecordPool& pool) {
+Entries AvailableNow(Connection& connection, const PoolDescription& pool) {
     SqlStatement& select = connection.statement(
         QStringLiteral("SELECT \"Cod\", \"%1\" FROM \"%2\" WHERE \"Ok\" = 1 ORDER BY \"Cod\"")
-            .arg(pool.entry, pool.table));
-    const ColumnType type = TableNamed(pool.table).find(pool.entry)->type;
+            .arg(pool.entryColumn, pool.table));
+    const ColumnType type = TableNamed(pool.table).find(pool.entryColumn)->type;
     Entries entries;
     while (select.step()) {
         const std::int64_t cod = std::get<std::int64_t>(select.column(0, ColumnType::Key));
@@ -33,10 +34,10 @@ Entries AvailableNow(Connection& connection, const RecordPool& pool) {
     return entries;
 }
 
-Value StoredEntry(const RecordPool& pool, const std::optional<QString>& entry) {
+Value StoredEntry(const PoolDescription& pool, const std::optional<QString>& entry) {
     if (!entry)
         return {};
-    if (pool.name == QLatin1String("numeros")) {
+    if (&pool == &NumberPool()) {
         bool ok = false;
         const qlonglong number = entry->toLongLong(&ok);
         if (ok)
@@ -100,10 +101,10 @@ RecordCheck CheckRecord(Connection& connection) {
 
     std::map<QString, Entries> available;
     std::set<QString> traced; // pools whose trace met a bulk action
-    for (const RecordPool& pool : RecordPools())
-        available[pool.name] = AvailableNow(connection, pool);
+    for (const PoolDescription* pool : Pools())
+        available[pool->name] = AvailableNow(connection, *pool);
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
-        const RecordPool* pool = RecordPoolNamed(row->pool);
+        const PoolDescription* pool = PoolNamed(row->pool);
         if (!pool || traced.count(pool->name))
             continue;
         if (!IsEntryAction(row->action) || !row->item || !row->fingerprint) {

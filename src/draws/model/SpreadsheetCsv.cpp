@@ -1,5 +1,6 @@
 #include "draws/model/SpreadsheetCsv.h"
 
+#include "draws/model/PoolDescription.h"
 #include "draws/model/RecordChain.h"
 #include "store/Query.h"
 #include "store/Schema.h"
@@ -48,7 +49,7 @@ template <typename T> QString Optional(const std::optional<T>& value) {
 }
 
 bool IsNumberPool(const QString& poolName) {
-    return poolName == QLatin1String("numeros");
+    return poolName == NumberPool().name;
 }
 
 } // namespace
@@ -71,32 +72,31 @@ void WriteCsvRecord(const QStringList& cells, QTextStream& out) {
     out << cells.join(u',') << QLatin1String("\r\n");
 }
 
-std::vector<Winner> ReadWinners(Connection& connection, const RecordPool& pool) {
+std::vector<Winner> ReadWinners(Connection& connection, const PoolDescription& pool) {
     // The draw screens' own query, so that the list and its order are theirs.
-    Query winners(connection, {QStringLiteral("Select *"), QStringLiteral("From ") + pool.table,
-                               QStringLiteral("Where Ativo=True and Ok=False"),
-                               QStringLiteral("Order by Sorte Desc")});
+    Query winners(connection, pool.winnersSql());
     winners.open();
     std::vector<Winner> result;
     for (winners.first(); !winners.eof(); winners.next())
-        result.push_back({winners.field(kPlace).asString(), winners.field(pool.entry).asString()});
+        result.push_back(
+            {winners.field(kPlace).asString(), winners.field(pool.entryColumn).asString()});
     return result;
 }
 
-void WriteWinnersCsv(Connection& connection, const std::vector<RecordPool>& pools, CsvTexts texts,
-                     QTextStream& out) {
+void WriteWinnersCsv(Connection& connection, const std::vector<const PoolDescription*>& pools,
+                     CsvTexts texts, QTextStream& out) {
     const bool several = pools.size() > 1;
     BeginCsv(out);
     WriteCsvRecord(several ? QStringList{QStringLiteral("Pool"), kPlace, QStringLiteral("Entry")}
-                           : QStringList{kPlace, pools.front().entry},
+                           : QStringList{kPlace, pools.front()->entryColumn},
                    out);
-    for (const RecordPool& pool : pools) {
-        for (const Winner& winner : ReadWinners(connection, pool)) {
+    for (const PoolDescription* pool : pools) {
+        for (const Winner& winner : ReadWinners(connection, *pool)) {
             const QString entry =
-                IsNumberPool(pool.name) ? CsvNumber(winner.entry) : CsvText(winner.entry, texts);
+                IsNumberPool(pool->name) ? CsvNumber(winner.entry) : CsvText(winner.entry, texts);
             QStringList cells{CsvNumber(winner.place), entry};
             if (several)
-                cells.prepend(CsvText(pool.name, texts));
+                cells.prepend(CsvText(pool->name, texts));
             WriteCsvRecord(cells, out);
         }
     }

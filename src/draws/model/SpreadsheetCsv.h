@@ -10,7 +10,7 @@ class QTextStream;
 namespace tiravo {
 
 class Connection;
-struct RecordPool;
+struct PoolDescription;
 struct RecordRow;
 
 // CSV for spreadsheets (RFC 4180, UTF-8 with a byte order mark, CRLF line
@@ -38,12 +38,12 @@ struct Winner {
 
 // The rows the draw screens list as winners, in their order: highest place
 // first.
-std::vector<Winner> ReadWinners(Connection& connection, const RecordPool& pool);
+std::vector<Winner> ReadWinners(Connection& connection, const PoolDescription& pool);
 
 // The winners lists of `pools` as one table with a header line: Sorte and
 // the entry's column for one pool, Pool, Sorte and Entry for several.
-void WriteWinnersCsv(Connection& connection, const std::vector<RecordPool>& pools, CsvTexts texts,
-                     QTextStream& out);
+void WriteWinnersCsv(Connection& connection, const std::vector<const PoolDescription*>& pools,
+                     CsvTexts texts, QTextStream& out);
 
 // The record's rows, oldest first, with a header line of its column names.
 void WriteRecordCsv(const std::vector<RecordRow>& rows, CsvTexts texts, QTextStream& out);
