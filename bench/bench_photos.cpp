@@ -1,7 +1,8 @@
 // The photo screen with camera photos: how long each frame of a flick stays on
 // the screen with the real pause, over 24-megapixel JPEGs and over photos of
-// the draw box's own size, and how long the screen takes to open with six
-// such winners in its column.
+// the draw box's own size, in the window and full screen on a 3840 x 2160
+// monitor; how long the screen takes to open with six such winners in its
+// column, and to go full screen (F11) with them.
 #include "draws/VantaFoto.h"
 #include "platform/AppContext.h"
 #include "platform/Clock.h"
@@ -10,14 +11,18 @@
 #include "platform/ui/RepaintPause.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeDialogs.h"
+#include "support/OffscreenScreens.h"
 #include "support/TempDatabase.h"
+#include "widgets/FullScreenPresenter.h"
 #include "widgets/PictureBox.h"
+#include "widgets/ScaledMirror.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QPaintEvent>
 #include <QTemporaryDir>
 
 #include "QtBenchmarkMain.h"
@@ -32,6 +37,10 @@
 
 namespace tiravo {
 namespace {
+
+// The offscreen platform's one monitor is a 4K one.
+const QRect kMonitor(0, 0, 3840, 2160);
+[[maybe_unused]] const bool kScreens = test::UseOffscreenScreens({kMonitor});
 
 // A detailed picture, as a camera's: gradients, fine stripes and strong
 // sensor-like noise, so that the compressed data is as dense as a photo's.
@@ -122,11 +131,12 @@ double Median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-// One "Fazer Sorteio" per iteration over a pool of 13 photos; the counters
-// are the intervals between one frame of the flick going up and the next
-// (the last one: to the teaser).
+// One "Fazer Sorteio" per iteration over a pool of 13 photos, in the window
+// or (third argument 1) full screen; the counters are the intervals between
+// one frame of the flick going up and the next (the last one: to the teaser).
 void BM_FlickFrames(benchmark::State& state) {
     const QSize size(int(state.range(0)), int(state.range(1)));
+    const bool fullScreen = state.range(2) != 0;
     PhotoFolder folder(size, 13);
     test::TempDatabase db;
     SystemClock clock;
@@ -143,6 +153,14 @@ void BM_FlickFrames(benchmark::State& state) {
         TFVantaFoto w(nullptr, context);
         w.show();
         QApplication::processEvents();
+        if (fullScreen) {
+            w.fullScreen->enter();
+            QApplication::processEvents();
+            if (w.geometry() != kMonitor) {
+                state.SkipWithError("the screen is not full screen at 3840 x 2160");
+                break;
+            }
+        }
         pause.starts().clear();
         state.ResumeTiming();
         const double cpuBefore = ProcessCpuMs();
@@ -204,6 +222,74 @@ void BM_OpenWithSixWinners(benchmark::State& state) {
     state.counters["open_cpu_ms"] = cpu / double(state.iterations());
 }
 
+// Notes what a widget has painted; once the whole of it has been painted and
+// the events that brought that are handled, the picture is on the monitor.
+class WholePaint final : public QObject {
+public:
+    explicit WholePaint(QWidget* widget) : widget_(widget) {
+        if (widget_)
+            widget_->installEventFilter(this);
+    }
+    bool seen() const { return QRegion(widget_->rect()).subtracted(painted_).isEmpty(); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted_ += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+
+private:
+    QWidget* widget_;
+    QRegion painted_;
+};
+
+// F11 over the photo screen with six 24-megapixel winners in its column:
+// the time until the monitor shows the whole screen scaled, and until the
+// column's photos, decoded again for their scaled boxes, have replaced the
+// small ones.
+void BM_EnterFullScreen(benchmark::State& state) {
+    const QSize size(int(state.range(0)), int(state.range(1)));
+    PhotoFolder folder(size, 8);
+    test::TempDatabase db;
+    FillPool(db, folder.paths(), 6);
+    SystemClock clock;
+    RepaintPause pause;
+    FakeDialogs dialogs;
+    FakeDesktop desktop;
+    SystemRandom random;
+    std::vector<double> shown;
+    std::vector<double> sharp;
+    for (auto _ : state) {
+        state.PauseTiming();
+        AppContext context(db.connection(), {clock, pause, dialogs, desktop, random});
+        TFVantaFoto w(nullptr, context);
+        w.show();
+        QApplication::processEvents();
+        const int smallWidth = w.Img6->picture().width();
+        state.ResumeTiming();
+        QElapsedTimer clockOn;
+        clockOn.start();
+        w.fullScreen->enter();
+        // Until the mirror has painted all of the monitor.
+        ScaledMirror* mirror = w.findChild<ScaledMirror*>();
+        WholePaint whole(mirror);
+        while (!whole.seen() && clockOn.elapsed() < 5000)
+            QApplication::processEvents();
+        shown.push_back(double(clockOn.nsecsElapsed()) / 1e6);
+        while (w.Img6->picture().width() <= smallWidth && clockOn.elapsed() < 10000)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        sharp.push_back(double(clockOn.nsecsElapsed()) / 1e6);
+        state.PauseTiming();
+        if (w.geometry() != kMonitor)
+            state.SkipWithError("the screen is not full screen at 3840 x 2160");
+        w.hide();
+        state.ResumeTiming();
+    }
+    if (shown.empty())
+        return;
+    state.counters["shown_median_ms"] = Median(shown);
+    state.counters["sharp_median_ms"] = Median(sharp);
+}
+
 // For scale: one photo decoded at the draw box's size, as a frame without
 // the decoder ahead would have to before it shows.
 void BM_DecodeOneAtBoxSize(benchmark::State& state) {
@@ -221,12 +307,18 @@ BENCHMARK(BM_DecodeOneAtBoxSize)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(BM_FlickFrames)
-    ->Args({6000, 4000})
-    ->Args({640, 480})
+    ->Args({6000, 4000, 0})
+    ->Args({640, 480, 0})
+    ->Args({6000, 4000, 1})
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(BM_OpenWithSixWinners)
+    ->Args({6000, 4000})
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_EnterFullScreen)
     ->Args({6000, 4000})
     ->Iterations(5)
     ->Unit(benchmark::kMillisecond)

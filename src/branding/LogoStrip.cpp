@@ -2,6 +2,7 @@
 
 #include "platform/Pictures.h"
 #include "store/Dataset.h"
+#include "widgets/FullScreenPresenter.h"
 #include "widgets/PictureBox.h"
 
 #include <exception>
@@ -23,9 +24,9 @@ void ShowStoredPicture(PictureBox& box, const QString& path) {
 }
 
 void LoadStoredPicture(PictureBox& box, const QString& path) {
-    const Qt::AspectRatioMode aspect =
-        box.mode() == PictureMode::Stretch ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio;
-    box.setPicture(LoadPictureToFit(path, box.size(), aspect), path);
+    box.setPicture(
+        LoadPictureToFit(path, FullScreenPresenter::PresentedSize(&box), AspectOf(box.mode())),
+        path);
 }
 
 void LoadLogoStrip(PictureBox& first, PictureBox& second, PictureBox& third, Dataset& images) {

@@ -15,6 +15,7 @@
 #include "widgets/ControlKit.h"
 #include "widgets/CounterPanel.h"
 #include "widgets/DigitalClock.h"
+#include "widgets/FullScreenPresenter.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Resources.h"
 #include "widgets/WindowLook.h"
@@ -36,6 +37,7 @@ DrawScreen::DrawScreen(QWidget* parent, AppContext& context, const QString& obje
                .columns = {"Cod", {"Logo1", 150}, {"Logo2", 150}, {"Logo3", 150}}}),
       context_(context), services_(context.services) {
     InitResources();
+    fullScreen = new FullScreenPresenter(this);
 }
 
 DrawScreen::~DrawScreen() = default;
@@ -50,11 +52,15 @@ QPushButton* DrawScreen::addButton(int number, const QString& caption, QRect pla
     const auto index = static_cast<std::size_t>(number - 1);
     *buttons.at(index) = button;
     const auto handler = handlers.at(index);
-    // Buttons 4 and 5 run a draw: the winners menu waits until it ends.
-    const bool draws = number >= 4;
-    wire(button, [this, handler, draws] {
-        const QScopedValueRollback<bool> running(drawing_, drawing_ || draws);
-        (this->*handler)();
+    if (number < 4) {
+        wire(button, handler);
+        return button;
+    }
+    // The draws (the hidden pick and "Fazer Sorteio") hide the pointer, and
+    // the winners menu waits until they end.
+    wire(button, [this, handler] {
+        const QScopedValueRollback<bool> running(drawing_, true);
+        fullScreen->hidePointerWhile([this, handler] { (this->*handler)(); });
     });
     return button;
 }
@@ -160,15 +166,17 @@ void DrawScreen::saveMinutes() {
 DrawOutcome DrawScreen::drawWinner() {
     const DrawOutcome outcome = RunDraw(*drawPool_, *drawWinners_, *drawStage_,
                                         drawDescription_->draw, services_.clock, services_.dialogs);
-    if (outcome != DrawOutcome::NoEntries)
-        Panel1->setCount(drawPool_->recordCount());
+    // Even without a draw: the pool may have been read again after another
+    // copy of the program changed the file.
+    Panel1->setCount(drawPool_->recordCount());
     return outcome;
 }
 
 void DrawScreen::pickHidden() {
-    if (RunHiddenPick(*drawPool_, *drawWinners_, *drawStage_, drawDescription_->pick,
-                      services_.clock, services_.dialogs))
-        Panel1->setCount(drawPool_->recordCount());
+    // The counter follows the pool even when nothing was picked, as above.
+    RunHiddenPick(*drawPool_, *drawWinners_, *drawStage_, drawDescription_->pick, services_.clock,
+                  services_.dialogs);
+    Panel1->setCount(drawPool_->recordCount());
 }
 
 void DrawScreen::FormActivate() {
@@ -178,6 +186,10 @@ void DrawScreen::FormActivate() {
     if (!TbImage.active())
         return;
     LoadLogoStrip(*ImageLog1, *ImageLog2, *ImageLog3, TbImage);
+}
+
+bool DrawScreen::FormKeyDown(QKeyEvent* event) {
+    return fullScreen->takeKey(event) || GuardedWindow::FormKeyDown(event);
 }
 
 } // namespace tiravo

@@ -21,12 +21,14 @@ class CounterPanel;
 class Query;
 struct PoolDescription;
 class DigitalClock;
+class FullScreenPresenter;
 class PictureBox;
 
 // What the three draw screens share around the draw itself: the five buttons
 // and their guarded handlers, the clock, the counter of available entries,
 // the partners' logo strip read again at every activation, the maker's logo
-// and Esc closing the window. A screen places these at its own spots and adds
+// and Esc closing the window; F11 shows it full screen, where Esc leaves full
+// screen before it closes. A screen places these at its own spots and adds
 // its pool, its winners list and its stage.
 class DrawScreen : public GuardedWindow {
     Q_OBJECT
@@ -45,6 +47,8 @@ public:
     PictureBox* ImageLog3 = nullptr;
 
     TableView TbImage;
+    // F11: the screen full screen on the monitor it is on.
+    FullScreenPresenter* fullScreen = nullptr;
 
     // The right-click menu of the winners list: the screen's winners as CSV,
     // the day's minutes as PDF. Disabled while a draw runs.
@@ -53,6 +57,7 @@ public:
     QAction* SaveMinutes = nullptr;   // "Salvar ata..."
 
     void FormActivate() override;
+    bool FormKeyDown(QKeyEvent* event) override;
     virtual void Button1Click() = 0;
     virtual void Button2Click() = 0;
     virtual void Button3Click() = 0;
@@ -79,12 +84,11 @@ protected:
     // pool's description; the screen names them once, when its parts exist.
     void drawsFrom(TableView& pool, Query& winners, DrawStage& stage,
                    const PoolDescription& description);
-    // "Fazer Sorteio" up to the recorded winner, then the counter anew
-    // unless the pool was empty. What follows (the winners list, the
-    // reshuffle) is the screen's, in its own order.
+    // "Fazer Sorteio" up to the recorded winner, then the counter anew. What
+    // follows (the winners list, the reshuffle) is the screen's, in its own
+    // order.
     DrawOutcome drawWinner();
-    // "Quem Será ???": the hidden pick, then the counter anew unless the pool
-    // was too small.
+    // "Quem Será ???": the hidden pick, then the counter anew.
     void pickHidden();
 
     AppContext& context_;

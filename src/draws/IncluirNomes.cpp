@@ -8,6 +8,7 @@
 #include "draws/model/PoolEntry.h"
 #include "platform/AppContext.h"
 #include "platform/Dialogs.h"
+#include "store/ChangedElsewhere.h"
 #include "store/RowLoop.h"
 #include "widgets/ControlKit.h"
 #include "widgets/CounterPanel.h"
@@ -177,6 +178,9 @@ void TFIncluirNomes::Button1Click() {
         Edit1->setFocus();
         return;
     }
+    // The duplicate test and the free slot go by the file as it is, should
+    // another copy of the program have changed it.
+    ReadAgainIfChangedElsewhere({&TbNome, &TbNomeLimp});
     // Only the available names count: one that is only among the winners is
     // added again.
     if (TbNome.locate(kNome, name)) {
@@ -229,6 +233,12 @@ void TFIncluirNomes::Edit1Change() {
 void TFIncluirNomes::Button4Click() {
     if (TbNome.recordCount() == 0)
         return;
+    const QString chosen = TbNome.field(kNome).asString();
+    if (!ReadAgainKeepingChosenRow(TbNome, {&QrySorte, &TbNomeLimp})) {
+        showCounts();
+        services_.dialogs.error(TakenElsewhereMessage(NameEntries(), chosen));
+        return;
+    }
     RecordWinner(TbNome, QrySorte, WinnerFlag::OkAndPlace, NameEntries(), RecordAction::TakeOut);
     TbNome.close();
     TbNome.open();
@@ -241,9 +251,26 @@ void TFIncluirNomes::Button4Click() {
 void TFIncluirNomes::Button5Click() {
     if (QrySorte.recordCount() == 0)
         return;
-    ReturnWinner(QrySorte);
+    const QString chosen = QrySorte.field(kNome).asString();
+    // The name goes back only while the file still lists it among the winners.
+    if (!ReadAgainKeepingChosenRow(QrySorte, {&TbNome, &TbNomeLimp}) || !ReturnWinner(QrySorte)) {
+        TbNome.close();
+        TbNome.open();
+        QrySorte.close();
+        QrySorte.open();
+        showCounts();
+        services_.dialogs.error(
+            QStringLiteral("O nome %1 não está mais entre os sorteados: já foi devolvido ou "
+                           "retirado em outro programa. Nada foi gravado.")
+                .arg(chosen));
+        return;
+    }
     TbNome.close();
     TbNome.open();
+    showCounts();
+}
+
+void TFIncluirNomes::showCounts() {
     Panel1->setCount(TbNome.recordCount());
     Panel2->setCount(QrySorte.recordCount());
 }

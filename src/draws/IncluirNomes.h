@@ -64,6 +64,7 @@ private:
     void buildControls();
     // Reads the pool and the free slots again, as include and remove do.
     void reopenPoolAndFreeSlots();
+    void showCounts();
 
     Services services_;
 };

@@ -4,6 +4,7 @@
 #include "draws/model/PoolColumns.h"
 #include "platform/Pause.h"
 #include "store/Dataset.h"
+#include "widgets/FullScreenPresenter.h"
 #include "widgets/PictureBox.h"
 
 namespace tiravo {
@@ -15,6 +16,7 @@ void PhotoStage::showTeaser(int milliseconds) {
     copyPicture(parts_.teaser);
     // The photo revealed after the suspense is the one under the cursor now,
     // and no other is needed.
+    fitPrefetchToBox();
     prefetch_.expect(ComingEntries(*parts_.pool, kFoto, 1));
     pause_.showFor(parts_.picture, milliseconds);
 }
@@ -49,7 +51,13 @@ void PhotoStage::copyPicture(const PictureBox* from) {
     parts_.picture->setPicture(from->picture(), from->pictureName());
 }
 
+void PhotoStage::fitPrefetchToBox() {
+    // Full screen, the box covers more pixels than in the window.
+    prefetch_.setBox(FullScreenPresenter::PresentedSize(parts_.picture));
+}
+
 void PhotoStage::expectComingPhotos() {
+    fitPrefetchToBox();
     prefetch_.expect(ComingEntries(*parts_.pool, kFoto, 1 + kFramesAhead));
 }
 

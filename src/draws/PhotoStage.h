@@ -42,6 +42,7 @@ public:
 
 private:
     void copyPicture(const PictureBox* from);
+    void fitPrefetchToBox();
     void expectComingPhotos();
 
     PhotoStageParts parts_;

@@ -209,17 +209,28 @@ void TFVantaFoto::Button4Click() {
 }
 
 void TFVantaFoto::Button5Click() {
+    // The winners another copy of the program drew are not in the column the
+    // draw shifts down; when it has changed the file, the column is filled
+    // from the winners list instead.
+    const bool changedElsewhere = QrySorte.changedElsewhere();
     DrawOutcome outcome;
     {
         const RunOnStage run(*stage_);
         outcome = drawWinner();
     }
-    if (outcome == DrawOutcome::NoEntries || outcome == DrawOutcome::TakenElsewhere)
+    if (outcome == DrawOutcome::NoEntries)
         return;
+    if (outcome == DrawOutcome::TakenElsewhere) {
+        fillWinnerPhotos();
+        return;
+    }
     if (outcome == DrawOutcome::MultiEntry)
         ReshufflePool(TbFoto, services_.random);
-    ShiftWinnerPhotos();
+    if (!changedElsewhere)
+        ShiftWinnerPhotos();
     QrySorte.requery();
+    if (changedElsewhere)
+        fillWinnerPhotos();
 }
 
 void TFVantaFoto::ShiftWinnerPhotos() {

@@ -89,6 +89,13 @@ void PhotoPrefetch::forget() {
     dropFrom(0);
 }
 
+void PhotoPrefetch::setBox(QSize box) {
+    if (box == box_)
+        return;
+    forget();
+    box_ = box;
+}
+
 QStringList PhotoPrefetch::expected() const {
     QStringList paths;
     for (const Ahead& photo : ahead_)

@@ -40,6 +40,10 @@ public:
     // Nothing more is coming: decodes not yet begun are not begun.
     void forget();
 
+    // Pictures are from now on decoded for `box`; what was decoded ahead for
+    // another size is dropped.
+    void setBox(QSize box);
+
     // The photos expected and not yet taken, in order.
     QStringList expected() const;
 

@@ -1,6 +1,7 @@
 #include "store/Batch.h"
 
 #include "common/Error.h"
+#include "store/ChangedElsewhere.h"
 #include "store/Connection.h"
 #include "store/Dataset.h"
 
@@ -12,8 +13,21 @@ Batch::Batch(Connection& connection, std::initializer_list<Dataset*> showingRows
     : connection_(connection), views_(showingRows), unwinding_(std::uncaught_exceptions()) {
     // IMMEDIATE takes the write lock now, waiting for another process if need
     // be, rather than failing half way through the loop.
-    if (connection_.batchDepth() == 0)
+    if (connection_.batchDepth() == 0) {
         connection_.execute(QStringLiteral("BEGIN IMMEDIATE"));
+        // Nobody else can commit now until the loop is done: views read
+        // before another program's last commit are read again, so that the
+        // loop walks the rows the file holds.
+        try {
+            ReadAgainIfChangedElsewhere(views_);
+        } catch (...) {
+            try {
+                connection_.execute(QStringLiteral("ROLLBACK"));
+            } catch (...) {
+            }
+            throw;
+        }
+    }
     ++connection_.batchDepth();
 }
 

@@ -9,10 +9,11 @@ class Connection;
 class Dataset;
 
 // Runs a bulk loop in one transaction: one commit for the whole loop instead
-// of one per row. Rows posted before an error stay posted, as they would
-// without the batch, so the transaction is committed however the scope ends;
-// a commit that fails outside an error in flight is reported. Batches nest;
-// the outermost one owns the transaction.
+// of one per row. The views named to it that another program's commit made
+// out of date are read again once the transaction holds the write lock. Rows posted before an error
+// stay posted, as they would without the batch, so the transaction is committed however the scope
+// ends; a commit that fails outside an error in flight is reported. Batches nest; the outermost one
+// owns the transaction.
 //
 // Some errors (a full disk, an I/O error, lack of memory) make the engine
 // roll the whole transaction back, rows posted before them included. The

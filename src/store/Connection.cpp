@@ -155,6 +155,17 @@ std::int64_t Connection::totalChangedRows() const {
     return sqlite3_total_changes(db_);
 }
 
+std::int64_t Connection::dataVersion() {
+    SqlStatement& pragma = statement(QStringLiteral("PRAGMA data_version"));
+    std::int64_t version = 0;
+    if (pragma.step())
+        if (const Value value = pragma.column(0, ColumnType::Integer);
+            std::holds_alternative<std::int64_t>(value))
+            version = std::get<std::int64_t>(value);
+    pragma.reset();
+    return version;
+}
+
 bool Connection::inTransaction() const {
     return db_ != nullptr && sqlite3_get_autocommit(db_) == 0;
 }

@@ -50,6 +50,11 @@ public:
     // memory), and this is how a loop inside one learns of it.
     bool inTransaction() const;
 
+    // Changes each time another connection to the file, in this program or
+    // another, has committed since this one last asked; this connection's own
+    // commits leave it as it was. One statement that reads no table.
+    std::int64_t dataVersion();
+
     // Nesting count of Batch objects; the outermost one owns the transaction.
     int& batchDepth() { return batchDepth_; }
 

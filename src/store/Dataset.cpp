@@ -95,12 +95,20 @@ Dataset::~Dataset() = default;
 void Dataset::open() {
     if (active())
         return;
+    // Taken before the rows: a commit that falls in between makes the view
+    // look older than it is, never newer.
+    const std::int64_t version = connection_.dataVersion();
     std::vector<Row> loaded = load();
+    readVersion_ = version;
     rows_ = std::move(loaded);
     alive_.assign(rows_.size(), true);
     state_ = DatasetState::Browse;
     rebuild();
     emit stateChanged();
+}
+
+bool Dataset::changedElsewhere() const {
+    return active() && connection_.dataVersion() != readVersion_;
 }
 
 void Dataset::close() {

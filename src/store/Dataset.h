@@ -72,6 +72,10 @@ public:
 
     void open();
     void close();
+    // Whether another connection to the file, most often another copy of the
+    // program, has committed since this view was opened: what it shows may
+    // then be out of date. One statement; reads no table.
+    bool changedElsewhere() const;
     bool active() const { return state_ != DatasetState::Inactive; }
     DatasetState state() const { return state_; }
     bool editing() const { return state_ == DatasetState::Edit || state_ == DatasetState::Insert; }
@@ -171,6 +175,8 @@ private:
     std::size_t cursor_ = 0;
     bool eof_ = true;
     bool bof_ = true;
+    // The connection's data version when the rows were read.
+    std::int64_t readVersion_ = 0;
 
     std::vector<Value> buffer_;
     std::vector<bool> dirty_;

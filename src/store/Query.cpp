@@ -44,6 +44,16 @@ void Query::execSql() {
     connection().execute(sql_.join(u'\n'));
 }
 
+Value Query::highestInFile(const QString& column) {
+    SqlStatement& statement = connection().statement(
+        ToEngineSql(QStringLiteral("SELECT MAX(\"%1\") FROM (%2)").arg(column, sql_.join(u'\n'))));
+    Value highest;
+    if (statement.step())
+        highest = statement.column(0, ColumnType::Integer);
+    statement.reset();
+    return highest;
+}
+
 std::vector<Dataset::Row> Query::load() {
     const QString text = sql_.join(u'\n');
     table_ = TableOf(text);

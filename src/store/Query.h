@@ -21,6 +21,10 @@ public:
     void requery();
     // Runs the SQL as a statement that returns no rows.
     void execSql();
+    // The highest value of `column` among the rows the SQL yields from the
+    // file as it is now; null when it yields none. The query's own rows stay
+    // as they were read.
+    Value highestInFile(const QString& column);
 
 protected:
     std::vector<Row> load() override;

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cstdlib>
+
 namespace tiravo {
 
 namespace {
@@ -13,6 +15,10 @@ QRect CentredIn(QSize size, QSize box) {
 }
 
 } // namespace
+
+Qt::AspectRatioMode AspectOf(PictureMode mode) {
+    return mode == PictureMode::Stretch ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio;
+}
 
 PictureBox::PictureBox(QWidget* parent, PictureMode mode) : QWidget(parent), mode_(mode) {
     // The box fills no background of its own: where there is no picture what
@@ -74,14 +80,30 @@ void PictureBox::paintEvent(QPaintEvent*) {
     const QRect target = pictureRect();
     if (target.isEmpty())
         return;
-    if (scaled_.size() != target.size()) {
-        scaled_ = QPixmap::fromImage(
-            target.size() == picture_.size()
-                ? picture_
-                : picture_.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    }
     QPainter painter(this);
-    painter.drawPixmap(target.topLeft(), scaled_);
+    // Painted scaled up (full screen on a projector), the picture is scaled
+    // to the pixels it covers there, not to the box's and then blown up.
+    const qreal scale = painter.deviceTransform().m11();
+    const bool magnified = scale > devicePixelRatioF() + 0.01;
+    QSize pixels = target.size();
+    if (magnified) {
+        pixels = painter.deviceTransform().mapRect(QRectF(target)).size().toSize();
+        // A picture decoded for this size is shown as it is: a pixel or two
+        // of rounding is not worth scaling a photo once more.
+        const QSize off = picture_.size() - pixels;
+        if (std::abs(off.width()) <= 2 && std::abs(off.height()) <= 2)
+            pixels = picture_.size();
+    }
+    if (scaled_.size() != pixels) {
+        scaled_ = QPixmap::fromImage(
+            pixels == picture_.size()
+                ? picture_
+                : picture_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
+    if (magnified)
+        painter.drawPixmap(QRectF(target), scaled_, QRectF(scaled_.rect()));
+    else
+        painter.drawPixmap(target.topLeft(), scaled_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

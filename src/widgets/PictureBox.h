@@ -13,6 +13,9 @@ enum class PictureMode {
     ShrinkCenter, // shrunk to fit only when larger, proportions kept, centred
 };
 
+// How a picture is decoded for a box that shows it in `mode`.
+Qt::AspectRatioMode AspectOf(PictureMode mode);
+
 // A picture box. Besides painting it names what it shows in the dynamic
 // property "shownPicture", so that a recorded frame can tell pictures apart.
 class PictureBox : public QWidget {

@@ -150,7 +150,7 @@ protected:
 TEST_F(TwoPrograms, AnEntryDrawnByTheOtherIsRefusedByNameAndBothViewsAreReadAgain) {
     EXPECT_EQ(draw(*a), "");
     EXPECT_EQ(draw(*b), "O número 84 não está mais disponível: já foi sorteado ou retirado em "
-                        "outro programa.");
+                        "outro programa. Nada foi gravado: faça o sorteio novamente.");
     EXPECT_FALSE(b->pool.editing());
     EXPECT_EQ(ColumnOf(db.connection(), "Sorte"), QStringList({"1", "", ""}));
     // B now sees the file: two numbers left, A's winner listed, so its next
@@ -178,7 +178,7 @@ TEST_F(TwoPrograms, NamesAndPhotosAreNamedInTheirOwnWords) {
     EXPECT_EQ(draw(*a), "");
     EXPECT_EQ(draw(*b, {"Ordem", "A foto", true}),
               "A foto aaaa não está mais disponível: já foi sorteada ou retirada em outro "
-              "programa.");
+              "programa. Nada foi gravado: faça o sorteio novamente.");
     EXPECT_EQ(PhotoEntries().column, "Foto");
     EXPECT_EQ(NameEntries().noun, "O nome");
     b->pool.close();
@@ -186,7 +186,7 @@ TEST_F(TwoPrograms, NamesAndPhotosAreNamedInTheirOwnWords) {
     second->execute("UPDATE TbNumero SET Ok = NULL");
     EXPECT_EQ(draw(*b, {}),
               "Este item não está mais disponível: já foi sorteado ou retirado em outro "
-              "programa.");
+              "programa. Nada foi gravado: faça o sorteio novamente.");
 }
 
 class TensOfSeconds : public testing::TestWithParam<std::pair<int, int>> {};

@@ -390,5 +390,25 @@ TEST_F(VantaFoto, TheEditorOpensModallyAndThePoolIsReadAgainAfterIt) {
     EXPECT_TRUE(fake.dialogs.asked().isEmpty());
 }
 
+TEST_F(VantaFoto, AnotherCopysWinnerJoinsTheColumnUnderTheNextWinner) {
+    addInOrder(12);
+    auto a = open();
+    auto second = db.openSecond();
+    TFVantaFoto b(nullptr, fake.context(*second));
+    click(a->Button5);
+    click(b.Button5);
+    EXPECT_TRUE(fake.dialogs.asked().isEmpty());
+    const QStringList places = Column("Sorte", db);
+    EXPECT_EQ(places.count("1"), 1);
+    EXPECT_EQ(places.count("2"), 1);
+    // B's own winner on top, A's below it: the column shows the list as the
+    // file holds it, not B's earlier column shifted down.
+    const QStringList paths = Column("Foto", db);
+    const QStringList shown = column(b);
+    EXPECT_EQ(shown.at(0), paths.at(places.indexOf("2")));
+    EXPECT_EQ(shown.at(1), paths.at(places.indexOf("1")));
+    EXPECT_EQ(shown.mid(2), QStringList(4, QString()));
+}
+
 } // namespace
 } // namespace tiravo

@@ -217,12 +217,15 @@ TEST_F(VantaNumero, ANumberDrawnMeanwhileByAnotherProgramIsNeverDrawnTwice) {
     addInOrder(5, db);
     auto w = open(db);
     // The draw lands on 04 (eight skip steps over five), which another copy
-    // of the program on the same file has just drawn.
-    db.openSecond()->execute("UPDATE TbNumero SET Ok = 0, Ativo = 1, Sorte = 1 WHERE Numero = 4");
+    // of the program on the same file draws while this draw is on screen.
+    auto other = db.openSecond();
+    fake.pause.duringNextFrame([&] {
+        other->execute("UPDATE TbNumero SET Ok = 0, Ativo = 1, Sorte = 1 WHERE Numero = 4");
+    });
     click(w->Button5);
     EXPECT_EQ(fake.dialogs.texts(DialogKind::Error),
               QStringList({"O número 04 não está mais disponível: já foi sorteado ou retirado "
-                           "em outro programa."}));
+                           "em outro programa. Nada foi gravado: faça o sorteio novamente."}));
     EXPECT_EQ(ColumnOf(db.connection(), "Sorte"), QStringList({"", "", "", "1", ""}));
     EXPECT_EQ(ColumnOf(db.connection(), "Ok").count("True"), 4);
     // The screen shows the file as it is now, and makes no reshuffle.
@@ -240,11 +243,13 @@ TEST_F(VantaNumero, ANumberDrawnMeanwhileByAnotherProgramIsNeverDrawnTwice) {
 TEST_F(VantaNumero, TheHiddenPickOfANumberTakenMeanwhileChangesNothing) {
     addInOrder(5, db);
     auto w = open(db);
-    db.openSecond()->execute("UPDATE TbNumero SET Ok = 0 WHERE Numero = 5");
+    auto other = db.openSecond();
+    fake.pause.duringNextFrame(
+        [&] { other->execute("UPDATE TbNumero SET Ok = 0 WHERE Numero = 5"); });
     click(w->Button4); // 38 skip steps and 50 frames end on 05
     EXPECT_EQ(fake.dialogs.texts(DialogKind::Error),
               QStringList({"O número 05 não está mais disponível: já foi sorteado ou retirado "
-                           "em outro programa."}));
+                           "em outro programa. Nada foi gravado: faça o sorteio novamente."}));
     EXPECT_EQ(w->Panel1->text(), "4");
     EXPECT_EQ(ColumnOf(db.connection(), "Ok").count("True"), 4);
 }

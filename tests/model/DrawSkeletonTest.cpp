@@ -156,8 +156,14 @@ TEST_P(TakenElsewhere, IsShownToTheEndThenRefusedByNameWithNothingWrittenAndBoth
     test::TempDatabase db;
     test::AddEntries(db, screen, 1, c.poolSize);
     ScreenViews views(db.connection(), screen);
-    db.openSecond()->execute(c.otherProgram);
-    const QStringList afterOther = FileRows(db.connection(), screen);
+    // While this draw is on screen: a change made before it began would be
+    // read before the draw.
+    const auto other = db.openSecond();
+    QStringList afterOther;
+    views.stage.duringNextCall = [&] {
+        other->execute(c.otherProgram);
+        afterOther = FileRows(db.connection(), screen);
+    };
     FakeClock clock; // 12:00:00
     FakeDialogs dialogs;
 
@@ -178,12 +184,12 @@ INSTANTIATE_TEST_SUITE_P(
         ElsewhereCase{"NumberDrawnByTheOther", test::NumberScreen, 4,
                       "UPDATE TbNumero SET Ok = 0, Ativo = 1, Sorte = 1 WHERE Numero = 3",
                       "O número 03 não está mais disponível: já foi sorteado ou retirado em "
-                      "outro programa.",
+                      "outro programa. Nada foi gravado: faça o sorteio novamente.",
                       1},
         ElsewhereCase{"OnlyPhotoDeletedByTheOther", test::PhotoScreen, 1,
                       "DELETE FROM TbFoto WHERE Foto = '/fotos/01.jpg'",
                       "A foto /fotos/01.jpg não está mais disponível: já foi sorteada ou "
-                      "retirada em outro programa.",
+                      "retirada em outro programa. Nada foi gravado: faça o sorteio novamente.",
                       0}),
     [](const testing::TestParamInfo<ElsewhereCase>& row) { return row.param.name; });
 

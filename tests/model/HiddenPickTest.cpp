@@ -79,8 +79,12 @@ TEST(HiddenPick, ANumberDrawnMeanwhileByAnotherProgramIsRefusedAndBothViewsAreRe
     test::TempDatabase db;
     test::AddEntries(db, screen, 1, 3);
     ScreenViews views(db.connection(), screen);
-    db.openSecond()->execute("UPDATE TbNumero SET Ok = 0, Ativo = 1, Sorte = 1 WHERE Numero = 3");
-    const QStringList afterOther = FileRows(db.connection(), screen);
+    const auto other = db.openSecond();
+    QStringList afterOther;
+    views.stage.duringNextCall = [&] {
+        other->execute("UPDATE TbNumero SET Ok = 0, Ativo = 1, Sorte = 1 WHERE Numero = 3");
+        afterOther = FileRows(db.connection(), screen);
+    };
     FakeClock clock; // 01/02/2024 12:00:00: one skip step; three entries are enough
     FakeDialogs dialogs;
 
@@ -90,7 +94,7 @@ TEST(HiddenPick, ANumberDrawnMeanwhileByAnotherProgramIsRefusedAndBothViewsAreRe
     EXPECT_EQ(views.stage.calls.size(), 51);
     EXPECT_EQ(dialogs.texts(DialogKind::Error),
               QStringList({"O número 03 não está mais disponível: já foi sorteado ou retirado em "
-                           "outro programa."}));
+                           "outro programa. Nada foi gravado: faça o sorteio novamente."}));
     EXPECT_EQ(FileRows(db.connection(), screen), afterOther);
     EXPECT_FALSE(views.pool.editing());
     EXPECT_EQ(views.pool.recordCount(), 2);

@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <utility>
+
 namespace tiravo::test {
 
 // A stage that paints nothing and writes down every call, in order: "teaser@2000",
@@ -17,22 +20,31 @@ public:
     RecordingStage(Dataset& pool, QString column) : pool_(pool), column_(std::move(column)) {}
 
     void showTeaser(int milliseconds) override {
-        calls << QStringLiteral("teaser@%1").arg(milliseconds);
+        record(QStringLiteral("teaser@%1").arg(milliseconds));
     }
     void putPlainFrame(bool paint) override {
-        calls << (paint ? QStringLiteral("plain") : QStringLiteral("plain unpainted"));
+        record(paint ? QStringLiteral("plain") : QStringLiteral("plain unpainted"));
     }
     void showEntry(int milliseconds) override {
-        calls
-            << QStringLiteral("entry %1@%2").arg(pool_.field(column_).asString()).arg(milliseconds);
+        record(
+            QStringLiteral("entry %1@%2").arg(pool_.field(column_).asString()).arg(milliseconds));
     }
     void showPickTitle(int milliseconds) override {
-        calls << QStringLiteral("title@%1").arg(milliseconds);
+        record(QStringLiteral("title@%1").arg(milliseconds));
     }
 
     QStringList calls;
+    // Runs once, after the next call is written down: what another program
+    // does while the draw is on screen.
+    std::function<void()> duringNextCall;
 
 private:
+    void record(const QString& call) {
+        calls << call;
+        if (duringNextCall)
+            std::exchange(duringNextCall, {})();
+    }
+
     Dataset& pool_;
     QString column_;
 };

@@ -1,6 +1,7 @@
 // Writes that must not go through blindly: a post guarded by the value it
 // read, two copies of the program on one file, and views too wide to write.
 #include "common/Error.h"
+#include "store/Batch.h"
 #include "store/Query.h"
 #include "store/TableView.h"
 #include "support/TempDatabase.h"
@@ -89,6 +90,36 @@ TEST_F(GuardedPostTest, ADeletedRowIsRefusedAndANullIsComparedAsNull) {
     all.field("Numero").setAsInteger(86);
     EXPECT_TRUE(all.postIfStill("Ok"));
     EXPECT_THROW(all.postIfStill("Nope"), Error);
+}
+
+TEST_F(GuardedPostTest, ABatchWalksTheRowsTheFileHoldsOnceAnotherProgramHasChangedThem) {
+    TableView mine(db.connection(), {.table = "TbNumero", .sortKey = "Cod"});
+    mine.open();
+    // This connection's own writes, through another view, are not a change
+    // made elsewhere: the snapshot rule stays as it is.
+    db.exec("UPDATE TbNumero SET Ordem = 'mine'");
+    EXPECT_FALSE(mine.changedElsewhere());
+    { Batch batch(db.connection(), {&mine}); }
+    EXPECT_EQ(mine.field("Ordem").asString(), "aaaa");
+
+    other->execute("DELETE FROM TbNumero WHERE Numero = 84");
+    other->execute("INSERT INTO TbNumero (Numero) VALUES (86)");
+    EXPECT_TRUE(mine.changedElsewhere());
+    // A view being edited keeps its row; the other is read again.
+    TableView editing(db.connection(), {.table = "TbNumero"});
+    editing.open();
+    other->execute("INSERT INTO TbNumero (Numero) VALUES (87)");
+    editing.edit();
+    {
+        Batch batch(db.connection(), {&mine, &editing});
+        QStringList walked;
+        for (mine.first(); !mine.eof(); mine.next())
+            walked << mine.field("Numero").asString();
+        EXPECT_EQ(walked, QStringList({"85", "86", "87"}));
+        EXPECT_TRUE(editing.editing());
+        EXPECT_EQ(editing.recordCount(), 2);
+    }
+    EXPECT_FALSE(mine.changedElsewhere());
 }
 
 TEST(Dataset, LastLandsOnTheLastRowWithEndOfDataClear) {

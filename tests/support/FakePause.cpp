@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QVariant>
 
+#include <utility>
+
 namespace tiravo {
 
 void FakePause::showFor(QWidget* control, int milliseconds) {
@@ -17,6 +19,8 @@ void FakePause::showFor(QWidget* control, int milliseconds) {
             frame.shown = control->property("shownPicture").toString();
     }
     frames_.append(frame);
+    if (duringNextFrame_)
+        std::exchange(duringNextFrame_, {})();
     if (during)
         during(frame);
 }

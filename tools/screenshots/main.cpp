@@ -17,14 +17,17 @@
 #include "shell/Usuario.h"
 #include "store/TableView.h"
 #include "widgets/ControlKit.h"
+#include "widgets/FullScreenPresenter.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Resources.h"
 #include "widgets/WindowLook.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
@@ -94,6 +97,43 @@ void SavePartners(TFMenu& menu, const QDir& folder) {
     Write(behind, folder, QStringLiteral("TFParceiros-over-TFMenu"));
 }
 
+// Each draw screen full screen on every screen of at least 1920 x 1080, as a
+// projector shows it; the screens are the platform's (scripts/screenshots
+// gives the offscreen platform a 1920 x 1080 and a 3840 x 2160 one).
+template <class Screen>
+void SaveFullScreen(TFMenu& menu, const QDir& folder, const QString& name,
+                    const std::function<void(Screen&)>& prepare = {}) {
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QSize size = screen->geometry().size();
+        if (size.width() < 1920 || size.height() < 1080)
+            continue;
+        Screen window(&menu, menu.context());
+        Show(&window);
+        window.move(screen->geometry().topLeft() + QPoint(40, 40));
+        if (prepare)
+            prepare(window);
+        window.fullScreen->enter();
+        // The pictures read from files are decoded anew for their scaled boxes.
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 1500)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        Write(window.grab().toImage(), folder,
+              QStringLiteral("%1-full-%2x%3").arg(name).arg(size.width()).arg(size.height()));
+    }
+}
+
+int RunFullScreen(const QDir& folder) {
+    RealServices real;
+    AppContext context(real.services());
+    TFMenu menu(context);
+    SaveFullScreen<TFVantaNumero>(menu, folder, QStringLiteral("TFVantaNumero"));
+    SaveFullScreen<TFVantaNome>(menu, folder, QStringLiteral("TFVantaNome"));
+    SaveFullScreen<TFVantaFoto>(menu, folder, QStringLiteral("TFVantaFoto-winners"),
+                                [](TFVantaFoto& window) { ShowPhotosAsAfterDraws(window); });
+    return 0;
+}
+
 int Run(const QDir& folder) {
     RealServices real;
     AppContext context(real.services());
@@ -157,12 +197,15 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tiravo"));
     QStringList arguments = QApplication::arguments().mid(1);
-    if (arguments.size() == 3 && arguments[0] == QStringLiteral("--width")) {
+    if (arguments.size() >= 3 && arguments[0] == QStringLiteral("--width")) {
         tiravo::gMaxWidth = arguments[1].toInt();
         arguments = arguments.mid(2);
     }
+    const bool fullScreen = !arguments.isEmpty() && arguments[0] == QStringLiteral("--full-screen");
+    if (fullScreen)
+        arguments = arguments.mid(1);
     if (arguments.size() != 1 || tiravo::gMaxWidth < 0) {
-        std::fprintf(stderr, "usage: tiravo-screenshots [--width PIXELS] FOLDER\n");
+        std::fprintf(stderr, "usage: tiravo-screenshots [--width PIXELS] [--full-screen] FOLDER\n");
         return 2;
     }
     tiravo::InstallFontSubstitutes();
@@ -172,5 +215,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot make the folder %s\n", qPrintable(arguments[0]));
         return 1;
     }
-    return tiravo::Run(folder);
+    return fullScreen ? tiravo::RunFullScreen(folder) : tiravo::Run(folder);
 }

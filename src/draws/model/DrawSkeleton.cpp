@@ -2,6 +2,8 @@
 
 #include "draws/model/Stepping.h"
 #include "platform/Dialogs.h"
+#include "store/ChangedElsewhere.h"
+#include "store/Query.h"
 #include "store/TableView.h"
 
 namespace tiravo {
@@ -31,7 +33,7 @@ void Run(TableView& pool, DrawStage& stage, const DrawRun& run) {
 }
 
 // The winner is written only while it is still available in the file.
-bool Record(TableView& pool, Dataset& winners, const DrawSettings& settings, Dialogs& dialogs) {
+bool Record(TableView& pool, Query& winners, const DrawSettings& settings, Dialogs& dialogs) {
     try {
         RecordWinner(pool, winners, settings.winnerFlag, settings.entry);
         return true;
@@ -43,8 +45,9 @@ bool Record(TableView& pool, Dataset& winners, const DrawSettings& settings, Dia
 
 } // namespace
 
-DrawOutcome RunDraw(TableView& pool, Dataset& winners, DrawStage& stage,
-                    const DrawSettings& settings, const Clock& clock, Dialogs& dialogs) {
+DrawOutcome RunDraw(TableView& pool, Query& winners, DrawStage& stage, const DrawSettings& settings,
+                    const Clock& clock, Dialogs& dialogs) {
+    ReadAgainIfChangedElsewhere({&pool, &winners});
     const int n = pool.recordCount();
     if (n == 0) {
         dialogs.notice(settings.needOneEntry);

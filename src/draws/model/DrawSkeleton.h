@@ -11,6 +11,7 @@ namespace tiravo {
 class Clock;
 class Dataset;
 class Dialogs;
+class Query;
 class TableView;
 
 // What a draw screen shows while a draw runs. Every call paints at once and
@@ -70,8 +71,11 @@ enum class DrawOutcome { NoEntries, SingleEntry, MultiEntry, TakenElsewhere };
 // wherever it stands, the screen shows the frames, and the row under the
 // cursor at the end is drawn at the next place of `winners` (which is not read
 // again first). What follows (the counter, the winners list, the reshuffle of
-// a multi-entry draw) is the screen's, in its own order.
-DrawOutcome RunDraw(TableView& pool, Dataset& winners, DrawStage& stage,
-                    const DrawSettings& settings, const Clock& clock, Dialogs& dialogs);
+// a multi-entry draw) is the screen's, in its own order. When another copy of
+// the program has changed the file since the pool or the winners were read,
+// they are read again before anything else, and the walk starts from the
+// first row.
+DrawOutcome RunDraw(TableView& pool, Query& winners, DrawStage& stage, const DrawSettings& settings,
+                    const Clock& clock, Dialogs& dialogs);
 
 } // namespace tiravo

@@ -5,6 +5,7 @@
 #include "draws/model/StepCounts.h"
 #include "draws/model/Stepping.h"
 #include "platform/Dialogs.h"
+#include "store/ChangedElsewhere.h"
 #include "store/TableView.h"
 
 namespace tiravo {
@@ -13,6 +14,7 @@ bool RunHiddenPick(TableView& pool, Dataset& winners, DrawStage& stage,
                    const HiddenPickSettings& settings, const Clock& clock, Dialogs& dialogs) {
     constexpr int kMinimum = 3;
     constexpr int kFrames = 50;
+    ReadAgainIfChangedElsewhere({&pool, &winners});
     if (pool.recordCount() < kMinimum) {
         dialogs.notice(settings.needThreeEntries);
         return false;

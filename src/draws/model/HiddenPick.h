@@ -25,7 +25,9 @@ struct HiddenPickSettings {
     EntryNaming entry;
 };
 
-// False, after the message, when the pool is too small. When the entry is no
+// The pool and `winners` are read again first when another copy of the
+// program has changed the file since they were read. False, after the
+// message, when the pool is too small. When the entry is no
 // longer available in the file, nothing is written, the message is shown and
 // the pool view and `winners` have been read again; the answer is true then,
 // so that the screen shows its counter anew.

@@ -3,23 +3,27 @@
 #include "draws/model/DrawRecord.h"
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolDescription.h"
+#include "store/Batch.h"
 #include "store/Dataset.h"
+#include "store/Query.h"
 #include "store/RowLoop.h"
 
 #include <functional>
 
 namespace tiravo {
 
-namespace {
-
-QString GoneMessage(const EntryNaming& entry, const QString& text) {
+QString TakenElsewhereMessage(const EntryNaming& entry, const QString& text) {
     const QString subject = entry.column.isEmpty() ? QStringLiteral("Este item")
                                                    : QStringLiteral("%1 %2").arg(entry.noun, text);
     const QChar ending = entry.feminine ? u'a' : u'o';
+    // Met only when two copies draw at the same instant; the draw is not
+    // lost, it just has to be made again.
     return QStringLiteral("%1 não está mais disponível: já foi sortead%2 ou retirad%2 em outro "
-                          "programa.")
+                          "programa. Nada foi gravado: faça o sorteio novamente.")
         .arg(subject, ending);
 }
+
+namespace {
 
 void ReadAgain(Dataset& view) {
     view.close();
@@ -41,7 +45,7 @@ void MoveAvailableRow(Dataset& pool, Dataset& winners, const EntryNaming& entry,
     }
     ReadAgain(pool);
     ReadAgain(winners);
-    throw EntryTakenElsewhere(GoneMessage(entry, text));
+    throw EntryTakenElsewhere(TakenElsewhereMessage(entry, text));
 }
 
 } // namespace
@@ -69,36 +73,52 @@ Value PoolEntryValue(Dataset& row) {
     return row.field(pool->entryColumn).value();
 }
 
-void RecordWinner(Dataset& pool, Dataset& winners, WinnerFlag flag, const EntryNaming& entry,
+void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNaming& entry,
                   RecordAction action) {
+    // The write lock is held from here to the commit: no other copy can store
+    // a winner between the choice of the place and the row that takes it.
+    Batch batch(pool.connection());
+    int place = NextWinnerPlace(winners);
+    if (winners.changedElsewhere()) {
+        const Value highest = winners.highestInFile(kSorte);
+        const auto* number = std::get_if<std::int64_t>(&highest);
+        place = number ? static_cast<int>(*number) + 1 : 1;
+    }
     MoveAvailableRow(pool, winners, entry, action, [&] {
         pool.field(kOk).setAsString(kFalseText);
         if (flag == WinnerFlag::OkPlaceAndActive)
             pool.field(kAtivo).setAsString(kTrueText);
-        pool.field(kSorte).setAsInteger(NextWinnerPlace(winners));
+        pool.field(kSorte).setAsInteger(place);
     });
 }
 
 void TakeOut(Dataset& pool, Dataset& winners, const EntryNaming& entry) {
+    // The write lock first, as for a winner: the guarded write, not a read
+    // of the views at the start of the record's transaction, decides whether
+    // the entry under the cursor is still there.
+    Batch batch(pool.connection());
     MoveAvailableRow(pool, winners, entry, RecordAction::HiddenPick,
                      [&] { pool.field(kOk).setAsString(kFalseText); });
 }
 
-void ReturnWinner(Dataset& winners) {
+bool ReturnWinner(Dataset& winners) {
     const std::int64_t item = winners.field(kCod).asInteger();
     const Value entry = PoolEntryValue(winners);
     RecordedMove record(winners, {&winners});
-    EditRow(winners, [](Dataset& winner) {
-        winner.field(kOk).setAsString(kTrueText);
-        winner.field(kSorte).setAsString(QString());
-    });
+    if (!EditRowIfStill(winners, kOk, [](Dataset& winner) {
+            winner.field(kOk).setAsString(kTrueText);
+            winner.field(kSorte).setAsString(QString());
+        }))
+        return false;
     winners.close();
     winners.open();
-    // The winners keep their order and are numbered down to 1 without a gap.
-    int place = winners.recordCount();
-    EditEachRow(winners, RowWalk::FromFirst,
-                [&place](Dataset& winner) { winner.field(kSorte).setAsInteger(place--); });
+    // The winners keep their order and are numbered down to 1 without a gap,
+    // counted from the list the renumbering walks.
+    EditEachRow(winners, RowWalk::FromFirst, [](Dataset& winner) {
+        winner.field(kSorte).setAsInteger(winner.recordCount() - winner.recNo());
+    });
     record.stored(RecordAction::Return, item, entry);
+    return true;
 }
 
 } // namespace tiravo

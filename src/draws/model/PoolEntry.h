@@ -9,6 +9,7 @@
 namespace tiravo {
 
 class Dataset;
+class Query;
 
 // The moves of one pool row between its entry states. Each edits the current
 // row and posts it; a pool view filtered on "Ok = True" loses the row as soon
@@ -38,6 +39,10 @@ public:
     using Error::Error;
 };
 
+// What the operator is told when the entry `text` was drawn or removed by
+// another copy of the program first.
+QString TakenElsewhereMessage(const EntryNaming& entry, const QString& text);
+
 // The place a newly drawn entry takes: one after the winners list as it was
 // last read. The list is not read again first, so a pick that gave no place
 // since then is not counted.
@@ -45,10 +50,13 @@ int NextWinnerPlace(const Dataset& winners);
 
 // available -> drawn, at the next place of `winners`. The row is written only
 // while it is still available in the file; otherwise EntryTakenElsewhere,
-// naming the entry, after `pool` and `winners` have been read again.
+// naming the entry, after `pool` and `winners` have been read again. The
+// place is decided in the transaction that writes the row: when another
+// program has committed since `winners` was read, it is one after the highest
+// place the file holds, so that two copies never give one place twice.
 // `action` says, for the record, who moved it: a draw screen's draw or the
 // name editor's ">>>".
-void RecordWinner(Dataset& pool, Dataset& winners, WinnerFlag flag, const EntryNaming& entry = {},
+void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNaming& entry = {},
                   RecordAction action = RecordAction::Draw);
 
 // available -> taken out: out of the pool without a place of its own. Guarded
@@ -59,7 +67,9 @@ void TakeOut(Dataset& pool, Dataset& winners, const EntryNaming& entry = {});
 // The name editor's "<<<": the current row of `winners` (a winners list of
 // the name pool) -> available, without a place; the winners that stay are
 // numbered down to 1 in their order. One transaction with its record row.
-void ReturnWinner(Dataset& winners);
+// False, with nothing written, when the file no longer lists the row among
+// the winners (another copy of the program returned or removed it).
+bool ReturnWinner(Dataset& winners);
 
 // The entry the current row of a pool view holds, as stored; null when the
 // view is over no pool or does not declare the entry.

@@ -1,0 +1,145 @@
+// Two copies of the program on one file, each with its own connection and its
+// own windows, as two operators at one event have them: draws in turn, a name
+// editor working beside a draw screen, and a draw stored while the other
+// copy's draw is on screen.
+#include "PoolRows.h"
+#include "draws/IncluirNomes.h"
+#include "draws/VantaNome.h"
+#include "draws/VantaNumero.h"
+#include "support/TestServices.h"
+#include "widgets/CounterPanel.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tiravo {
+namespace {
+
+using test::ColumnOf;
+
+const QString kNames = QStringLiteral("TbNome");
+
+class TwoCopies : public testing::Test {
+protected:
+    // 12:00:37: both copies take the same step count from the clock.
+    TwoCopies() : second(db.openSecond()) { fake.clock.setTime(QTime(12, 0, 37)); }
+
+    void addNumbers(int count) {
+        for (int n = 1; n <= count; ++n)
+            db.exec(QStringLiteral("INSERT INTO TbNumero (Numero, Ordem, Ok, Ativo) "
+                                   "VALUES (%1, 'k%2', 1, 0)")
+                        .arg(n)
+                        .arg(n, 3, 10, QLatin1Char('0')));
+    }
+
+    void addNames(int count) {
+        for (int n = 1; n <= count; ++n)
+            db.exec(QStringLiteral("INSERT INTO TbNome (Nome, Ordem, Ok, Ativo) "
+                                   "VALUES ('Nome %1', 'k%2', 1, 1)")
+                        .arg(n, 2, 10, QLatin1Char('0'))
+                        .arg(n, 3, 10, QLatin1Char('0')));
+    }
+
+    // The places the file holds, lowest first.
+    QStringList places(const QString& table) {
+        QStringList stored = ColumnOf(db.connection(), QStringLiteral("Sorte"), table);
+        stored.removeAll(QString());
+        std::sort(stored.begin(), stored.end(),
+                  [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+        return stored;
+    }
+
+    static void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    test::TempDatabase db;
+    std::unique_ptr<Connection> second;
+    TestServices fake;
+};
+
+const QStringList kOneToFour = {"1", "2", "3", "4"};
+
+TEST_F(TwoCopies, NumberScreensDrawingInTurnGiveFourWinnersAtPlacesOneToFour) {
+    addNumbers(11);
+    TFVantaNumero a(nullptr, fake.context(db.connection()));
+    TFVantaNumero b(nullptr, fake.context(*second));
+    for (TFVantaNumero* turn : {&a, &b, &a, &b})
+        click(turn->Button5);
+    EXPECT_TRUE(fake.dialogs.asked().isEmpty())
+        << fake.dialogs.texts(DialogKind::Error).join("; ").toStdString();
+    EXPECT_EQ(places("TbNumero"), kOneToFour);
+    EXPECT_EQ(ColumnOf(db.connection(), "Ok").count("False"), 4);
+    // The copy that drew last shows every winner, its own on top.
+    EXPECT_EQ(b.Panel1->text(), "7");
+    EXPECT_EQ(b.QrySorte.recordCount(), 4);
+    EXPECT_EQ(b.QrySorte.field("Sorte").asString(), "4");
+}
+
+TEST_F(TwoCopies, NameScreensDrawingInTurnGiveFourWinnersAtPlacesOneToFour) {
+    addNames(11);
+    TFVantaNome a(nullptr, fake.context(db.connection()));
+    TFVantaNome b(nullptr, fake.context(*second));
+    for (TFVantaNome* turn : {&a, &b, &a, &b})
+        click(turn->Button5);
+    EXPECT_TRUE(fake.dialogs.asked().isEmpty());
+    EXPECT_EQ(places(kNames), kOneToFour);
+    EXPECT_EQ(b.Panel1->text(), "7");
+}
+
+TEST_F(TwoCopies, TheNameEditorOfOneTakesNamesOutWhileTheOtherDraws) {
+    addNames(11);
+    TFVantaNome screen(nullptr, fake.context(db.connection()));
+    TFIncluirNomes editor(nullptr, fake.context(*second));
+    // The editor's ">>>" takes out the first available name the file holds,
+    // which its own list, read before the draws, still shows.
+    const auto takeOut = [&] {
+        TableView available(db.connection(), {.table = kNames,
+                                              .filter = QStringLiteral("Ok = True"),
+                                              .sortKey = QStringLiteral("Nome")});
+        available.open();
+        editor.Edit1->setText(available.field("Nome").asString());
+        click(editor.Button4);
+    };
+    click(screen.Button5);
+    takeOut();
+    click(screen.Button5);
+    takeOut();
+    EXPECT_TRUE(fake.dialogs.asked().isEmpty());
+    EXPECT_EQ(places(kNames), kOneToFour);
+    EXPECT_EQ(editor.Panel1->text(), "7");
+    EXPECT_EQ(editor.Panel2->text(), "4");
+
+    // Putting back a winner that the screen's copy has cleared meanwhile
+    // would make a free slot drawable: it is refused and nothing is written.
+    click(screen.Button5); // 5
+    fake.dialogs.answerYes();
+    click(screen.Button2); // every name a free slot
+    click(editor.Button5);
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error).size(), 1);
+    EXPECT_TRUE(fake.dialogs.texts(DialogKind::Error).value(0).startsWith("O nome Nome "));
+    EXPECT_EQ(ColumnOf(db.connection(), "Ok", kNames), QStringList(11, QString()));
+    EXPECT_EQ(editor.Panel1->text(), "0");
+    EXPECT_EQ(editor.Panel2->text(), "0");
+}
+
+TEST_F(TwoCopies, AWinnerStoredWhileTheOtherCopysDrawIsOnScreenTakesTheNextPlace) {
+    addNumbers(11);
+    TFVantaNumero a(nullptr, fake.context(db.connection()));
+    TFVantaNumero b(nullptr, fake.context(*second));
+    // One row further on, so that B's draw lands on another number than A's.
+    b.TbNumero.next();
+    fake.pause.duringNextFrame([&] { b.Button5Click(); });
+    click(a.Button5);
+    EXPECT_TRUE(fake.dialogs.asked().isEmpty());
+    EXPECT_EQ(places("TbNumero"), QStringList({"1", "2"}));
+    // A lists B's winner under its own.
+    EXPECT_EQ(a.QrySorte.recordCount(), 2);
+    EXPECT_EQ(a.QrySorte.field("Sorte").asString(), "2");
+}
+
+} // namespace
+} // namespace tiravo
