@@ -12,6 +12,7 @@
 #include "store/DatabaseFile.h"
 #include "store/DatabasePassword.h"
 #include "store/Query.h"
+#include "support/TrialSettings.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -34,22 +35,6 @@
 namespace tiravo::crash {
 namespace {
 
-int KillsAsked() {
-    bool ok = false;
-    const int asked = qEnvironmentVariableIntValue("TIRAVO_CRASH_TRIALS", &ok);
-    return ok && asked > 0 ? asked : 30;
-}
-
-std::uint32_t SeedAsked() {
-    bool ok = false;
-    const uint asked = qEnvironmentVariable("TIRAVO_CRASH_SEED").toUInt(&ok);
-    return ok ? asked : std::random_device{}();
-}
-
-QString ConnectionTextOf(const QString& path) {
-    return ConnectionTextFor(path) + JoinDatabasePassword();
-}
-
 // Runs the kind's work on `path` in a child process and kills it after
 // `delay`, or waits for its end without one. Answers whether the kill came
 // before the end.
@@ -64,7 +49,7 @@ bool RunAndKill(const CrashKind& kind, const QString& path,
         int status = 0;
         try {
             Connection connection;
-            connection.setConnectionText(ConnectionTextOf(path));
+            connection.setConnectionText(test::ProgramConnectionText(path));
             connection.open();
             kind.work(connection);
         } catch (...) {
@@ -87,7 +72,7 @@ bool RunAndKill(const CrashKind& kind, const QString& path,
 QStringList Inspect(const CrashKind& kind, const QString& path) {
     try {
         Connection connection;
-        connection.setConnectionText(ConnectionTextOf(path));
+        connection.setConnectionText(test::ProgramConnectionText(path));
         connection.open();
         Query integrity(connection, {QStringLiteral("PRAGMA integrity_check")});
         integrity.open();
@@ -140,9 +125,9 @@ TEST_P(CrashSafety, EveryKillLeavesASoundFileWithEachRowWhollyThereOrAbsent) {
     ASSERT_TRUE(afterWholeRun.isEmpty())
         << "after a whole run: " << afterWholeRun.join(QStringLiteral("; ")).toStdString();
 
-    const std::uint32_t seed = SeedAsked();
+    const std::uint32_t seed = test::SeedAsked("TIRAVO_CRASH_SEED");
     std::mt19937 moments(seed);
-    const int kills = KillsAsked();
+    const int kills = test::TrialsAsked("TIRAVO_CRASH_TRIALS", 30);
     // The moments fall within the work's length. A run that ends before its
     // moment is checked all the same, and the window shrinks to that moment,
     // so that the asked number of kills land during the work.
