@@ -2,10 +2,15 @@
 
 #include "branding/LogoStrip.h"
 #include "branding/MakerSite.h"
+#include "common/Error.h"
 #include "draws/model/HiddenPick.h"
+#include "draws/model/Minutes.h"
 #include "draws/model/PoolDescription.h"
+#include "draws/model/SpreadsheetCsv.h"
 #include "platform/AppContext.h"
+#include "platform/Clock.h"
 #include "platform/Desktop.h"
+#include "platform/Dialogs.h"
 #include "store/Query.h"
 #include "widgets/ControlKit.h"
 #include "widgets/CounterPanel.h"
@@ -15,7 +20,12 @@
 #include "widgets/Resources.h"
 #include "widgets/WindowLook.h"
 
+#include <QDir>
+#include <QMenu>
 #include <QPushButton>
+#include <QSaveFile>
+#include <QScopedValueRollback>
+#include <QTextStream>
 
 namespace tiravo {
 
@@ -46,8 +56,10 @@ QPushButton* DrawScreen::addButton(int number, const QString& caption, QRect pla
         wire(button, handler);
         return button;
     }
-    // The draws (the hidden pick and "Fazer Sorteio") hide the pointer.
+    // The draws (the hidden pick and "Fazer Sorteio") hide the pointer, and
+    // the winners menu waits until they end.
     wire(button, [this, handler] {
+        const QScopedValueRollback<bool> running(drawing_, true);
         fullScreen->hidePointerWhile([this, handler] { (this->*handler)(); });
     });
     return button;
@@ -96,6 +108,59 @@ void DrawScreen::drawsFrom(TableView& pool, Query& winners, DrawStage& stage,
     drawWinners_ = &winners;
     drawStage_ = &stage;
     drawDescription_ = &description;
+}
+
+void DrawScreen::addWinnersMenu(const QList<QWidget*>& lists) {
+    WinnersMenu = new QMenu(this);
+    WinnersMenu->setObjectName(QStringLiteral("WinnersMenu"));
+    ExportWinners = WinnersMenu->addAction(QStringLiteral("Exportar premiados..."));
+    SaveMinutes = WinnersMenu->addAction(QStringLiteral("Salvar ata..."));
+    connect(ExportWinners, &QAction::triggered, this,
+            [this] { guarded([this] { exportWinners(); }); });
+    connect(SaveMinutes, &QAction::triggered, this, [this] { guarded([this] { saveMinutes(); }); });
+    for (QWidget* list : lists) {
+        list->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(list, &QWidget::customContextMenuRequested, this, [this, list](QPoint at) {
+            ExportWinners->setEnabled(!drawing_);
+            SaveMinutes->setEnabled(!drawing_);
+            WinnersMenu->popup(list->mapToGlobal(at));
+        });
+    }
+}
+
+void DrawScreen::exportWinners() {
+    if (drawing_)
+        return;
+    const std::optional<QString> path = services_.dialogs.saveFile(
+        {.title = QStringLiteral("Exportar premiados"),
+         .filter = QStringLiteral("Planilha CSV|*.csv"),
+         .defaultExtension = QStringLiteral("csv"),
+         .start = QStringLiteral("premiados-%1.csv").arg(drawDescription_->name)});
+    if (!path)
+        return;
+    QSaveFile file(*path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw Error(QStringLiteral("Não foi possível gravar '%1': %2")
+                        .arg(QDir::toNativeSeparators(*path), file.errorString()));
+    QTextStream out(&file);
+    WriteWinnersCsv(context_.ADOConnection1, {drawDescription_}, CsvTexts::Guarded, out);
+    out.flush();
+    if (!file.commit())
+        throw Error(QStringLiteral("Não foi possível gravar '%1': %2")
+                        .arg(QDir::toNativeSeparators(*path), file.errorString()));
+}
+
+void DrawScreen::saveMinutes() {
+    if (drawing_)
+        return;
+    const QDate today = services_.clock.now().date();
+    const std::optional<QString> path = services_.dialogs.saveFile(
+        {.title = QStringLiteral("Salvar ata"),
+         .filter = QStringLiteral("Documento PDF|*.pdf"),
+         .defaultExtension = QStringLiteral("pdf"),
+         .start = QStringLiteral("ata-%1.pdf").arg(today.toString(QStringLiteral("yyyy-MM-dd")))});
+    if (path)
+        WriteMinutesPdf(context_.ADOConnection1, today, *path);
 }
 
 DrawOutcome DrawScreen::drawWinner() {

@@ -11,6 +11,8 @@
 #include <array>
 #include <functional>
 
+class QAction;
+class QMenu;
 class QPushButton;
 
 namespace tiravo {
@@ -48,6 +50,12 @@ public:
     // F11: the screen full screen on the monitor it is on.
     FullScreenPresenter* fullScreen = nullptr;
 
+    // The right-click menu of the winners list: the screen's winners as CSV,
+    // the day's minutes as PDF. Disabled while a draw runs.
+    QMenu* WinnersMenu = nullptr;
+    QAction* ExportWinners = nullptr; // "Exportar premiados..."
+    QAction* SaveMinutes = nullptr;   // "Salvar ata..."
+
     void FormActivate() override;
     bool FormKeyDown(QKeyEvent* event) override;
     virtual void Button1Click() = 0;
@@ -68,13 +76,17 @@ protected:
     void addLogoStrip(int top, const std::array<int, 3>& lefts);
     // The maker's logo; a click opens `page` of the maker's site.
     PictureBox* addMakerLogo(const QString& name, QRect place, const QString& page);
+    // WinnersMenu on a right-click over each of `lists`, for the pool that
+    // drawsFrom() names.
+    void addWinnersMenu(const QList<QWidget*>& lists);
 
     // The pool this screen draws from, its winners list, its stage and the
     // pool's description; the screen names them once, when its parts exist.
     void drawsFrom(TableView& pool, Query& winners, DrawStage& stage,
                    const PoolDescription& description);
     // "Fazer Sorteio" up to the recorded winner and, for more than one entry,
-    // the reshuffle stored with it; then the counter anew. What follows (the winners list) is the screen's.
+    // the reshuffle stored with it; then the counter anew. What follows (the winners list) is the
+    // screen's.
     DrawOutcome drawWinner();
     // "Quem Será ???": the hidden pick, then the counter anew.
     void pickHidden();
@@ -87,6 +99,11 @@ private:
     Query* drawWinners_ = nullptr;
     DrawStage* drawStage_ = nullptr;
     const PoolDescription* drawDescription_ = nullptr;
+
+    void exportWinners();
+    void saveMinutes();
+
+    bool drawing_ = false;
 };
 
 } // namespace tiravo

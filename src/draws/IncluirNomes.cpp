@@ -239,7 +239,7 @@ void TFIncluirNomes::Button4Click() {
         services_.dialogs.error(TakenElsewhereMessage(NameEntries(), chosen));
         return;
     }
-    RecordWinner(TbNome, QrySorte, WinnerFlag::OkAndPlace, NameEntries());
+    RecordWinner(TbNome, QrySorte, WinnerFlag::OkAndPlace, NameEntries(), RecordAction::TakeOut);
     TbNome.close();
     TbNome.open();
     QrySorte.close();
@@ -251,14 +251,9 @@ void TFIncluirNomes::Button4Click() {
 void TFIncluirNomes::Button5Click() {
     if (QrySorte.recordCount() == 0)
         return;
-    // The name goes back only while the file still lists it among the winners.
-    const auto putBack = [](Dataset& winner) {
-        winner.field(kOk).setAsString(kTrueText);
-        winner.field(kSorte).setAsString(QString());
-    };
     const QString chosen = QrySorte.field(kNome).asString();
-    if (!ReadAgainKeepingChosenRow(QrySorte, {&TbNome, &TbNomeLimp}) ||
-        !EditRowIfStill(QrySorte, kOk, putBack)) {
+    // The name goes back only while the file still lists it among the winners.
+    if (!ReadAgainKeepingChosenRow(QrySorte, {&TbNome, &TbNomeLimp}) || !ReturnWinner(QrySorte)) {
         TbNome.close();
         TbNome.open();
         QrySorte.close();
@@ -270,13 +265,6 @@ void TFIncluirNomes::Button5Click() {
                 .arg(chosen));
         return;
     }
-    QrySorte.close();
-    QrySorte.open();
-    // The winners keep their order and are numbered down to 1 without a gap,
-    // counted from the list the renumbering walks.
-    EditEachRow(QrySorte, RowWalk::FromFirst, [](Dataset& winner) {
-        winner.field(kSorte).setAsInteger(winner.recordCount() - winner.recNo());
-    });
     TbNome.close();
     TbNome.open();
     showCounts();

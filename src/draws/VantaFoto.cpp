@@ -81,6 +81,7 @@ void TFVantaFoto::buildControls() {
                   827, tops[i], 105, 105);
     std::tie(Img1, Img2, Img3, Img4, Img5, Img6) =
         std::tuple(column[0], column[1], column[2], column[3], column[4], column[5]);
+    addWinnersMenu({Img1, Img2, Img3, Img4, Img5, Img6});
 
     addButton(1, QStringLiteral("Incluir Fotos"), {22, 13, 120, 32});
     addButton(2, QStringLiteral("Excluir Lista"), {22, 69, 120, 25});

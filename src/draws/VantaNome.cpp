@@ -75,6 +75,7 @@ void TFVantaNome::buildControls() {
     DBGrid1 = Place(new DataGrid(this, services_.dialogs), 144, 507, 617, 130);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setDataset(&QrySorte);
+    addWinnersMenu({DBGrid1});
     const QColor pale(235, 243, 235);
     DBGrid1->setColumns({{.field = kNome, .title = kNome, .width = 497, .background = pale},
                          {.field = kSorte,

@@ -3,6 +3,7 @@
 #include "draws/IncluirNumero.h"
 #include "draws/LabelPictureStage.h"
 #include "draws/model/HiddenPick.h"
+#include "draws/model/NumberPool.h"
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolDescription.h"
 #include "draws/model/PoolEntry.h"
@@ -85,6 +86,7 @@ void TFVantaNumero::buildControls() {
     DBGrid1 = Place(new DataGrid(this, services_.dialogs), 769, 6, 152, 496);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setDataset(&QrySorte);
+    addWinnersMenu({DBGrid1});
     DBGrid1->setColumns({{.field = QStringLiteral("Numero"),
                           .title = QStringLiteral("Premiados"),
                           .width = 128,
@@ -133,7 +135,7 @@ void TFVantaNumero::Button1Click() {
 
 void TFVantaNumero::Button2Click() {
     if (services_.dialogs.confirm(QStringLiteral("Tem Certeza Que deseja Limpar esta lista?")))
-        QryUpdate.execSql();
+        ClearNumberPool(QryUpdate);
     TbNumero.close();
     TbNumero.open();
     QrySorte.requery();

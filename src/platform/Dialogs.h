@@ -19,6 +19,7 @@ enum class DialogKind {
     DeleteRecord, // question icon, OK and Cancel
     OpenFile,
     ChooseFolder,
+    SaveFile,
 };
 
 // The caption each kind of message box carries. A question box is captioned by
@@ -29,6 +30,7 @@ QString dialogCaption(DialogKind kind);
 
 inline constexpr char kDeleteRecordQuestion[] = "Delete record?";
 
+// A file to open, or to save (SaveFile takes the same request).
 struct OpenFileRequest {
     QString title;
     // Choices in the form "Description|patterns|Description|patterns", the
@@ -57,6 +59,10 @@ public:
     virtual std::optional<QString> openFile(const OpenFileRequest& request) = 0;
     // The chosen folder's full path, or nothing when the operator cancels.
     virtual std::optional<QString> chooseFolder(const QString& title, const QString& start) = 0;
+    // The full path to save to, or nothing when the operator cancels. `start`
+    // may name the file to offer; replacing an existing file is confirmed in
+    // the dialog itself.
+    virtual std::optional<QString> saveFile(const OpenFileRequest& request) = 0;
 };
 
 inline QString dialogCaption(DialogKind kind) {
@@ -70,6 +76,7 @@ inline QString dialogCaption(DialogKind kind) {
     case DialogKind::Error:
     case DialogKind::OpenFile:
     case DialogKind::ChooseFolder:
+    case DialogKind::SaveFile:
         break;
     }
     return QString::fromLatin1(kApplicationTitle);

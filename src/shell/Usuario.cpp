@@ -119,6 +119,9 @@ void TFUsuario::BitBtn1Click() {
         return;
     }
     context_.operatorName = EditUser->text();
+    // The pool moves see only their views, and so the connection: the record
+    // of draws takes the operator's name from there.
+    context_.ADOConnection1.setOperatorName(context_.operatorName);
     leaving_ = true;
     accept();
 }

@@ -12,7 +12,7 @@
 namespace tiravo {
 
 ColumnRewrite::ColumnRewrite(Dataset& view, const QString& column, std::optional<int> leftOut)
-    : view_(view) {
+    : view_(view), reading_(view.readings()) {
     view_.checkBrowseMode();
     if (view_.beforePost)
         throw Error(QStringLiteral("A view with a hook before its posts is written row by row"));
@@ -75,7 +75,13 @@ void ColumnRewrite::setText(std::size_t i, QString text) {
     texts_.at(i) = width_ > 0 && text.size() > width_ ? CutToWidth(text, width_) : std::move(text);
 }
 
+bool ColumnRewrite::viewReadAgain() const {
+    return view_.readings() != reading_;
+}
+
 void ColumnRewrite::writeUpTo(std::size_t end) {
+    if (viewReadAgain())
+        throw Error(QStringLiteral("The rows of the rewrite were read again meanwhile"));
     end = std::min(end, rows_.size());
     if (end <= written_)
         return;
@@ -126,9 +132,15 @@ void ColumnRewrite::prepareOrder() {
 void ColumnRewrite::takeIntoView() {
     if (written_ < rows_.size())
         throw Error(QStringLiteral("Not every row of the rewrite is written"));
+    old_.clear();
+    if (viewReadAgain()) {
+        // What the view read meanwhile may be older than the commit.
+        view_.close();
+        view_.open();
+        return;
+    }
     view_.checkBrowseMode();
     prepareOrder();
-    old_.clear();
     // The rows shown are those rewritten when none joined or left since but
     // the one left out.
     if (order_ && static_cast<std::size_t>(view_.recordCount()) == rows_.size())
@@ -138,6 +150,10 @@ void ColumnRewrite::takeIntoView() {
 }
 
 void ColumnRewrite::restoreView() noexcept {
+    if (viewReadAgain()) {
+        old_.clear();
+        return;
+    }
     for (std::size_t i = 0; i < old_.size(); ++i)
         view_.rows_[rows_[i]].values[column_] = std::move(old_[i]);
     old_.clear();

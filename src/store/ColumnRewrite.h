@@ -45,9 +45,14 @@ public:
     void takeIntoView();
     // The rows written get back the texts they held before.
     void restoreView() noexcept;
+    // Whether the view has read its rows again since the rewrite began (an
+    // error met on the way closes and reopens it): the rows the rewrite
+    // held are gone, and the view shows what the file held at that moment.
+    bool viewReadAgain() const;
 
 private:
     Dataset& view_;
+    std::uint64_t reading_;
     std::size_t column_;
     int width_;
     std::vector<std::size_t> rows_; // snapshot rows, in ascending Cod

@@ -4,6 +4,7 @@
 #include "store/ConnectionText.h"
 #include "store/Dialect.h"
 #include "store/Schema.h"
+#include "store/SchemaUpgrade.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -128,29 +129,13 @@ void Connection::open() {
         throw Error(QStringLiteral("'%1' is not a database file")
                         .arg(QDir::toNativeSeparators(settings.dataSource)));
     db_ = OpenHandle(settings.dataSource, settings.password, SQLITE_OPEN_READWRITE, busyTimeoutMs_);
+    try {
+        UpgradeSchema(*this);
+    } catch (...) {
+        close();
+        throw;
+    }
     registerFunctions();
-    addMissingIndexes();
-}
-
-void Connection::addMissingIndexes() {
-    sqlite3_stmt* count = nullptr;
-    if (sqlite3_prepare_v2(db_,
-                           "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name "
-                           "LIKE '%\\_Winners' ESCAPE '\\'",
-                           -1, &count, nullptr) != SQLITE_OK)
-        return;
-    const bool present = sqlite3_step(count) == SQLITE_ROW &&
-                         sqlite3_column_int(count, 0) >= CreateIndexStatements().size();
-    sqlite3_finalize(count);
-    if (present)
-        return;
-    // A file made before them gets them once. One that cannot take them now
-    // (another program writing, a file that cannot be written) works without
-    // them, only slower.
-    sqlite3_busy_timeout(db_, 0);
-    for (const QString& statement : CreateIndexStatements())
-        sqlite3_exec(db_, statement.toUtf8().constData(), nullptr, nullptr, nullptr);
-    sqlite3_busy_timeout(db_, busyTimeoutMs_);
 }
 
 void Connection::registerFunctions() {
@@ -232,6 +217,11 @@ std::int64_t Connection::lastInsertedKey() const {
 int Connection::changedRows() const {
     requireOpen();
     return sqlite3_changes(db_);
+}
+
+std::int64_t Connection::totalChangedRows() const {
+    requireOpen();
+    return sqlite3_total_changes(db_);
 }
 
 std::int64_t Connection::dataVersion() {

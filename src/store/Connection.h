@@ -44,6 +44,9 @@ public:
 
     std::int64_t lastInsertedKey() const;
     int changedRows() const;
+    // Rows written through this connection since it opened: the difference
+    // over a loop is how many rows the loop wrote.
+    std::int64_t totalChangedRows() const;
     // Whether a transaction is open. The engine rolls a whole transaction
     // back on its own after some errors (a full disk, an I/O error, lack of
     // memory), and this is how a loop inside one learns of it.
@@ -83,6 +86,11 @@ public:
     void flushChanges();
     void syncLog();
 
+    // The operator logged in on this copy of the program, whom the record of
+    // draws names; empty for the database tool and before the login.
+    void setOperatorName(const QString& name) { operatorName_ = name; }
+    const QString& operatorName() const { return operatorName_; }
+
     // How long a statement waits for another program's write lock before it
     // fails with "database is locked". Applies at once and to later opens.
     void setBusyTimeout(int milliseconds);
@@ -91,12 +99,12 @@ public:
 private:
     void requireOpen() const;
     void registerFunctions();
-    void addMissingIndexes();
 
     QString text_;
     sqlite3* db_ = nullptr;
     std::map<QString, std::unique_ptr<SqlStatement>> statements_;
     int batchDepth_ = 0;
+    QString operatorName_;
     int busyTimeoutMs_ = kBusyTimeoutMs;
     const TextSlice* textSlice_ = nullptr;
 };

@@ -12,7 +12,7 @@ void CreateDatabaseFile(Connection& connection, const QString& path, const QStri
     connection.setConnectionText(ConnectionTextFor(path) + password);
     connection.create();
     Batch batch(connection);
-    for (const QString& statement : CreateTableStatements() + CreateIndexStatements())
+    for (const QString& statement : CreateTableStatements())
         connection.execute(statement);
 }
 

@@ -114,6 +114,7 @@ bool Dataset::changedElsewhere() const {
 void Dataset::close() {
     if (!active())
         return;
+    ++readings_;
     rows_.clear();
     alive_.clear();
     shown_.clear();

@@ -67,6 +67,8 @@ public:
     ~Dataset() override;
 
     Connection& connection() const { return connection_; }
+    // The table the rows come from; empty for a query over none or several.
+    QString table() const { return tableName(); }
 
     void open();
     void close();
@@ -103,6 +105,9 @@ public:
     // Whether the file still holds, in `column` of the row at `place`, the
     // value this view read; false too when the row is gone from the file.
     bool stillHolds(int place, const QString& column);
+    // Moves on each time the view lets go of the rows it read (closed, and
+    // perhaps opened again): what holds onto those rows must let go too.
+    std::uint64_t readings() const { return readings_; }
     bool modified() const;
 
     bool locate(const QString& column, const QString& value, LocateOptions options = {});
@@ -183,6 +188,7 @@ private:
     bool bof_ = true;
     // The connection's data version when the rows were read.
     std::int64_t readVersion_ = 0;
+    std::uint64_t readings_ = 0;
 
     std::vector<Value> buffer_;
     std::vector<bool> dirty_;

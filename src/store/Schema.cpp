@@ -62,6 +62,12 @@ const std::vector<TableSchema>& Tables() {
          {Key(), Text("Logo1", 200), Text("Logo2", 200), Text("Logo3", 200),
           Text("TelaFundo", 200)}},
         {QStringLiteral("Usuario"), {Key(), Text("Nome", 30, true), Text("Senha", 20, true)}},
+        // The record of every change of a pool's state: appended, never changed.
+        {kRecordTable,
+         {Key(), Integer("Sequencia"), Text("Momento", 24), Text("Fuso", 6), Text("Operador", 30),
+          Text("Lista", 7), Text("Acao", 20), Integer("Item"), Text("Entrada", 200), Small("Sorte"),
+          Integer("Disponiveis"), Integer("Quantidade"), Text("Impressao", 64),
+          Text("HashAnterior", 64), Text("Hash", 64)}},
     };
     return tables;
 }
@@ -73,15 +79,33 @@ const TableSchema& TableNamed(const QString& name) {
     throw Error(QStringLiteral("Unknown table '%1'").arg(name));
 }
 
+QString CreateTableStatement(const TableSchema& table) {
+    QStringList columns;
+    for (const Column& column : table.columns)
+        columns << QStringLiteral("\"%1\" %2").arg(column.name, SqlType(column));
+    return QStringLiteral("CREATE TABLE \"%1\" (%2)").arg(table.name, columns.join(", "));
+}
+
+QStringList RecordTableStatements() {
+    QStringList statements{CreateTableStatement(TableNamed(kRecordTable))};
+    // The program only ever appends to the record; a change by hand has to
+    // drop these first, and the chain of hashes still shows it.
+    for (const char* event : {"UPDATE", "DELETE"})
+        statements << QStringLiteral("CREATE TRIGGER \"%1_%2\" BEFORE %2 ON \"%1\" BEGIN "
+                                     "SELECT RAISE(ABORT, 'The record of draws only takes new "
+                                     "rows'); END")
+                          .arg(kRecordTable, QLatin1String(event));
+    return statements;
+}
+
 QStringList CreateTableStatements() {
     QStringList statements;
-    for (const TableSchema& table : Tables()) {
-        QStringList columns;
-        for (const Column& column : table.columns)
-            columns << QStringLiteral("\"%1\" %2").arg(column.name, SqlType(column));
-        statements
-            << QStringLiteral("CREATE TABLE \"%1\" (%2)").arg(table.name, columns.join(", "));
-    }
+    for (const TableSchema& table : Tables())
+        if (table.name != kRecordTable)
+            statements << CreateTableStatement(table);
+    statements << RecordTableStatements();
+    statements << CreateIndexStatements();
+    statements << QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion);
     return statements;
 }
 

@@ -15,17 +15,27 @@ struct TableSchema {
     const Column* find(const QString& column) const;
 };
 
-// The five tables of the database file, as every view and the database tool
-// know them.
+// The tables of the database file, as every view and the database tool know
+// them: the five the program's windows read, and the record of draws.
 const std::vector<TableSchema>& Tables();
 const TableSchema& TableNamed(const QString& name); // throws Error for an unknown table
 
-// The statements that create the five tables in an empty file.
+inline const QString kRecordTable = QStringLiteral("TbRegistro");
+
+// The schema's version, kept in the file's user_version. Version 0 is a file
+// made before the record of draws; version 1 has it; version 2 has the
+// indexes of the winners lists too.
+inline constexpr int kSchemaVersion = 2;
+
+// The statements that create every table in an empty file, at this version.
 QStringList CreateTableStatements();
 
 // The indexes that the winners lists read by: without them each draw over a
 // large pool reads the whole table again to list its few winners. Safe to
 // run on a file that has them already.
 QStringList CreateIndexStatements();
+
+// The record table and the triggers that keep it append-only.
+QStringList RecordTableStatements();
 
 } // namespace tiravo

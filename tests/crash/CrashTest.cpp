@@ -13,6 +13,7 @@
 #include "store/DatabaseFile.h"
 #include "store/DatabasePassword.h"
 #include "store/Query.h"
+#include "support/TrialSettings.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -35,28 +36,10 @@
 namespace tiravo::crash {
 namespace {
 
-int KillsAsked() {
-    bool ok = false;
-    const int asked = qEnvironmentVariableIntValue("TIRAVO_CRASH_TRIALS", &ok);
-    return ok && asked > 0 ? asked : 30;
-}
-
-std::uint32_t SeedAsked() {
-    bool ok = false;
-    const uint asked = qEnvironmentVariable("TIRAVO_CRASH_SEED").toUInt(&ok);
-    return ok ? asked : std::random_device{}();
-}
-
-QString ConnectionTextOf(const QString& path) {
-    return ConnectionTextFor(path) + JoinDatabasePassword();
-}
-
 int KillsAsked(const CrashKind& kind) {
     if (kind.killsVariable.isEmpty())
-        return KillsAsked();
-    bool ok = false;
-    const int asked = qEnvironmentVariableIntValue(kind.killsVariable.toLatin1(), &ok);
-    return ok && asked > 0 ? asked : kind.defaultKills;
+        return test::TrialsAsked("TIRAVO_CRASH_TRIALS", 30);
+    return test::TrialsAsked(kind.killsVariable.toLatin1().constData(), kind.defaultKills);
 }
 
 struct WorkRun {
@@ -79,7 +62,7 @@ WorkRun RunAndKill(const CrashKind& kind, const QString& path,
         int status = 0;
         try {
             Connection connection;
-            connection.setConnectionText(ConnectionTextOf(path));
+            connection.setConnectionText(test::ProgramConnectionText(path));
             connection.open();
             kind.work(connection);
         } catch (...) {
@@ -111,7 +94,7 @@ WorkRun RunAndKill(const CrashKind& kind, const QString& path,
 QStringList Inspect(const CrashKind& kind, const QString& path) {
     try {
         Connection connection;
-        connection.setConnectionText(ConnectionTextOf(path));
+        connection.setConnectionText(test::ProgramConnectionText(path));
         connection.open();
         Query integrity(connection, {QStringLiteral("PRAGMA integrity_check")});
         integrity.open();
@@ -163,7 +146,7 @@ TEST_P(CrashSafety, EveryKillLeavesASoundFileWithEachRowWhollyThereOrAbsent) {
     ASSERT_TRUE(afterWholeRun.isEmpty())
         << "after a whole run: " << afterWholeRun.join(QStringLiteral("; ")).toStdString();
 
-    const std::uint32_t seed = SeedAsked();
+    const std::uint32_t seed = test::SeedAsked("TIRAVO_CRASH_SEED");
     std::mt19937 moments(seed);
     const int kills = KillsAsked(kind);
     // The moments fall within the work's length. A run that ends before its

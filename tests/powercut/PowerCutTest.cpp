@@ -18,6 +18,7 @@
 #include "store/DatabasePassword.h"
 #include "store/Query.h"
 #include "support/TestServices.h"
+#include "support/TrialSettings.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -31,22 +32,6 @@
 
 namespace tiravo::powercut {
 namespace {
-
-int CutsAsked() {
-    bool ok = false;
-    const int asked = qEnvironmentVariableIntValue("TIRAVO_POWER_CUTS", &ok);
-    return ok && asked > 0 ? asked : 12;
-}
-
-std::uint32_t SeedAsked() {
-    bool ok = false;
-    const uint asked = qEnvironmentVariable("TIRAVO_POWER_CUT_SEED").toUInt(&ok);
-    return ok ? asked : std::random_device{}();
-}
-
-QString ConnectionTextOf(const QString& path) {
-    return ConnectionTextFor(path) + JoinDatabasePassword();
-}
 
 void Copy(const QString& from, const QString& to) {
     for (const char* suffix : {"", "-wal", "-shm", "-journal"})
@@ -67,7 +52,7 @@ WorkRun RunWork(PowerCutKind& kind, const QString& path, std::uint64_t cutAt) {
     {
         TestServices fake;
         Connection connection;
-        connection.setConnectionText(ConnectionTextOf(path));
+        connection.setConnectionText(test::ProgramConnectionText(path));
         try {
             connection.open();
             // A small cache and frequent checkpoints, so that a pool of some
@@ -93,7 +78,7 @@ WorkRun RunWork(PowerCutKind& kind, const QString& path, std::uint64_t cutAt) {
 QStringList Inspect(const PowerCutKind& kind, const QString& path) {
     try {
         Connection connection;
-        connection.setConnectionText(ConnectionTextOf(path));
+        connection.setConnectionText(test::ProgramConnectionText(path));
         connection.open();
         Query integrity(connection, {QStringLiteral("PRAGMA integrity_check")});
         integrity.open();
@@ -134,9 +119,9 @@ TEST_P(PowerCut, EveryCutLeavesASoundFileWithEveryChangeReportedDone) {
         << "after the whole work: " << afterWholeRun.join(QStringLiteral("; ")).toStdString();
     ASSERT_GT(full.writes, 0u);
 
-    const std::uint32_t seed = SeedAsked();
+    const std::uint32_t seed = test::SeedAsked("TIRAVO_POWER_CUT_SEED");
     std::mt19937 moments(seed);
-    const int cuts = CutsAsked();
+    const int cuts = test::TrialsAsked("TIRAVO_POWER_CUTS", 12);
     int reportedDone = 0;
     int failures = 0;
     for (int i = 1; i <= cuts; ++i) {

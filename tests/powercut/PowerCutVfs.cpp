@@ -132,15 +132,19 @@ int Truncate(sqlite3_file* file, sqlite3_int64 size) {
 
 // Puts what the cache holds of a file on its disk through `real`.
 int WriteToDisk(sqlite3_file* real, CachedFile& cache) {
+    // The plain layer hands the system at most 128 KiB less one byte per
+    // call and takes a write of a multiple of 128 KiB for a full disk; the
+    // engine itself never writes more than a page or so at once.
+    constexpr sqlite3_int64 kPiece = 64 * 1024;
     const auto size = static_cast<sqlite3_int64>(cache.bytes.size());
     for (const auto& [begin, rangeEnd] : cache.unsynced) {
         const sqlite3_int64 end = std::min(rangeEnd, size);
-        if (end <= begin)
-            continue;
-        const int rc = real->pMethods->xWrite(real, cache.bytes.data() + begin,
-                                              static_cast<int>(end - begin), begin);
-        if (rc != SQLITE_OK)
-            return rc;
+        for (sqlite3_int64 at = begin; at < end; at += kPiece) {
+            const int rc = real->pMethods->xWrite(real, cache.bytes.data() + at,
+                                                  static_cast<int>(std::min(kPiece, end - at)), at);
+            if (rc != SQLITE_OK)
+                return rc;
+        }
     }
     if (cache.diskSize != size)
         if (const int rc = real->pMethods->xTruncate(real, size); rc != SQLITE_OK)

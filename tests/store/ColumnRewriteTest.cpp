@@ -106,6 +106,23 @@ TEST_F(ColumnRewriteTest, ATransactionKeepsTheWholeRewriteOrNoneOfItAndJoinsABat
     EXPECT_EQ(Column(db, "Ordem"), QStringList({"qqqq", "qqqq", "xxxx", "qqqq", "yyyy", "qqqq"}));
 }
 
+TEST_F(ColumnRewriteTest, AViewReadAgainMeanwhileIsLetGoOf) {
+    // An error half way (a full disk, a cut) closes and reopens the view
+    // inside the rewrite's transaction: its old rows are gone.
+    Transaction whole(db.connection());
+    ColumnRewrite keys(pool, "Ordem");
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        keys.setText(i, "qqqq");
+    keys.writeUpTo(2);
+    pool.close();
+    pool.open();
+    EXPECT_TRUE(keys.viewReadAgain());
+    EXPECT_THROW(keys.writeUpTo(keys.size()), Error);
+    whole.rollback();
+    keys.restoreView(); // touches nothing of the rows read since
+    EXPECT_EQ(Shown(pool, "Ordem"), QStringList({"aaaa", "cccc", "qqqq", "qqqq"}));
+}
+
 TEST(ShortKeyOrder, ShortKeysSortAsTheyDoAmongTextsThatCannotBePacked) {
     test::TempDatabase db;
     db.exec("INSERT INTO TbNome (Nome, Ordem, Ok) VALUES ('1', 'b', 1), ('2', 'ab', 1), "

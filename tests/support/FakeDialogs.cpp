@@ -24,6 +24,8 @@ const char* kindName(DialogKind kind) {
         return "open file";
     case DialogKind::ChooseFolder:
         return "choose folder";
+    case DialogKind::SaveFile:
+        return "save file";
     }
     return "?";
 }
@@ -72,6 +74,11 @@ bool FakeDialogs::confirmDeleteRecord() {
 std::optional<QString> FakeDialogs::openFile(const OpenFileRequest& request) {
     record(DialogKind::OpenFile, request.title, request.filter, request.start);
     return nextPath(DialogKind::OpenFile);
+}
+
+std::optional<QString> FakeDialogs::saveFile(const OpenFileRequest& request) {
+    record(DialogKind::SaveFile, request.title, request.filter, request.start);
+    return nextPath(DialogKind::SaveFile);
 }
 
 std::optional<QString> FakeDialogs::chooseFolder(const QString& title, const QString& start) {

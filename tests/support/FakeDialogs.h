@@ -38,6 +38,7 @@ public:
     bool confirmDeleteRecord() override;
     std::optional<QString> openFile(const OpenFileRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
+    std::optional<QString> saveFile(const OpenFileRequest& request) override;
 
     const QList<AskedDialog>& asked() const { return asked_; }
     // The texts of every box asked of one kind, in order.

@@ -24,6 +24,8 @@ void FakePause::showFor(QWidget* control, int milliseconds) {
     // No time passes here: each frame that is held gives the work one slice.
     if (work() && milliseconds > 0)
         work()->workUntil(std::chrono::steady_clock::now());
+    if (during)
+        during(frame);
 }
 
 int FakePause::totalMilliseconds() const {

@@ -32,6 +32,8 @@ public:
     QStringList summary() const;
     void clear() { frames_.clear(); }
 
+    // Runs at every frame, while the draw that paints it still runs.
+    std::function<void(const Frame&)> during;
     // Runs once, during the next frame held: what another program does while
     // a draw is on screen.
     void duringNextFrame(std::function<void()> action) { duringNextFrame_ = std::move(action); }

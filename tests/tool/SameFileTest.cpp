@@ -40,6 +40,27 @@ QByteArray DumpOf(const QString& file) {
     return tool.readAllStandardOutput();
 }
 
+// The record's rows with the moment, the offset and the two hashes that
+// cover them blanked: what stays is what the session did, which must repeat.
+QByteArray WithoutMoments(const QByteArray& dump) {
+    QList<QByteArray> lines = dump.split('\n');
+    bool inRecord = false;
+    for (QByteArray& line : lines) {
+        if (line == "TbRegistro") {
+            inRecord = true;
+            continue;
+        }
+        if (!inRecord || line.isEmpty() || line.startsWith("Cod\t"))
+            continue;
+        QList<QByteArray> fields = line.split('\t');
+        for (int column : {2, 3, 13, 14})
+            if (column < fields.size())
+                fields[column] = "-";
+        line = fields.join('\t');
+    }
+    return lines.join('\n');
+}
+
 class Session {
 public:
     explicit Session(Connection& connection) : context_(fake.context(connection)) {
@@ -147,7 +168,7 @@ TEST(SameFile, ASessionOfDrawsLeavesTheFileItAlwaysLeft) {
             << session.fake.dialogs.texts(DialogKind::Error).join("; ").toStdString();
     }
 
-    const QByteArray dump = DumpOf(file);
+    const QByteArray dump = WithoutMoments(DumpOf(file));
     if (qEnvironmentVariableIsSet("TIRAVO_RECORD_SESSION")) {
         QFile recorded(RecordedDumpPath());
         ASSERT_TRUE(recorded.open(QIODevice::WriteOnly));

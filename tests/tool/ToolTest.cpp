@@ -1,6 +1,7 @@
 // Runs the built database tool as the scripts and the operator do, on real
 // files in a temporary folder, and reads the results back through the store.
 
+#include "ToolRun.h"
 #include "store/Connection.h"
 #include "store/ConnectionText.h"
 #include "store/DatabaseFile.h"
@@ -24,32 +25,6 @@
 namespace tiravo {
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    QProcess::ExitStatus status = QProcess::CrashExit;
-    QString out;
-    QString err;
-    QByteArray bytes; // the output as written, byte order mark and all
-};
-
-Outcome RunTool(const QStringList& arguments,
-                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
-    QProcess tool;
-    tool.setProcessEnvironment(environment);
-    tool.start(QCoreApplication::applicationDirPath() + "/../tools/tiravo-db", arguments);
-    EXPECT_TRUE(tool.waitForFinished(60000)) << "the tool did not end";
-    const QByteArray out = tool.readAllStandardOutput();
-    return {tool.exitCode(), tool.exitStatus(), QString::fromUtf8(out),
-            QString::fromUtf8(tool.readAllStandardError()), out};
-}
-
-std::unique_ptr<Connection> Open(const QString& path) {
-    auto connection = std::make_unique<Connection>();
-    connection->setConnectionText(ConnectionTextFor(path) + JoinDatabasePassword());
-    connection->open();
-    return connection;
-}
-
 // One table's block of a dump: from its name to the empty line after it.
 QString Block(const QString& dump, const QString& table) {
     const qsizetype start = dump.indexOf(table + "\n");
@@ -62,7 +37,10 @@ const QString kEmptyDump = "TbNumero\nCod\tNumero\tOrdem\tOk\tAtivo\tSorte\n\n"
                            "TbNome\nCod\tNome\tOrdem\tOk\tAtivo\tCdLista\tSorte\n\n"
                            "TbFoto\nCod\tFoto\tOrdem\tOk\tAtivo\tSorte\n\n"
                            "TbImage\nCod\tLogo1\tLogo2\tLogo3\tTelaFundo\n\n"
-                           "Usuario\nCod\tNome\tSenha\n\n";
+                           "Usuario\nCod\tNome\tSenha\n\n"
+                           "TbRegistro\nCod\tSequencia\tMomento\tFuso\tOperador\tLista\tAcao\t"
+                           "Item\tEntrada\tSorte\tDisponiveis\tQuantidade\tImpressao\t"
+                           "HashAnterior\tHash\n\n";
 
 class ToolTest : public testing::Test {
 protected:

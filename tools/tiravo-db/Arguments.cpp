@@ -18,7 +18,8 @@ struct CommandName {
 
 constexpr CommandName kCommands[] = {
     {"create", Command::Create}, {"demo", Command::Demo},       {"dump", Command::Dump},
-    {"check", Command::Check},   {"winners", Command::Winners},
+    {"check", Command::Check},   {"winners", Command::Winners}, {"record", Command::Record},
+    {"verify", Command::Verify}, {"minutes", Command::Minutes},
 };
 
 Command CommandNamed(const QString& word) {
@@ -62,6 +63,17 @@ void CheckOperator(const Arguments& arguments) {
 }
 
 } // namespace
+
+QDate ParseDay(const QString& text, const char* option) {
+    for (const char* format : {"yyyy-MM-dd", "dd/MM/yyyy"}) {
+        const QDate day = QDate::fromString(text, QLatin1String(format));
+        if (day.isValid())
+            return day;
+    }
+    throw UsageError(QStringLiteral("The option --%1 takes a date as 2026-12-09 or 09/12/2026, "
+                                    "not '%2'")
+                         .arg(QLatin1String(option), text));
+}
 
 Arguments ParseArguments(const QStringList& arguments) {
     Arguments result;
@@ -128,11 +140,21 @@ Arguments ParseArguments(const QStringList& arguments) {
             if (result.pool)
                 throw UsageError(QStringLiteral("The option --pool is given twice"));
             result.pool = value();
-            if (!WinnerPoolNamed(*result.pool))
+            if (!PoolNamed(*result.pool))
                 throw UsageError(
                     QStringLiteral("Unknown pool '%1': numeros, nomes or fotos").arg(*result.pool));
         } else if (name == QLatin1String("csv")) {
             result.csv = flag();
+        } else if (name == QLatin1String("raw")) {
+            result.raw = flag();
+        } else if (name == QLatin1String("since")) {
+            result.since = ParseDay(value(), "since");
+        } else if (name == QLatin1String("date")) {
+            result.date = ParseDay(value(), "date");
+        } else if (name == QLatin1String("pdf")) {
+            result.pdf = value();
+            if (result.pdf->isEmpty())
+                throw UsageError(QStringLiteral("The option --pdf needs a path"));
         } else {
             throw UsageError(QStringLiteral("Unknown option '%1'").arg(argument));
         }
@@ -145,8 +167,18 @@ Arguments ParseArguments(const QStringList& arguments) {
     RequireOnly(command, result.ifMissing, "if-missing", {Command::Demo});
     RequireOnly(command, result.operatorName.has_value(), "operator", {Command::Create});
     RequireOnly(command, result.password.has_value(), "password", {Command::Create});
-    RequireOnly(command, result.pool.has_value(), "pool", {Command::Winners});
-    RequireOnly(command, result.csv, "csv", {Command::Winners});
+    RequireOnly(command, result.pool.has_value(), "pool", {Command::Winners, Command::Record});
+    RequireOnly(command, result.csv, "csv", {Command::Winners, Command::Record});
+    RequireOnly(command, result.raw, "raw", {Command::Winners, Command::Record});
+    RequireOnly(command, result.since.has_value(), "since", {Command::Record});
+    RequireOnly(command, result.date.has_value(), "date", {Command::Minutes});
+    RequireOnly(command, result.pdf.has_value(), "pdf", {Command::Minutes});
+    if (result.raw && !result.csv)
+        throw UsageError(QStringLiteral("--raw goes with --csv"));
+    if (command == Command::Minutes && !result.pdf)
+        throw UsageError(QStringLiteral("The command 'minutes' needs --pdf FILE"));
+    if (result.pdf)
+        result.pdf = QFileInfo(*result.pdf).absoluteFilePath();
     if (result.force && result.ifMissing)
         throw UsageError(QStringLiteral("--force and --if-missing contradict each other"));
     CheckOperator(result);
@@ -185,14 +217,32 @@ Commands:
   check
       Runs the integrity check of the file and prints its result; the exit
       status is 0 only when it passes.
-  winners [--pool numeros|nomes|fotos] [--csv]
+  winners [--pool numeros|nomes|fotos] [--csv [--raw]]
       The winners list of each pool as the draw screens show it, the
       highest place (Sorte) first: the place and the number, name or
       photo. Without --pool all three pools, each under its name. With
       --csv a CSV table (RFC 4180, UTF-8 with a byte order mark, CRLF line
       ends) with a header line: Sorte and the entry's column for one pool,
       Pool, Sorte and Entry for all three. A place is empty for an entry
-      drawn without one.
+      drawn without one. A text cell that begins with =, +, -, @, a tab or
+      a carriage return gets a leading apostrophe, so that a spreadsheet
+      never runs it as a formula; numbers are written as numbers. With
+      --raw texts are written as stored.
+  record [--pool numeros|nomes|fotos] [--since DATE] [--csv [--raw]]
+      The record of every draw and every change of a pool, oldest first:
+      sequence number, local time, operator, pool, action and what it
+      moved. With --since only the rows from that local date on. With
+      --csv every column of the record, as the winners' CSV is written.
+  verify
+      Recomputes the chain of hashes of the record and the fingerprint of
+      each draw that can still be traced back from the pools; prints "ok"
+      and the count, or the first row that does not hold and why. The exit
+      status is 0 only when all of it holds.
+  minutes [--date DATE] --pdf FILE
+      The minutes of the draws of one day ("Ata do sorteio"), today
+      without --date, as a PDF file: the operators, every draw of each pool
+      with its time, place, entry and fingerprint, and the last hash of the
+      record.
 
 Options:
   --file PATH   the database file; without it, %1
@@ -200,7 +250,11 @@ Options:
                 -shm files go with it)
   --if-missing  demo: do nothing when the file is there
   --pool NAME   winners: only the pool numeros, nomes or fotos
-  --csv         winners: write CSV instead of text
+  --csv         winners, record: write CSV instead of text
+  --raw         with --csv: texts as stored, without the formula guard
+  --since DATE  record: from this date on (2026-12-09 or 09/12/2026)
+  --date DATE   minutes: the day; today without it
+  --pdf FILE    minutes: the PDF file to write
   --help, -h    this text
 
 Exit status: 0 done, 1 failed, 2 a wrong command line.

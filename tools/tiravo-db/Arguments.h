@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -9,7 +10,7 @@
 
 namespace tiravo::db {
 
-enum class Command { Help, Create, Demo, Dump, Check, Winners };
+enum class Command { Help, Create, Demo, Dump, Check, Winners, Record, Verify, Minutes };
 
 struct Arguments {
     Command command = Command::Help;
@@ -20,7 +21,14 @@ struct Arguments {
     std::optional<QString> password;
     std::optional<QString> pool; // winners: numeros, nomes or fotos; all three without it
     bool csv = false;
+    bool raw = false;           // winners and record with --csv: texts as stored
+    std::optional<QDate> since; // record: from this local date on
+    std::optional<QDate> date;  // minutes: this local date; today without it
+    std::optional<QString> pdf; // minutes: the file to write
 };
+
+// A date as the tool takes it: 2026-12-09 or 09/12/2026. Throws UsageError.
+QDate ParseDay(const QString& text, const char* option);
 
 // A command line the tool cannot act on; it exits with status 2.
 class UsageError : public Error {

@@ -6,8 +6,11 @@
 #include "DemoPictures.h"
 #include "Dump.h"
 #include "FileBuilding.h"
+#include "Record.h"
 #include "RowWriter.h"
 #include "Winners.h"
+#include "draws/model/Minutes.h"
+#include "draws/model/RecordCheck.h"
 #include "platform/Random.h"
 #include "store/Batch.h"
 #include "store/Connection.h"
@@ -96,10 +99,62 @@ int Check(const Arguments& arguments, QTextStream& out, QTextStream& err) {
 int Winners(const Arguments& arguments, QTextStream& out) {
     Connection connection;
     OpenDatabaseFile(connection, arguments.file);
-    std::vector<WinnerPool> pools = WinnerPools();
+    std::vector<const PoolDescription*> pools(Pools().begin(), Pools().end());
     if (arguments.pool)
-        pools = {*WinnerPoolNamed(*arguments.pool)};
-    WriteWinners(connection, pools, arguments.csv ? WinnersFormat::Csv : WinnersFormat::Text, out);
+        pools = {PoolNamed(*arguments.pool)};
+    WriteWinners(connection, pools, arguments.csv ? WinnersFormat::Csv : WinnersFormat::Text,
+                 arguments.raw ? CsvTexts::Raw : CsvTexts::Guarded, out);
+    return 0;
+}
+
+int Record(const Arguments& arguments, QTextStream& out) {
+    Connection connection;
+    OpenDatabaseFile(connection, arguments.file);
+    std::vector<RecordRow> rows;
+    for (RecordRow& row : ReadRecord(connection)) {
+        if (arguments.pool && row.pool != *arguments.pool)
+            continue;
+        if (arguments.since && row.localMoment().date() < *arguments.since)
+            continue;
+        rows.push_back(std::move(row));
+    }
+    if (arguments.csv)
+        WriteRecordCsv(rows, arguments.raw ? CsvTexts::Raw : CsvTexts::Guarded, out);
+    else
+        WriteRecordText(rows, out);
+    return 0;
+}
+
+int Verify(const Arguments& arguments, QTextStream& out, QTextStream& err) {
+    Connection connection;
+    OpenDatabaseFile(connection, arguments.file);
+    const RecordCheck check = CheckRecord(connection);
+    if (!check.holds) {
+        out.flush();
+        err << QStringLiteral("tiravo-db: %1").arg(check.problem) << '\n';
+        return 1;
+    }
+    out << QStringLiteral("ok: %1 %2, %3 %4 recomputed")
+               .arg(check.rows)
+               .arg(check.rows == 1 ? "row" : "rows")
+               .arg(check.fingerprints)
+               .arg(check.fingerprints == 1 ? "fingerprint" : "fingerprints");
+    if (!check.lastHash.isEmpty())
+        out << QStringLiteral("; the last hash is %1").arg(check.lastHash);
+    out << '\n';
+    return 0;
+}
+
+int Minutes(const Arguments& arguments, QTextStream& out) {
+    Connection connection;
+    OpenDatabaseFile(connection, arguments.file);
+    const QDate day = arguments.date.value_or(QDate::currentDate());
+    const int pages = WriteMinutesPdf(connection, day, *arguments.pdf);
+    out << QStringLiteral("Wrote the minutes of %1 to '%2': %3 %4.")
+               .arg(day.toString(QStringLiteral("dd/MM/yyyy")), Native(*arguments.pdf))
+               .arg(pages)
+               .arg(pages == 1 ? "page" : "pages")
+        << '\n';
     return 0;
 }
 
@@ -120,6 +175,12 @@ int RunCommand(const Arguments& arguments, QTextStream& out, QTextStream& err) {
         return Check(arguments, out, err);
     case Command::Winners:
         return Winners(arguments, out);
+    case Command::Record:
+        return Record(arguments, out);
+    case Command::Verify:
+        return Verify(arguments, out, err);
+    case Command::Minutes:
+        return Minutes(arguments, out);
     }
     return 2;
 }

@@ -1,51 +1,12 @@
 #include "Dump.h"
 
+#include "store/DumpText.h"
 #include "store/Schema.h"
 #include "store/TableView.h"
 
 #include <QTextStream>
 
 namespace tiravo::db {
-
-namespace {
-
-const QString kNull = QStringLiteral("NULL");
-
-QString FieldText(const Column& column, const Value& value) {
-    if (IsNull(value))
-        return kNull;
-    if (const auto* text = std::get_if<QString>(&value))
-        return EscapeDumpText(*text);
-    return column.formatText(value); // numbers plain, booleans True and False
-}
-
-} // namespace
-
-QString EscapeDumpText(const QString& text) {
-    if (text == kNull)
-        return u'\\' + kNull;
-    QString escaped;
-    escaped.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'\\':
-            escaped += QLatin1String("\\\\");
-            break;
-        case u'\t':
-            escaped += QLatin1String("\\t");
-            break;
-        case u'\n':
-            escaped += QLatin1String("\\n");
-            break;
-        case u'\r':
-            escaped += QLatin1String("\\r");
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
-}
 
 void DumpDatabase(Connection& connection, QTextStream& out) {
     for (const TableSchema& table : Tables()) {
@@ -60,7 +21,7 @@ void DumpDatabase(Connection& connection, QTextStream& out) {
         for (view.first(); !view.eof(); view.next()) {
             QStringList fields;
             for (std::size_t i = 0; i < view.columns().size(); ++i)
-                fields << FieldText(view.columns()[i], view.field(i).value());
+                fields << DumpFieldText(view.columns()[i], view.field(i).value());
             out << fields.join(u'\t') << '\n';
         }
         out << '\n';

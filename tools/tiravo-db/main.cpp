@@ -1,5 +1,6 @@
 // tiravo-db: creates, fills, dumps and checks the database file, which the
-// program itself only ever opens, and lists the winners of its draws.
+// program itself only ever opens, lists the winners of its draws, and reads,
+// verifies and prints the record of them.
 
 #include "Arguments.h"
 #include "Commands.h"
@@ -19,9 +20,10 @@ namespace {
 using namespace tiravo;
 
 std::unique_ptr<QCoreApplication> MakeApplication(db::Command command, int& argc, char** argv) {
-    // The demo draws text on its pictures, and fonts come with a
-    // QGuiApplication; the tool never shows a window, so no display is needed.
-    if (command == db::Command::Demo) {
+    // The demo draws text on its pictures and the minutes on their pages, and
+    // fonts come with a QGuiApplication; the tool never shows a window, so no
+    // display is needed.
+    if (command == db::Command::Demo || command == db::Command::Minutes) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         return std::make_unique<QGuiApplication>(argc, argv);

@@ -60,10 +60,11 @@ void ReadAgain(Dataset& view) {
 bool Record(TableView& pool, Query& winners, const DrawSettings& settings, Dialogs& dialogs,
             DrawWork* work = nullptr) {
     try {
-        RecordWinner(pool, winners, settings.winnerFlag, settings.entry, [work] {
-            if (work)
-                work->rollback();
-        });
+        RecordWinner(pool, winners, settings.winnerFlag, settings.entry, RecordAction::Draw,
+                     [work] {
+                         if (work)
+                             work->rollback();
+                     });
         return true;
     } catch (const EntryTakenElsewhere& gone) {
         dialogs.error(gone.message());
@@ -73,9 +74,8 @@ bool Record(TableView& pool, Query& winners, const DrawSettings& settings, Dialo
 
 } // namespace
 
-DrawOutcome RunDraw(TableView& pool, Query& winners, DrawStage& stage,
-                    const DrawSettings& settings, const Clock& clock, Dialogs& dialogs,
-                    Random& random) {
+DrawOutcome RunDraw(TableView& pool, Query& winners, DrawStage& stage, const DrawSettings& settings,
+                    const Clock& clock, Dialogs& dialogs, Random& random) {
     ReadAgainIfChangedElsewhere({&pool, &winners});
     const int n = pool.recordCount();
     if (n == 0) {

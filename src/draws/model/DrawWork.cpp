@@ -137,10 +137,22 @@ void DrawWork::rollback() noexcept {
     if (!reshuffle_ || !reshuffle_->transaction || reshuffle_->transaction->done())
         return;
     reshuffle_->transaction->rollback();
+    if (!reshuffle_->keys)
+        return;
+    if (reshuffle_->keys->viewReadAgain()) {
+        // Read again inside the transaction, the view shows keys that the
+        // file no longer holds.
+        try {
+            reshuffle_->pool.close();
+            reshuffle_->pool.open();
+        } catch (...) {
+            // Closed is still nothing the file does not hold.
+        }
+        return;
+    }
     // The pool's rows took keys that the file no longer holds; the cursor
     // stays, so that the next draw steps from where this one stood.
-    if (reshuffle_->keys)
-        reshuffle_->keys->restoreView();
+    reshuffle_->keys->restoreView();
 }
 
 } // namespace tiravo

@@ -1,6 +1,8 @@
 #include "draws/model/FreeSlots.h"
 
+#include "draws/model/DrawRecord.h"
 #include "draws/model/PoolColumns.h"
+#include "draws/model/PoolEntry.h"
 #include "store/RowLoop.h"
 #include "store/TableView.h"
 
@@ -19,12 +21,17 @@ void WriteFreeSlot(Dataset& names, FreeSlotPlace place) {
 } // namespace
 
 void MakeNameFreeSlot(Dataset& names, FreeSlotPlace place) {
+    const std::int64_t item = names.field(kCod).asInteger();
+    const Value name = PoolEntryValue(names);
+    RecordedMove record(names, {&names});
     EditRow(names, [place](Dataset& row) { WriteFreeSlot(row, place); });
+    record.stored(RecordAction::NameRemoved, item, name);
 }
 
 void ClearNamePool(TableView& pool) {
     pool.first();
     pool.setFilter(kLiveNameFilter);
+    const RecordedBulk record(pool, RecordAction::Clear, {&pool});
     try {
         EditEachRow(pool, RowWalk::UntilEmpty,
                     [](Dataset& names) { WriteFreeSlot(names, FreeSlotPlace::Clear); });

@@ -1,12 +1,16 @@
 #include "draws/model/NameImport.h"
 
+#include "draws/model/DrawRecord.h"
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
 #include "platform/TextFile.h"
 #include "store/Batch.h"
 #include "store/Column.h"
+#include "store/Connection.h"
 #include "store/Dataset.h"
 #include "store/RowLoop.h"
+
+#include <optional>
 
 namespace tiravo {
 
@@ -53,24 +57,34 @@ void AddAvailableName(Dataset& pool, Dataset& freeSlots, const QString& name, Ra
         if (!typedKey.isEmpty())
             row.field(kOrdem).setAsString(typedKey);
     };
+    // A typed name is a record row of its own; the names of a file share
+    // their import's one row.
+    std::optional<RecordedMove> record;
+    if (source == NameSource::Typed)
+        record.emplace(pool, std::initializer_list<Dataset*>{&pool, &freeSlots});
+    std::int64_t item = 0;
     if (freeSlots.recordCount() > 0) {
+        item = freeSlots.field(kCod).asInteger();
         EditRow(freeSlots, write);
-        return;
+    } else {
+        // Edit leaves a row that is being inserted as it is: the insert is
+        // what EditRow writes, posts or drops.
+        pool.insert();
+        EditRow(pool, [&](Dataset& row) {
+            write(row);
+            // Without a key the name would sort before every keyed one, and
+            // the next draw would start from a row anybody could name.
+            if (typedKey.isEmpty())
+                row.field(kOrdem).setAsString(NewOrderKey(random));
+        });
+        item = pool.connection().lastInsertedKey();
     }
-    // Edit leaves a row that is being inserted as it is: the insert is what
-    // EditRow writes, posts or drops.
-    pool.insert();
-    EditRow(pool, [&](Dataset& row) {
-        write(row);
-        // Without a key the name would sort before every keyed one, and the
-        // next draw would start from a row anybody could name.
-        if (typedKey.isEmpty())
-            row.field(kOrdem).setAsString(NewOrderKey(random));
-    });
+    if (record)
+        record->stored(RecordAction::NameAdded, item, name);
 }
 
 void ImportNames(Dataset& pool, Dataset& freeSlots, const QStringList& names, Random& random) {
-    Batch batch(pool.connection(), {&pool, &freeSlots});
+    const RecordedBulk record(pool, RecordAction::Import, {&pool, &freeSlots});
     for (const QString& name : names)
         if (!pool.locate(kNome, name))
             AddAvailableName(pool, freeSlots, name, random, NameSource::Imported);

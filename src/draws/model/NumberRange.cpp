@@ -1,6 +1,7 @@
 #include "draws/model/NumberRange.h"
 
 #include "common/Error.h"
+#include "draws/model/DrawRecord.h"
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
 #include "store/Batch.h"
@@ -11,6 +12,7 @@
 namespace tiravo {
 
 int InsertNumberRange(Dataset& view, int first, int last, Random& random) {
+    const RecordedBulk record(view, RecordAction::Range, {&view});
     Batch batch(view.connection(), {&view});
     int added = 0;
     // 64 bits, so that a range ending at the largest number still ends.

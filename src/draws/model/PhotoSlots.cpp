@@ -1,6 +1,7 @@
 #include "draws/model/PhotoSlots.h"
 
 #include "common/Error.h"
+#include "draws/model/DrawRecord.h"
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
 #include "store/Batch.h"
@@ -48,7 +49,7 @@ void AddPhotos(Dataset& photos, Dataset& freeSlots, const QStringList& paths, Ra
     const QString tooLong = PhotoPathTooLong(paths, photos.field(kFoto).column().width);
     if (!tooLong.isEmpty())
         throw Error(tooLong);
-    Batch batch(photos.connection(), {&photos, &freeSlots});
+    const RecordedBulk record(photos, RecordAction::Photos, {&photos, &freeSlots});
     freeSlots.first();
     for (const QString& path : paths) {
         bool stored = false;

@@ -87,4 +87,18 @@ const std::array<const PoolDescription*, 3>& Pools() {
     return pools;
 }
 
+const PoolDescription* PoolNamed(const QString& name) {
+    for (const PoolDescription* pool : Pools())
+        if (pool->name == name)
+            return pool;
+    return nullptr;
+}
+
+const PoolDescription* PoolOfTable(const QString& table) {
+    for (const PoolDescription* pool : Pools())
+        if (pool->table.compare(table, Qt::CaseInsensitive) == 0)
+            return pool;
+    return nullptr;
+}
+
 } // namespace tiravo

@@ -34,5 +34,7 @@ const PoolDescription& PhotoPool();
 
 // The three, in the order the program lists them.
 const std::array<const PoolDescription*, 3>& Pools();
+const PoolDescription* PoolNamed(const QString& name);    // null when unknown
+const PoolDescription* PoolOfTable(const QString& table); // null when unknown
 
 } // namespace tiravo

@@ -1,6 +1,8 @@
 #include "draws/model/PoolEntry.h"
 
+#include "draws/model/DrawRecord.h"
 #include "draws/model/PoolColumns.h"
+#include "draws/model/PoolDescription.h"
 #include "store/Batch.h"
 #include "store/Dataset.h"
 #include "store/Query.h"
@@ -29,14 +31,21 @@ void ReadAgain(Dataset& view) {
 }
 
 // Edits the current row with `change` and writes it only while it is still
-// available in the file.
+// available in the file, with its record row.
 void MoveAvailableRow(Dataset& pool, Dataset& winners, const EntryNaming& entry,
-                      const std::function<void()>& change,
+                      RecordAction action, const std::function<void()>& change,
                       const std::function<void()>& beforeReadingAgain = {}) {
     // Read before the edit: the message names the entry as the screen shows it.
     const QString text = entry.column.isEmpty() ? QString() : pool.field(entry.column).asString();
-    if (EditRowIfStill(pool, kOk, [&change](Dataset&) { change(); }))
-        return;
+    const std::int64_t item = pool.field(kCod).asInteger();
+    const Value stored = PoolEntryValue(pool);
+    {
+        RecordedMove record(pool, {&pool, &winners});
+        if (EditRowIfStill(pool, kOk, [&change](Dataset&) { change(); })) {
+            record.stored(action, item, stored);
+            return;
+        }
+    }
     if (beforeReadingAgain)
         beforeReadingAgain();
     ReadAgain(pool);
@@ -62,8 +71,15 @@ int NextWinnerPlace(const Dataset& winners) {
     return winners.recordCount() + 1;
 }
 
+Value PoolEntryValue(Dataset& row) {
+    const PoolDescription* pool = PoolOfTable(row.table());
+    if (!pool || row.fieldIndex(pool->entryColumn) < 0)
+        return {};
+    return row.field(pool->entryColumn).value();
+}
+
 void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNaming& entry,
-                  const std::function<void()>& beforeReadingAgain) {
+                  RecordAction action, const std::function<void()>& beforeReadingAgain) {
     // The write lock is held from here to the commit: no other copy can store
     // a winner between the choice of the place and the row that takes it.
     Batch batch(pool.connection());
@@ -74,7 +90,7 @@ void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNam
         place = number ? static_cast<int>(*number) + 1 : 1;
     }
     MoveAvailableRow(
-        pool, winners, entry,
+        pool, winners, entry, action,
         [&] {
             pool.field(kOk).setAsString(kFalseText);
             if (flag == WinnerFlag::OkPlaceAndActive)
@@ -85,7 +101,32 @@ void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNam
 }
 
 void TakeOut(Dataset& pool, Dataset& winners, const EntryNaming& entry) {
-    MoveAvailableRow(pool, winners, entry, [&] { pool.field(kOk).setAsString(kFalseText); });
+    // The write lock first, as for a winner: the guarded write, not a read
+    // of the views at the start of the record's transaction, decides whether
+    // the entry under the cursor is still there.
+    Batch batch(pool.connection());
+    MoveAvailableRow(pool, winners, entry, RecordAction::HiddenPick,
+                     [&] { pool.field(kOk).setAsString(kFalseText); });
+}
+
+bool ReturnWinner(Dataset& winners) {
+    const std::int64_t item = winners.field(kCod).asInteger();
+    const Value entry = PoolEntryValue(winners);
+    RecordedMove record(winners, {&winners});
+    if (!EditRowIfStill(winners, kOk, [](Dataset& winner) {
+            winner.field(kOk).setAsString(kTrueText);
+            winner.field(kSorte).setAsString(QString());
+        }))
+        return false;
+    winners.close();
+    winners.open();
+    // The winners keep their order and are numbered down to 1 without a gap,
+    // counted from the list the renumbering walks.
+    EditEachRow(winners, RowWalk::FromFirst, [](Dataset& winner) {
+        winner.field(kSorte).setAsInteger(winner.recordCount() - winner.recNo());
+    });
+    record.stored(RecordAction::Return, item, entry);
+    return true;
 }
 
 } // namespace tiravo

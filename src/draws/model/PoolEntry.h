@@ -1,6 +1,8 @@
 #pragma once
 
 #include "common/Error.h"
+#include "draws/model/DrawRecord.h"
+#include "store/Value.h"
 
 #include <QString>
 
@@ -55,12 +57,27 @@ int NextWinnerPlace(const Dataset& winners);
 // place is decided in the transaction that writes the row: when another
 // program has committed since `winners` was read, it is one after the highest
 // place the file holds, so that two copies never give one place twice.
+// `action` says, for the record, who moved it: a draw screen's draw or the
+// name editor's ">>>". `beforeReadingAgain` runs when the entry is gone,
+// before the views are read again.
 void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNaming& entry = {},
+                  RecordAction action = RecordAction::Draw,
                   const std::function<void()>& beforeReadingAgain = {});
 
 // available -> taken out: out of the pool without a place of its own. Guarded
 // as RecordWinner is; `winners` is read again with the pool when the entry
 // is gone, since the other program may have listed it.
 void TakeOut(Dataset& pool, Dataset& winners, const EntryNaming& entry = {});
+
+// The name editor's "<<<": the current row of `winners` (a winners list of
+// the name pool) -> available, without a place; the winners that stay are
+// numbered down to 1 in their order. One transaction with its record row.
+// False, with nothing written, when the file no longer lists the row among
+// the winners (another copy of the program returned or removed it).
+bool ReturnWinner(Dataset& winners);
+
+// The entry the current row of a pool view holds, as stored; null when the
+// view is over no pool or does not declare the entry.
+Value PoolEntryValue(Dataset& row);
 
 } // namespace tiravo

@@ -1,5 +1,6 @@
 #include "draws/model/PoolKeys.h"
 
+#include "draws/model/DrawRecord.h"
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
 #include "store/Batch.h"
@@ -50,7 +51,7 @@ void ReshufflePool(TableView& pool, Random& random) {
 }
 
 void ReleaseRows(Dataset& rows, Random& random, const std::function<void(Dataset&)>& alsoWrite) {
-    Batch batch(rows.connection(), {&rows});
+    const RecordedBulk record(rows, RecordAction::Release, {&rows});
     try {
         for (rows.first(); !rows.eof(); rows.next()) {
             rows.edit();

@@ -46,6 +46,20 @@ void tell(DialogKind kind, QMessageBox::Icon icon, const QString& text) {
     ask(kind, icon, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+std::optional<QString> askFile(const OpenFileRequest& request, QFileDialog::AcceptMode accept,
+                               QFileDialog::FileMode mode) {
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.start);
+    dialog.setAcceptMode(accept);
+    dialog.setFileMode(mode);
+    dialog.setNameFilters(fileDialogFilters(request.filter));
+    QString extension = request.defaultExtension;
+    extension.remove(QStringLiteral("*."));
+    dialog.setDefaultSuffix(extension);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
 } // namespace
 
 void MessageBoxDialogs::notice(const QString& text) {
@@ -72,16 +86,11 @@ bool MessageBoxDialogs::confirmDeleteRecord() {
 }
 
 std::optional<QString> MessageBoxDialogs::openFile(const OpenFileRequest& request) {
-    QFileDialog dialog(QApplication::activeWindow(), request.title, request.start);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(fileDialogFilters(request.filter));
-    QString extension = request.defaultExtension;
-    extension.remove(QStringLiteral("*."));
-    dialog.setDefaultSuffix(extension);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+    return askFile(request, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
+}
+
+std::optional<QString> MessageBoxDialogs::saveFile(const OpenFileRequest& request) {
+    return askFile(request, QFileDialog::AcceptSave, QFileDialog::AnyFile);
 }
 
 std::optional<QString> MessageBoxDialogs::chooseFolder(const QString& title, const QString& start) {

@@ -14,6 +14,7 @@ public:
     bool confirmDeleteRecord() override;
     std::optional<QString> openFile(const OpenFileRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
+    std::optional<QString> saveFile(const OpenFileRequest& request) override;
 };
 
 } // namespace tiravo

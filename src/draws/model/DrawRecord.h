@@ -1,0 +1,100 @@
+#pragma once
+
+#include "store/Batch.h"
+#include "store/Value.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace tiravo {
+
+class Connection;
+class Dataset;
+struct PoolDescription;
+
+// What an operator did to a pool, as the record names it.
+enum class RecordAction {
+    Draw,        // "Fazer Sorteio"
+    HiddenPick,  // "Quem Será": out of the pool without a place
+    TakeOut,     // the name editor's ">>>": into the winners list by hand
+    Return,      // the name editor's "<<<": back from the winners list
+    NameAdded,   // the name editor's "Incluir"
+    NameRemoved, // the name editor's "Remover"
+    Clear,       // "Limpar Lista", "Excluir Lista"
+    Release,     // "Liberar Todos"
+    Import,      // the name editor's "Importar"
+    Range,       // the number editor's range
+    Photos,      // the photo editor's folder
+};
+
+QString RecordActionText(RecordAction action);
+// Whether rows of this action name one entry (and carry a fingerprint).
+bool IsEntryAction(const QString& actionText);
+// Whether the entry gets a place in the winners list by this action.
+bool IsDrawAction(const QString& actionText);
+
+// The one place that writes the record. A pool move opens one of these
+// before it writes, and the record row goes into the same transaction as the
+// change: a crash, a full disk or another error leaves both or neither. The
+// sequence number and the previous hash are read inside that transaction,
+// which holds the write lock, so two copies of the program on one file
+// append to one chain.
+
+// One entry of a pool changing state. Opening it takes the write lock and
+// reads the pool's available entries, their count and fingerprint, as they
+// are before the change. `showing` are the views that show the change: when
+// the change is undone for want of its record row, they are read again.
+class RecordedMove {
+public:
+    RecordedMove(Dataset& pool, std::initializer_list<Dataset*> showing);
+    ~RecordedMove();
+    RecordedMove(const RecordedMove&) = delete;
+    RecordedMove& operator=(const RecordedMove&) = delete;
+
+    // The row `item` (its Cod), which held `entry`, was written: the record
+    // row follows, with the entry's place, for a draw, as the file now holds it.
+    void stored(RecordAction action, std::int64_t item, const Value& entry);
+
+private:
+    Connection& connection_;
+    const PoolDescription* pool_;
+    std::vector<Dataset*> showing_;
+    Batch batch_;
+    std::optional<Savepoint> savepoint_;
+    std::int64_t available_ = 0;
+    QString fingerprint_;
+    int unwinding_;
+    bool done_ = false;
+};
+
+// A bulk action over a pool: one record row with the count of rows it wrote,
+// appended when the action ends, however it ends, as long as it wrote any.
+// When the row cannot be appended, the whole action is undone with it.
+class RecordedBulk {
+public:
+    RecordedBulk(Dataset& rows, RecordAction action, std::initializer_list<Dataset*> showing = {});
+    // For a statement over the pool table `table`.
+    RecordedBulk(Connection& connection, const QString& table, RecordAction action,
+                 std::initializer_list<Dataset*> showing = {});
+    ~RecordedBulk() noexcept(false);
+    RecordedBulk(const RecordedBulk&) = delete;
+    RecordedBulk& operator=(const RecordedBulk&) = delete;
+
+private:
+    void append();
+
+    Connection& connection_;
+    const PoolDescription* pool_;
+    RecordAction action_;
+    Batch batch_;
+    std::int64_t available_ = 0;
+    std::int64_t changesBefore_ = 0;
+    int unwinding_;
+};
+
+} // namespace tiravo

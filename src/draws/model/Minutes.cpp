@@ -1,0 +1,240 @@
+#include "draws/model/Minutes.h"
+
+#include "common/Error.h"
+#include "draws/model/DrawRecord.h"
+#include "draws/model/PoolDescription.h"
+#include "draws/model/RecordChain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <set>
+
+namespace tiravo {
+
+namespace {
+
+constexpr int kDpi = 300;
+constexpr int kMargin = kDpi * 2 / 3; // about 17 mm
+
+QFont Font(int points, bool bold = false, bool mono = false) {
+    QFont font(mono ? QStringLiteral("DejaVu Sans Mono") : QStringLiteral("DejaVu Sans"));
+    if (mono)
+        font.setStyleHint(QFont::Monospace);
+    font.setPointSize(points);
+    font.setBold(bold);
+    return font;
+}
+
+QString DayText(const QDate& day) {
+    return day.toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+// Lays the minutes out from the top of each page down; paints only when a
+// painter is given, so that a first pass can count the pages.
+class Layout {
+public:
+    Layout(QPainter* painter, QPdfWriter* writer, int pages, QRect area)
+        : painter_(painter), writer_(writer), pages_(pages), area_(area), y_(area.top()) {}
+
+    void line(const QString& text, const QFont& font, int indent = 0, int before = 0) {
+        const QFontMetrics metrics(font, writer_);
+        const QRect box(area_.left() + indent, 0, area_.width() - indent, area_.height());
+        const QRect needed = metrics.boundingRect(box, Qt::TextWordWrap | Qt::AlignLeft, text);
+        if (y_ + before + needed.height() > area_.bottom() - footerHeight())
+            newPage();
+        else
+            y_ += before;
+        if (painter_) {
+            painter_->setFont(font);
+            painter_->drawText(QRect(box.left(), y_, box.width(), needed.height()),
+                               Qt::TextWordWrap | Qt::AlignLeft, text);
+        }
+        y_ += needed.height();
+    }
+
+    // Cells side by side at the given left edges, one line high.
+    void row(const QStringList& cells, const std::vector<int>& lefts, const QFont& font,
+             int before = 0) {
+        const QFontMetrics metrics(font, writer_);
+        if (y_ + before + metrics.height() > area_.bottom() - footerHeight())
+            newPage();
+        else
+            y_ += before;
+        if (painter_) {
+            painter_->setFont(font);
+            for (qsizetype i = 0; i < cells.size(); ++i) {
+                const int left = area_.left() + lefts[std::size_t(i)];
+                const int right = std::size_t(i) + 1 < lefts.size()
+                                      ? area_.left() + lefts[std::size_t(i) + 1]
+                                      : area_.right();
+                painter_->drawText(
+                    QRect(left, y_, right - left - kDpi / 20, metrics.height()),
+                    Qt::AlignLeft | Qt::AlignVCenter,
+                    metrics.elidedText(cells[i], Qt::ElideMiddle, right - left - kDpi / 20));
+            }
+        }
+        y_ += metrics.height();
+    }
+
+    void rule(int before) {
+        y_ += before;
+        if (painter_)
+            painter_->drawLine(area_.left(), y_, area_.right(), y_);
+    }
+
+    void finish() { footer(); }
+    int pages() const { return page_; }
+
+private:
+    int footerHeight() const { return QFontMetrics(Font(8), writer_).height() * 2; }
+
+    void footer() {
+        if (!painter_)
+            return;
+        painter_->setFont(Font(8));
+        painter_->drawText(QRect(area_.left(), area_.bottom() - footerHeight() / 2, area_.width(),
+                                 footerHeight() / 2),
+                           Qt::AlignRight | Qt::AlignVCenter,
+                           QStringLiteral("Página %1 de %2").arg(page_).arg(pages_));
+    }
+
+    void newPage() {
+        footer();
+        if (painter_)
+            writer_->newPage();
+        ++page_;
+        y_ = area_.top();
+    }
+
+    QPainter* painter_;
+    QPdfWriter* writer_;
+    int pages_;
+    QRect area_;
+    int y_;
+    int page_ = 1;
+};
+
+QString PoolTitle(const PoolDescription& pool) {
+    if (&pool == &NumberPool())
+        return QStringLiteral("Números");
+    if (&pool == &NamePool())
+        return QStringLiteral("Nomes");
+    return QStringLiteral("Fotos");
+}
+
+QString PlaceText(const RecordRow& row) {
+    return row.place ? QStringLiteral("%1º").arg(*row.place) : QStringLiteral("—");
+}
+
+QString WhatText(const RecordRow& row) {
+    if (row.count)
+        return QStringLiteral("%1: %2 %3")
+            .arg(row.action)
+            .arg(*row.count)
+            .arg(*row.count == 1 ? QStringLiteral("entrada") : QStringLiteral("entradas"));
+    QString entry = row.entry.value_or(QString());
+    if (row.action != RecordActionText(RecordAction::Draw))
+        entry += QStringLiteral(" (%1)").arg(row.action);
+    return entry;
+}
+
+void Lay(Layout& layout, const QDate& day, const std::vector<RecordRow>& all,
+         const std::vector<const RecordRow*>& today) {
+    const int unit = kDpi / 6;
+    layout.line(QStringLiteral("Ata do sorteio"), Font(20, true));
+    layout.line(QStringLiteral("Data: %1").arg(DayText(day)), Font(12), 0, unit);
+    std::set<QString> operators;
+    for (const RecordRow* row : today)
+        operators.insert(row->operatorName.isEmpty() ? QStringLiteral("(sem operador)")
+                                                     : row->operatorName);
+    QStringList names(operators.begin(), operators.end());
+    layout.line(QStringLiteral("Operadores: %1")
+                    .arg(names.isEmpty() ? QStringLiteral("nenhum") : names.join(", ")),
+                Font(12));
+    const bool drew = std::any_of(today.begin(), today.end(), [](const RecordRow* row) {
+        return IsDrawAction(row->action) ||
+               row->action == RecordActionText(RecordAction::HiddenPick);
+    });
+    if (!drew)
+        layout.line(QStringLiteral("Não houve sorteios neste dia."), Font(12, true), 0, unit * 2);
+    const std::vector<int> lefts = {0, kDpi * 3 / 4, kDpi * 3 / 2};
+    for (const PoolDescription* pool : Pools()) {
+        std::vector<const RecordRow*> rows;
+        for (const RecordRow* row : today)
+            if (row->pool == pool->name)
+                rows.push_back(row);
+        if (rows.empty())
+            continue;
+        layout.line(PoolTitle(*pool), Font(14, true), 0, unit * 2);
+        layout.row({QStringLiteral("Hora"), QStringLiteral("Sorte"), QStringLiteral("Entrada")},
+                   lefts, Font(10, true), unit / 2);
+        layout.rule(0);
+        for (const RecordRow* row : rows) {
+            layout.row({row->localMoment().toString(QStringLiteral("HH:mm:ss")), PlaceText(*row),
+                        WhatText(*row)},
+                       lefts, Font(10), unit / 3);
+            if (row->fingerprint)
+                layout.line(QStringLiteral("impressão das %1 disponíveis: %2")
+                                .arg(row->available.value_or(0))
+                                .arg(*row->fingerprint),
+                            Font(7, false, true), lefts[2]);
+        }
+    }
+    layout.rule(unit * 2);
+    layout.line(all.empty()
+                    ? QStringLiteral("O registro está vazio.")
+                    : QStringLiteral("O registro tem %1 linhas; a última, de número %2, tem o "
+                                     "hash:")
+                          .arg(all.size())
+                          .arg(all.back().sequence),
+                Font(10), 0, unit / 2);
+    if (!all.empty())
+        layout.line(all.back().hash, Font(9, false, true));
+    layout.finish();
+}
+
+} // namespace
+
+int WriteMinutesPdf(Connection& connection, const QDate& day, const QString& path) {
+    const std::vector<RecordRow> all = ReadRecord(connection);
+    std::vector<const RecordRow*> today;
+    for (const RecordRow& row : all)
+        if (row.localMoment().date() == day)
+            today.push_back(&row);
+
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw Error(QStringLiteral("Não foi possível gravar a ata em '%1': %2")
+                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+    QPdfWriter writer(&file);
+    writer.setResolution(kDpi);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle(QStringLiteral("Ata do sorteio de %1").arg(DayText(day)));
+    writer.setCreator(QStringLiteral("Tiravo"));
+    const QRect page(0, 0, writer.width(), writer.height());
+    const QRect area = page.adjusted(kMargin, kMargin, -kMargin, -kMargin);
+
+    Layout counting(nullptr, &writer, 0, area);
+    Lay(counting, day, all, today);
+    QPainter painter;
+    if (!painter.begin(&writer))
+        throw Error(QStringLiteral("Não foi possível gravar a ata em '%1'")
+                        .arg(QDir::toNativeSeparators(path)));
+    Layout painting(&painter, &writer, counting.pages(), area);
+    Lay(painting, day, all, today);
+    painter.end();
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        throw Error(QStringLiteral("Não foi possível gravar a ata em '%1': %2")
+                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+    return counting.pages();
+}
+
+} // namespace tiravo

@@ -1,0 +1,126 @@
+#include "draws/model/SpreadsheetCsv.h"
+
+#include "draws/model/PoolDescription.h"
+#include "draws/model/RecordChain.h"
+#include "store/Query.h"
+#include "store/Schema.h"
+
+#include <QTextStream>
+
+namespace tiravo {
+
+namespace {
+
+const QString kPlace = QStringLiteral("Sorte");
+
+QString Quoted(const QString& text) {
+    const bool quote =
+        text.contains(u',') || text.contains(u'"') || text.contains(u'\n') || text.contains(u'\r');
+    if (!quote)
+        return text;
+    QString doubled = text;
+    doubled.replace(u'"', QLatin1String("\"\""));
+    return u'"' + doubled + u'"';
+}
+
+bool RunsAsFormula(const QString& text) {
+    if (text.isEmpty())
+        return false;
+    switch (text.front().unicode()) {
+    case u'=':
+    case u'+':
+    case u'-':
+    case u'@':
+    case u'\t':
+    case u'\r':
+        return true;
+    default:
+        return false;
+    }
+}
+
+template <typename T> QString Optional(const std::optional<T>& value) {
+    if (!value)
+        return {};
+    if constexpr (std::is_same_v<T, QString>)
+        return *value;
+    else
+        return QString::number(*value);
+}
+
+bool IsNumberPool(const QString& poolName) {
+    return poolName == NumberPool().name;
+}
+
+} // namespace
+
+QString CsvText(const QString& text, CsvTexts texts) {
+    if (texts == CsvTexts::Guarded && RunsAsFormula(text))
+        return Quoted(u'\'' + text);
+    return Quoted(text);
+}
+
+QString CsvNumber(const QString& number) {
+    return Quoted(number);
+}
+
+void BeginCsv(QTextStream& out) {
+    out << QChar(u'\uFEFF');
+}
+
+void WriteCsvRecord(const QStringList& cells, QTextStream& out) {
+    out << cells.join(u',') << QLatin1String("\r\n");
+}
+
+std::vector<Winner> ReadWinners(Connection& connection, const PoolDescription& pool) {
+    // The draw screens' own query, so that the list and its order are theirs.
+    Query winners(connection, pool.winnersSql());
+    winners.open();
+    std::vector<Winner> result;
+    for (winners.first(); !winners.eof(); winners.next())
+        result.push_back(
+            {winners.field(kPlace).asString(), winners.field(pool.entryColumn).asString()});
+    return result;
+}
+
+void WriteWinnersCsv(Connection& connection, const std::vector<const PoolDescription*>& pools,
+                     CsvTexts texts, QTextStream& out) {
+    const bool several = pools.size() > 1;
+    BeginCsv(out);
+    WriteCsvRecord(several ? QStringList{QStringLiteral("Pool"), kPlace, QStringLiteral("Entry")}
+                           : QStringList{kPlace, pools.front()->entryColumn},
+                   out);
+    for (const PoolDescription* pool : pools) {
+        for (const Winner& winner : ReadWinners(connection, *pool)) {
+            const QString entry =
+                IsNumberPool(pool->name) ? CsvNumber(winner.entry) : CsvText(winner.entry, texts);
+            QStringList cells{CsvNumber(winner.place), entry};
+            if (several)
+                cells.prepend(CsvText(pool->name, texts));
+            WriteCsvRecord(cells, out);
+        }
+    }
+}
+
+void WriteRecordCsv(const std::vector<RecordRow>& rows, CsvTexts texts, QTextStream& out) {
+    BeginCsv(out);
+    QStringList header;
+    const std::vector<Column>& columns = TableNamed(kRecordTable).columns;
+    for (std::size_t i = 1; i < columns.size(); ++i)
+        header << columns[i].name;
+    WriteCsvRecord(header, out);
+    for (const RecordRow& row : rows) {
+        const QString entry = Optional(row.entry);
+        WriteCsvRecord({CsvNumber(QString::number(row.sequence)), CsvText(row.moment, texts),
+                        CsvText(row.offset, texts), CsvText(row.operatorName, texts),
+                        CsvText(row.pool, texts), CsvText(row.action, texts),
+                        CsvNumber(Optional(row.item)),
+                        IsNumberPool(row.pool) ? CsvNumber(entry) : CsvText(entry, texts),
+                        CsvNumber(Optional(row.place)), CsvNumber(Optional(row.available)),
+                        CsvNumber(Optional(row.count)), CsvText(Optional(row.fingerprint), texts),
+                        CsvText(row.previousHash, texts), CsvText(row.hash, texts)},
+                       out);
+    }
+}
+
+} // namespace tiravo

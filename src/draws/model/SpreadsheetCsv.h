@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class QTextStream;
+
+namespace tiravo {
+
+class Connection;
+struct PoolDescription;
+struct RecordRow;
+
+// CSV for spreadsheets (RFC 4180, UTF-8 with a byte order mark, CRLF line
+// ends). A spreadsheet runs a cell that begins with =, +, -, @, a tab or a
+// carriage return as a formula, so a name like "=HYPERLINK(...)" typed into a
+// pool would run on the computer that opens the winners list. Text cells
+// that begin so get a leading apostrophe, which spreadsheets show as a
+// text marker; numbers stay numbers. Raw writes texts as stored.
+enum class CsvTexts { Guarded, Raw };
+
+// One cell of a CSV record. A text is guarded as above, then quoted when it
+// holds a comma, a quote or a line break, with its quotes doubled.
+QString CsvText(const QString& text, CsvTexts texts);
+QString CsvNumber(const QString& number);
+
+// The byte order mark, without which spreadsheets read the file in the local
+// 8-bit code page and lose the accents.
+void BeginCsv(QTextStream& out);
+void WriteCsvRecord(const QStringList& cells, QTextStream& out);
+
+struct Winner {
+    QString place; // Sorte as text; empty when the entry was drawn without one
+    QString entry;
+};
+
+// The rows the draw screens list as winners, in their order: highest place
+// first.
+std::vector<Winner> ReadWinners(Connection& connection, const PoolDescription& pool);
+
+// The winners lists of `pools` as one table with a header line: Sorte and
+// the entry's column for one pool, Pool, Sorte and Entry for several.
+void WriteWinnersCsv(Connection& connection, const std::vector<const PoolDescription*>& pools,
+                     CsvTexts texts, QTextStream& out);
+
+// The record's rows, oldest first, with a header line of its column names.
+void WriteRecordCsv(const std::vector<RecordRow>& rows, CsvTexts texts, QTextStream& out);
+
+} // namespace tiravo

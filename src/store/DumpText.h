@@ -1,0 +1,23 @@
+#pragma once
+
+#include "store/Column.h"
+#include "store/Value.h"
+
+#include <QString>
+
+namespace tiravo {
+
+// The text of one stored value as the database tool's dump prints it. The
+// record of draws hashes its rows in this same form, so that anybody can
+// recompute a hash from a dump line.
+
+// A text as one field of a dump line. Every escape can be undone: a tab, a
+// line break, a carriage return and a backslash become \t, \n, \r and \\, and
+// the text "NULL" becomes \NULL so that a bare NULL always means null.
+QString EscapeDumpText(const QString& text);
+
+// NULL for null, numbers in plain decimal, booleans True and False, texts
+// escaped as above.
+QString DumpFieldText(const Column& column, const Value& value);
+
+} // namespace tiravo

@@ -1,0 +1,89 @@
+// The right-click menu on the draw screens' winners lists: the winners as
+// CSV and the day's minutes, through the save dialog, never during a draw.
+#include "PoolRows.h"
+#include "draws/VantaFoto.h"
+#include "draws/VantaNumero.h"
+#include "support/TestServices.h"
+#include "widgets/DataGrid.h"
+#include "widgets/PictureBox.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace tiravo {
+namespace {
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void RightClick(QWidget* list) {
+    emit list->customContextMenuRequested(QPoint(5, 5));
+}
+
+TEST(WinnersMenu, ExportsTheScreensWinnersAndSavesTheMinutesButNotWhileADrawRuns) {
+    test::TempDatabase db;
+    test::AddNumbers(db, {{7, "aaaa"}});
+    db.exec("INSERT INTO TbNumero (Numero, Ok, Ativo, Sorte) VALUES (-3, 0, 1, 1)");
+    TestServices fake;
+    TFVantaNumero w(nullptr, fake.context(db.connection()));
+    std::vector<bool> enabledDuringDraw;
+    fake.pause.during = [&](const Frame&) {
+        RightClick(w.DBGrid1);
+        enabledDuringDraw.push_back(w.ExportWinners->isEnabled() || w.SaveMinutes->isEnabled());
+        w.WinnersMenu->hide();
+    };
+    QTest::mouseClick(w.Button5, Qt::LeftButton); // 7 is drawn second
+    fake.pause.during = nullptr;
+    ASSERT_FALSE(enabledDuringDraw.empty());
+    EXPECT_EQ(enabledDuringDraw, std::vector<bool>(enabledDuringDraw.size(), false));
+
+    RightClick(w.DBGrid1);
+    EXPECT_TRUE(w.WinnersMenu->isVisible());
+    EXPECT_TRUE(w.ExportWinners->isEnabled());
+    EXPECT_EQ(w.ExportWinners->text(), "Exportar premiados...");
+    EXPECT_EQ(w.SaveMinutes->text(), "Salvar ata...");
+    w.WinnersMenu->hide();
+
+    const QString csv = db.folder() + "/premiados.csv";
+    fake.dialogs.answerPath(csv);
+    w.ExportWinners->trigger();
+    EXPECT_EQ(Read(csv), "\xEF\xBB\xBFSorte,Numero\r\n2,7\r\n1,-3\r\n");
+    const QString pdf = db.folder() + "/ata.pdf";
+    fake.dialogs.answerPath(pdf);
+    w.SaveMinutes->trigger();
+    EXPECT_TRUE(Read(pdf).startsWith("%PDF-"));
+    fake.dialogs.answerCancel();
+    w.SaveMinutes->trigger();
+
+    ASSERT_EQ(fake.dialogs.asked().size(), 3);
+    EXPECT_EQ(fake.dialogs.asked()[0].kind, DialogKind::SaveFile);
+    EXPECT_EQ(fake.dialogs.asked()[0].caption, "Exportar premiados");
+    EXPECT_EQ(fake.dialogs.asked()[0].start, "premiados-numeros.csv");
+    EXPECT_EQ(fake.dialogs.asked()[1].caption, "Salvar ata");
+    EXPECT_EQ(fake.dialogs.asked()[1].start, "ata-2024-02-01.pdf");
+}
+
+TEST(WinnersMenu, ThePhotoScreenOffersItOnItsColumnOfWinners) {
+    test::TempDatabase db;
+    TestServices fake;
+    TFVantaFoto w(nullptr, fake.context(db.connection()));
+    for (PictureBox* photo : {w.Img1, w.Img6}) {
+        RightClick(photo);
+        EXPECT_TRUE(w.WinnersMenu->isVisible());
+        w.WinnersMenu->hide();
+    }
+    const QString csv = db.folder() + "/fotos.csv";
+    fake.dialogs.answerPath(csv);
+    w.ExportWinners->trigger();
+    EXPECT_EQ(Read(csv), "\xEF\xBB\xBFSorte,Foto\r\n");
+}
+
+} // namespace
+} // namespace tiravo

@@ -1,0 +1,224 @@
+// The record of draws as the pool moves write it: one chained row per change,
+// in the change's own transaction, whoever else writes to the file.
+#include "../draws/PoolRows.h"
+#include "common/Error.h"
+#include "draws/VantaNumero.h"
+#include "draws/model/PoolEntry.h"
+#include "draws/model/RecordChain.h"
+#include "draws/model/RecordCheck.h"
+#include "store/Query.h"
+#include "support/TestServices.h"
+
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace tiravo {
+namespace {
+
+using test::ColumnOf;
+
+void AddInOrder(test::TempDatabase& db, int count) {
+    for (int n = 1; n <= count; ++n)
+        db.exec(QStringLiteral("INSERT INTO TbNumero (Numero, Ordem, Ok, Ativo) "
+                               "VALUES (%1, 'k%2', 1, 0)")
+                    .arg(n)
+                    .arg(n, 3, 10, QLatin1Char('0')));
+}
+
+QString FingerprintOfNumbers(const std::vector<std::pair<int, int>>& codAndNumber) {
+    QByteArray lines;
+    for (const auto& [cod, number] : codAndNumber)
+        lines += QByteArray::number(cod) + '\t' + QByteArray::number(number) + '\n';
+    return FingerprintOf(lines);
+}
+
+// One copy of the program's pool view and winners list of the number pool.
+struct Copy {
+    explicit Copy(Connection& c)
+        : pool(c, test::NumberPool()),
+          winners(c, {"Select *", "From TbNumero", "Where Ativo=True and Ok=False",
+                      "Order by Sorte Desc"}) {
+        pool.open();
+        winners.open();
+    }
+    bool draw() {
+        try {
+            RecordWinner(pool, winners, WinnerFlag::OkPlaceAndActive, NumberEntries());
+        } catch (const EntryTakenElsewhere&) {
+            return false;
+        }
+        return true;
+    }
+    TableView pool;
+    Query winners;
+};
+
+TEST(DrawRecord, TheNumberScreensCommandsEachAppendOneChainedRowNamingTheOperator) {
+    test::TempDatabase db;
+    AddInOrder(db, 11);
+    db.connection().setOperatorName(QStringLiteral("Conceição"));
+    TestServices fake;
+    fake.clock.setTime(QTime(12, 0, 37));
+    TFVantaNumero w(nullptr, fake.context(db.connection()));
+    QTest::mouseClick(w.Button5, Qt::LeftButton); // draws 5
+    QTest::mouseClick(w.Button4, Qt::LeftButton); // the hidden pick
+    fake.dialogs.answerYes();
+    QTest::mouseClick(w.Button3, Qt::LeftButton); // every number back
+    fake.dialogs.answerYes();
+    QTest::mouseClick(w.Button2, Qt::LeftButton); // the list emptied
+    ASSERT_EQ(fake.dialogs.texts(DialogKind::Error), QStringList());
+
+    const std::vector<RecordRow> rows = ReadRecord(db.connection());
+    ASSERT_EQ(rows.size(), 4u);
+    const RecordRow& draw = rows[0];
+    EXPECT_EQ(draw.sequence, 1);
+    EXPECT_EQ(draw.operatorName, "Conceição");
+    EXPECT_EQ(draw.pool, "numeros");
+    EXPECT_EQ(draw.action, "sorteio");
+    EXPECT_EQ(draw.item, 5);
+    EXPECT_EQ(draw.entry, "5"); // as stored, not as the screen shows it
+    EXPECT_EQ(draw.place, 1);
+    EXPECT_EQ(draw.available, 11);
+    EXPECT_EQ(draw.count, std::nullopt);
+    std::vector<std::pair<int, int>> all;
+    for (int n = 1; n <= 11; ++n)
+        all.emplace_back(n, n);
+    EXPECT_EQ(draw.fingerprint, FingerprintOfNumbers(all));
+    EXPECT_TRUE(QRegularExpression(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}Z$)")
+                    .match(draw.moment)
+                    .hasMatch())
+        << draw.moment.toStdString();
+    EXPECT_TRUE(QRegularExpression(R"(^[+-]\d\d:\d\d$)").match(draw.offset).hasMatch());
+    EXPECT_EQ(draw.previousHash, QString(64, u'0'));
+    EXPECT_EQ(draw.hash, RowHash(draw));
+
+    // The hidden pick names its number without a place, even one whose old
+    // place the file keeps.
+    EXPECT_EQ(rows[1].action, "quem será");
+    EXPECT_EQ(rows[1].available, 10);
+    EXPECT_EQ(rows[1].place, std::nullopt);
+    EXPECT_EQ(rows[1].previousHash, draw.hash);
+    // Bulk commands give one row with the count of rows they wrote.
+    EXPECT_EQ(rows[2].action, "liberação");
+    EXPECT_EQ(rows[2].available, 9);
+    EXPECT_EQ(rows[2].count, 11);
+    EXPECT_EQ(rows[2].entry, std::nullopt);
+    EXPECT_EQ(rows[3].action, "limpeza");
+    EXPECT_EQ(rows[3].count, 11);
+    EXPECT_EQ(rows[3].sequence, 4);
+
+    const RecordCheck check = CheckRecord(db.connection());
+    EXPECT_TRUE(check.holds) << check.problem.toStdString();
+    EXPECT_EQ(check.rows, 4);
+    EXPECT_EQ(check.lastHash, rows[3].hash);
+}
+
+TEST(DrawRecord, TwoCopiesOnOneFileAppendToOneChain) {
+    test::TempDatabase db;
+    AddInOrder(db, 20);
+    auto second = db.openSecond();
+    Copy a(db.connection());
+    Copy b(*second);
+    int drawn = 0;
+    // B's snapshot goes stale after A's draws: some of its picks are refused
+    // and write nothing at all.
+    for (int round = 0; round < 8; ++round) {
+        drawn += a.draw();
+        drawn += b.draw();
+    }
+    const std::vector<RecordRow> rows = ReadRecord(db.connection());
+    ASSERT_EQ(int(rows.size()), drawn);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(rows[i].sequence, std::int64_t(i) + 1);
+    const RecordCheck check = CheckRecord(*second);
+    EXPECT_TRUE(check.holds) << check.problem.toStdString();
+    EXPECT_EQ(check.fingerprints, drawn);
+    EXPECT_EQ(ColumnOf(db.connection(), "Ok").count("False"), drawn);
+}
+
+TEST(DrawRecord, ADiskThatFillsDuringADrawKeepsTheWinnerAndItsRowTogether) {
+    test::TempDatabase db;
+    AddInOrder(db, 200);
+    Query pages(db.connection(), {"PRAGMA page_count"});
+    pages.open();
+    db.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages.field(0).asInteger()));
+    Copy copy(db.connection());
+    QString failure;
+    for (int i = 0; i < 150 && failure.isEmpty(); ++i) {
+        try {
+            copy.draw();
+        } catch (const Error& error) {
+            failure = error.message();
+        }
+    }
+    ASSERT_EQ(failure, "database or disk is full");
+    const int winners = int(ColumnOf(db.connection(), "Ok").count("False"));
+    EXPECT_GT(winners, 0);
+    EXPECT_EQ(int(ReadRecord(db.connection()).size()), winners);
+    // The views show what the file holds, not the winner it lost.
+    EXPECT_EQ(copy.pool.recordCount(), 200 - winners);
+    EXPECT_EQ(copy.winners.recordCount(), winners);
+    EXPECT_FALSE(copy.pool.editing());
+    EXPECT_TRUE(CheckRecord(db.connection()).holds);
+}
+
+// A record of four draws, changed by hand in one way each.
+class ChangedByHand : public testing::Test {
+protected:
+    ChangedByHand() {
+        AddInOrder(db, 6);
+        Copy copy(db.connection());
+        for (int i = 0; i < 4; ++i)
+            copy.draw();
+        db.exec("DROP TRIGGER TbRegistro_UPDATE");
+        db.exec("DROP TRIGGER TbRegistro_DELETE");
+    }
+    QString problem() {
+        const RecordCheck check = CheckRecord(db.connection());
+        EXPECT_FALSE(check.holds);
+        return check.problem;
+    }
+    test::TempDatabase db;
+};
+
+TEST_F(ChangedByHand, OneByteOfARowShowsInThatRow) {
+    db.exec("UPDATE TbRegistro SET Entrada = Entrada || '0' WHERE Sequencia = 2");
+    EXPECT_EQ(problem(), "Row 2 (Cod 2) does not hold: its hash is not the hash of its fields, "
+                         "so the row was changed");
+}
+
+TEST_F(ChangedByHand, ADeletedRowShowsInTheRowAfterIt) {
+    db.exec("DELETE FROM TbRegistro WHERE Sequencia = 2");
+    EXPECT_EQ(problem(), "Row 3 (Cod 3) does not hold: its sequence number is 3 where 2 was "
+                         "expected, so a row before it is missing or the rows were reordered");
+}
+
+TEST_F(ChangedByHand, SwappedRowsShowInTheFirstOfThem) {
+    db.exec("UPDATE TbRegistro SET Cod = 100 WHERE Cod = 2");
+    db.exec("UPDATE TbRegistro SET Cod = 2 WHERE Cod = 3");
+    db.exec("UPDATE TbRegistro SET Cod = 3 WHERE Cod = 100");
+    EXPECT_EQ(problem(), "Row 3 (Cod 2) does not hold: its sequence number is 3 where 2 was "
+                         "expected, so a row before it is missing or the rows were reordered");
+}
+
+TEST_F(ChangedByHand, APoolChangedBehindTheRecordShowsInTheNewestDrawItReaches) {
+    db.exec("UPDATE TbNumero SET Numero = 66 WHERE Ok = 1 AND Numero = 6");
+    EXPECT_EQ(problem(), "Row 4 (Cod 4) does not hold: the entries of the pool numeros available "
+                         "before it, traced back from the file, do not have its fingerprint; the "
+                         "pool was changed outside the record since");
+}
+
+TEST(DrawRecord, TheProgramCannotChangeOrDeleteARecordRow) {
+    test::TempDatabase db;
+    AddInOrder(db, 2);
+    Copy(db.connection()).draw();
+    EXPECT_THROW(db.exec("UPDATE TbRegistro SET Operador = 'x'"), Error);
+    EXPECT_THROW(db.exec("DELETE FROM TbRegistro"), Error);
+    EXPECT_EQ(ReadRecord(db.connection()).size(), 1u);
+}
+
+} // namespace
+} // namespace tiravo
