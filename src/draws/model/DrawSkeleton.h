@@ -81,8 +81,7 @@ enum class DrawOutcome { NoEntries, SingleEntry, MultiEntry, TakenElsewhere };
 // (the counter, the winners list) is the screen's. When another copy of the
 // program has changed the file since the pool or the winners were read, they
 // are read again before anything else, and the walk starts from the first row.
-DrawOutcome RunDraw(TableView& pool, Query& winners, DrawStage& stage,
-                    const DrawSettings& settings, const Clock& clock, Dialogs& dialogs,
-                    Random& random);
+DrawOutcome RunDraw(TableView& pool, Query& winners, DrawStage& stage, const DrawSettings& settings,
+                    const Clock& clock, Dialogs& dialogs, Random& random);
 
 } // namespace tiravo
