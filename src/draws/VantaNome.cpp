@@ -141,9 +141,7 @@ void TFVantaNome::Button2Click() {
 void TFVantaNome::Button3Click() {
     if (services_.dialogs.confirm(QStringLiteral("Tem Certeza Que deseja Liberar toda lista?"))) {
         const bool released =
-            ReleaseThroughFilter(TbNome, kLiveNameFilter, services_.random, [](Dataset& names) {
-                names.field(kSorte).setAsString(QString());
-            });
+            ReleaseThroughFilter(TbNome, kLiveNameFilter, services_.random, {{kSorte, QString()}});
         if (!released)
             return;
         services_.dialogs.notice(QStringLiteral("Lista de Nomes Liberada com Sucesso!"));

@@ -11,7 +11,8 @@
 
 namespace tiravo {
 
-ColumnRewrite::ColumnRewrite(Dataset& view, const QString& column, std::optional<int> leftOut)
+ColumnRewrite::ColumnRewrite(Dataset& view, const QString& column, std::optional<int> leftOut,
+                             const std::vector<FixedValue>& alsoSet)
     : view_(view), reading_(view.readings()) {
     view_.checkBrowseMode();
     if (view_.beforePost)
@@ -24,6 +25,15 @@ ColumnRewrite::ColumnRewrite(Dataset& view, const QString& column, std::optional
         throw Error(QStringLiteral("Field '%1' is not a text").arg(column));
     width_ = view_.columns_[column_].width;
     const std::size_t key = view_.keyColumn();
+    for (const FixedValue& fixed : alsoSet) {
+        const int other = view_.fieldIndex(fixed.column);
+        if (other < 0)
+            throw Error(QStringLiteral("Field '%1' not found").arg(fixed.column));
+        const Column& c = view_.columns_[static_cast<std::size_t>(other)];
+        if (c.type == ColumnType::Key || other == index)
+            throw Error(QStringLiteral("Field '%1' cannot be modified").arg(c.name));
+        fixed_.emplace_back(static_cast<std::size_t>(other), c.fit(c.parseText(fixed.text)));
+    }
 
     // The rows in the order of the snapshot, which is that of Cod for every
     // row read; rows inserted since come after them with greater keys.
@@ -69,6 +79,22 @@ ColumnRewrite::ColumnRewrite(Dataset& view, const QString& column, std::optional
     old_.reserve(rows_.size());
 }
 
+std::size_t ColumnRewrite::indexOfPlace(int place) const {
+    if (placeIndex_.empty() && !rows_.empty()) {
+        // Built once, for a walk of every place.
+        std::vector<std::size_t> indexOfRow(view_.rows_.size(), rows_.size());
+        for (std::size_t i = 0; i < rows_.size(); ++i)
+            indexOfRow[rows_[i]] = i;
+        placeIndex_.reserve(view_.shown_.size());
+        for (std::size_t row : view_.shown_)
+            placeIndex_.push_back(indexOfRow[row]);
+    }
+    if (place < 0 || static_cast<std::size_t>(place) >= placeIndex_.size() ||
+        placeIndex_[static_cast<std::size_t>(place)] >= rows_.size())
+        throw Error(QStringLiteral("No row of the rewrite is shown there"));
+    return placeIndex_[static_cast<std::size_t>(place)];
+}
+
 void ColumnRewrite::setText(std::size_t i, QString text) {
     if (i < written_)
         throw Error(QStringLiteral("This row is written already"));
@@ -86,15 +112,21 @@ void ColumnRewrite::writeUpTo(std::size_t end) {
     if (end <= written_)
         return;
     Connection& connection = view_.connection();
-    const QString& name = view_.columns_[column_].name;
+    QString sets =
+        QStringLiteral("\"%1\" = tiravo_slice_text(\"Cod\")").arg(view_.columns_[column_].name);
+    for (std::size_t f = 0; f < fixed_.size(); ++f)
+        sets +=
+            QStringLiteral(", \"%1\" = ?%2").arg(view_.columns_[fixed_[f].first].name).arg(f + 3);
     SqlStatement& statement = connection.statement(
-        QStringLiteral("UPDATE \"%1\" SET \"%2\" = tiravo_slice_text(\"Cod\") WHERE \"Cod\" "
-                       "BETWEEN ? AND ? AND tiravo_slice_text(\"Cod\") IS NOT NULL")
-            .arg(view_.tableName(), name));
+        QStringLiteral("UPDATE \"%1\" SET %2 WHERE \"Cod\" BETWEEN ?1 AND ?2 AND "
+                       "tiravo_slice_text(\"Cod\") IS NOT NULL")
+            .arg(view_.tableName(), sets));
     const Connection::TextSlice slice{keys_.data() + written_, texts_.data() + written_,
                                       end - written_};
     statement.bind(1, keys_[written_]);
     statement.bind(2, keys_[end - 1]);
+    for (std::size_t f = 0; f < fixed_.size(); ++f)
+        statement.bind(static_cast<int>(f) + 3, fixed_[f].second);
     connection.setTextSlice(&slice);
     try {
         while (statement.step()) {
@@ -109,9 +141,13 @@ void ColumnRewrite::writeUpTo(std::size_t end) {
         const std::optional<std::uint64_t> packed = PackedShortText(texts_[i]);
         allPacked_ = allPacked_ && packed;
         packed_.push_back(packed.value_or(0));
-        Value& cell = view_.rows_[rows_[i]].values[column_];
-        old_.push_back(std::move(cell));
-        cell = std::move(texts_[i]);
+        std::vector<Value>& values = view_.rows_[rows_[i]].values;
+        old_.push_back(std::move(values[column_]));
+        values[column_] = std::move(texts_[i]);
+        for (const auto& [column, value] : fixed_) {
+            oldFixed_.push_back(std::move(values[column]));
+            values[column] = value;
+        }
     }
     written_ = end;
 }
@@ -121,6 +157,9 @@ void ColumnRewrite::prepareOrder() {
         view_.sortedColumn() != std::optional<std::size_t>(column_) || view_.filterReads(column_) ||
         !std::is_sorted(rows_.begin(), rows_.end()))
         return;
+    for (const auto& fixed : fixed_)
+        if (view_.filterReads(fixed.first))
+            return;
     // The texts as numbers, sorted as the view sorts them: ties stay in the
     // order of the rows, as the view's own sort leaves them.
     std::vector<std::uint64_t> packed = packed_;
@@ -133,6 +172,7 @@ void ColumnRewrite::takeIntoView() {
     if (written_ < rows_.size())
         throw Error(QStringLiteral("Not every row of the rewrite is written"));
     old_.clear();
+    oldFixed_.clear();
     if (viewReadAgain()) {
         // What the view read meanwhile may be older than the commit.
         view_.close();
@@ -150,13 +190,16 @@ void ColumnRewrite::takeIntoView() {
 }
 
 void ColumnRewrite::restoreView() noexcept {
-    if (viewReadAgain()) {
-        old_.clear();
-        return;
+    if (!viewReadAgain()) {
+        for (std::size_t i = 0; i < old_.size(); ++i) {
+            std::vector<Value>& values = view_.rows_[rows_[i]].values;
+            values[column_] = std::move(old_[i]);
+            for (std::size_t f = 0; f < fixed_.size(); ++f)
+                values[fixed_[f].first] = std::move(oldFixed_[i * fixed_.size() + f]);
+        }
     }
-    for (std::size_t i = 0; i < old_.size(); ++i)
-        view_.rows_[rows_[i]].values[column_] = std::move(old_[i]);
     old_.clear();
+    oldFixed_.clear();
 }
 
 } // namespace tiravo

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace tiravo {
@@ -22,15 +23,26 @@ class Dataset;
 // the file gives the rows their old texts back with restoreView().
 //
 // The rows are what the view shows when the rewrite begins; no row may join,
-// leave or be edited meanwhile, except the one left out. A view with a hook
+// leave or be edited meanwhile, except the one left out. Other columns may
+// take one value for every row with the same statements. A view with a hook
 // before its posts cannot be rewritten this way: each row must pass its hook.
 class ColumnRewrite {
 public:
+    // A column that every row rewritten takes the same value of, given as
+    // the text a field would be set to.
+    struct FixedValue {
+        QString column;
+        QString text;
+    };
+
     // Every shown row but the one at `leftOut` (a place of the view).
-    ColumnRewrite(Dataset& view, const QString& column, std::optional<int> leftOut = {});
+    ColumnRewrite(Dataset& view, const QString& column, std::optional<int> leftOut = {},
+                  const std::vector<FixedValue>& alsoSet = {});
 
     std::size_t size() const { return rows_.size(); }
     std::size_t written() const { return written_; }
+    // Which of the rows, in Cod order, the view shows at `place`.
+    std::size_t indexOfPlace(int place) const;
 
     // The text of the `i`th row in Cod order, before it is written.
     void setText(std::size_t i, QString text);
@@ -58,7 +70,10 @@ private:
     std::vector<std::size_t> rows_; // snapshot rows, in ascending Cod
     std::vector<std::int64_t> keys_;
     std::vector<QString> texts_;
-    std::vector<Value> old_;            // what the rows written held before
+    mutable std::vector<std::size_t> placeIndex_;      // indexOfPlace() of each place, once asked
+    std::vector<std::pair<std::size_t, Value>> fixed_; // column, value
+    std::vector<Value> old_;                           // what the rows written held before
+    std::vector<Value> oldFixed_;       // the same of the fixed columns, row after row
     std::vector<std::uint64_t> packed_; // PackedShortText of each text written
     bool allPacked_ = true;
     std::size_t written_ = 0;

@@ -50,15 +50,17 @@ void ReshufflePool(TableView& pool, Random& random) {
     keys.takeIntoView();
 }
 
-void ReleaseRows(Dataset& rows, Random& random, const std::function<void(Dataset&)>& alsoWrite) {
-    const RecordedBulk record(rows, RecordAction::Release, {&rows});
+namespace {
+
+void ReleaseRowByRow(Dataset& rows, Random& random,
+                     const std::vector<ColumnRewrite::FixedValue>& alsoSet) {
     try {
         for (rows.first(); !rows.eof(); rows.next()) {
             rows.edit();
             rows.field(kOk).setAsString(kTrueText);
             rows.field(kOrdem).setAsString(NewReseededOrderKey(random));
-            if (alsoWrite)
-                alsoWrite(rows);
+            for (const ColumnRewrite::FixedValue& fixed : alsoSet)
+                rows.field(fixed.column).setAsString(fixed.text);
             rows.post();
         }
     } catch (...) {
@@ -67,8 +69,31 @@ void ReleaseRows(Dataset& rows, Random& random, const std::function<void(Dataset
     }
 }
 
+} // namespace
+
+void ReleaseRows(Dataset& rows, Random& random,
+                 const std::vector<ColumnRewrite::FixedValue>& alsoSet) {
+    const RecordedBulk record(rows, RecordAction::Release, {&rows});
+    if (rows.beforePost) {
+        ReleaseRowByRow(rows, random, alsoSet);
+        return;
+    }
+    // The keys are made in the order the rows are shown, as a walk from the
+    // first row would make them, and written in the order of the file: a
+    // pool of millions is put back in seconds, whole or not at all.
+    std::vector<ColumnRewrite::FixedValue> fixed{{kOk, kTrueText}};
+    fixed.insert(fixed.end(), alsoSet.begin(), alsoSet.end());
+    Transaction transaction(rows.connection());
+    ColumnRewrite keys(rows, kOrdem, {}, fixed);
+    for (int place = 0; place < rows.recordCount(); ++place)
+        keys.setText(keys.indexOfPlace(place), NewReseededOrderKey(random));
+    keys.writeUpTo(keys.size());
+    transaction.commit();
+    keys.takeIntoView();
+}
+
 bool ReleaseThroughFilter(TableView& pool, const QString& everyRowFilter, Random& random,
-                          const std::function<void(Dataset&)>& alsoWrite) {
+                          const std::vector<ColumnRewrite::FixedValue>& alsoSet) {
     pool.first();
     pool.setFilter(everyRowFilter);
     if (pool.recordCount() == 0) {
@@ -76,7 +101,7 @@ bool ReleaseThroughFilter(TableView& pool, const QString& everyRowFilter, Random
         return false;
     }
     try {
-        ReleaseRows(pool, random, alsoWrite);
+        ReleaseRows(pool, random, alsoSet);
     } catch (...) {
         pool.cancel();
         pool.setFilter(kAvailableFilter);

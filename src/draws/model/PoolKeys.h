@@ -1,8 +1,11 @@
 #pragma once
 
+#include "store/ColumnRewrite.h"
+
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace tiravo {
 
@@ -26,10 +29,11 @@ void ReshufflePool(TableView& pool, Random& random);
 
 // Makes every row of `rows`, from the first, available again, each with a
 // freshly seeded key: a key that once won sits where the draw lands, so a
-// winner put back with it would be likelier to win again. `alsoWrite` sets
-// what else a pool resets on release.
+// winner put back with it would be likelier to win again. `alsoSet` is
+// what else a pool resets on release. One transaction: all of the rows or
+// none of them.
 void ReleaseRows(Dataset& rows, Random& random,
-                 const std::function<void(Dataset&)>& alsoWrite = {});
+                 const std::vector<ColumnRewrite::FixedValue>& alsoSet = {});
 
 // "Liberar Todos" over the pool view itself: the view is switched to
 // `everyRowFilter`, which shows every row to put back, and those rows are
@@ -38,7 +42,7 @@ void ReleaseRows(Dataset& rows, Random& random,
 // switch back, except after an error: a pool view left showing drawn entries
 // would let the next draw pick one of them again.
 bool ReleaseThroughFilter(TableView& pool, const QString& everyRowFilter, Random& random,
-                          const std::function<void(Dataset&)>& alsoWrite = {});
+                          const std::vector<ColumnRewrite::FixedValue>& alsoSet = {});
 
 // A new key for every row of the view, from the first, continuing the
 // generator's sequence.
