@@ -128,6 +128,19 @@ CrashKind DrawKind() {
             QStringLiteral("Select count(*) From TbNumero Where Ok = 1 And Ordem = 'aaaa'"));
         const qint64 drawn =
             CountOf(connection, QStringLiteral("Select count(*) From TbNumero Where Ok = 0"));
+        // The record row of the draw is stored with the winner, or neither is.
+        const qint64 recorded =
+            CountOf(connection, QStringLiteral("Select count(*) From TbRegistro Where Acao = "
+                                               "'sorteio' And Sorte = %1 And Item In (Select Cod "
+                                               "From TbNumero Where Sorte = %1 And Ok = 0)")
+                                    .arg(kDrawn + 1));
+        const qint64 records =
+            CountOf(connection, QStringLiteral("Select count(*) From TbRegistro"));
+        if (records != (drawn == kDrawn + 1 ? 1 : 0) || records != recorded)
+            problems << QStringLiteral("%1 drawn rows and %2 record rows, %3 of the winner")
+                            .arg(drawn)
+                            .arg(records)
+                            .arg(recorded);
         if (drawn == kDrawn) {
             if (oldKeys != kAvailable)
                 problems << QStringLiteral("no winner, yet %1 rows on new keys")
