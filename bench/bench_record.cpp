@@ -1,8 +1,11 @@
 // What the record of draws costs: the winner's write of a draw over a large
-// pool with and without its record row, the check of a long record, and the
-// minutes of a day of draws.
+// pool with and without its record row (and with the fingerprint read at the
+// write rather than in the pauses), the fingerprint itself, the check of a
+// long record, and the minutes of a day of draws.
+#include "draws/model/AvailableEntries.h"
 #include "draws/model/Minutes.h"
 #include "draws/model/PoolColumns.h"
+#include "draws/model/PoolDescription.h"
 #include "draws/model/PoolEntry.h"
 #include "draws/model/PoolKeys.h"
 #include "draws/model/RecordCheck.h"
@@ -47,10 +50,28 @@ struct NumberScreenViews {
     Query winners;
 };
 
-// The write that ends "Fazer Sorteio": the guarded post of the winner, in one
-// transaction with its record row (the available numbers' count and
-// fingerprint, the previous row, the new one).
+// The write that ends "Fazer Sorteio" as a draw makes it: the guarded post of
+// the winner, in one transaction with its record row (the previous row, the
+// new one), the available numbers' count and fingerprint having been read in
+// the draw's pauses (untimed here).
 void BM_WinnerWithRecord(benchmark::State& state) {
+    test::TempDatabase db;
+    FillPool(db, int(state.range(0)));
+    NumberScreenViews views(db.connection());
+    for (auto _ : state) {
+        state.PauseTiming();
+        views.reset(db);
+        const AvailableEntries before =
+            AvailableEntriesReading(db.connection(), NumberPool()).readAll();
+        state.ResumeTiming();
+        RecordWinner(views.pool, views.winners, WinnerFlag::OkPlaceAndActive, NumberEntries(), {},
+                     {}, &before);
+    }
+}
+
+// The same write with the fingerprint read at the write itself, as the hidden
+// pick and a single-entry draw still do.
+void BM_WinnerFingerprintAtWrite(benchmark::State& state) {
     test::TempDatabase db;
     FillPool(db, int(state.range(0)));
     NumberScreenViews views(db.connection());
@@ -60,6 +81,25 @@ void BM_WinnerWithRecord(benchmark::State& state) {
         state.ResumeTiming();
         RecordWinner(views.pool, views.winners, WinnerFlag::OkPlaceAndActive, NumberEntries());
     }
+}
+
+// The fingerprint alone, as the pauses of a draw read it, over numbers and
+// over names of 40 characters.
+void BM_FingerprintNumbers(benchmark::State& state) {
+    test::TempDatabase db;
+    FillPool(db, int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(AvailableEntriesReading(db.connection(), NumberPool()).readAll());
+}
+
+void BM_FingerprintNames(benchmark::State& state) {
+    test::TempDatabase db;
+    db.exec(QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE "
+                           "x < %1) INSERT INTO TbNome (Nome, Ordem, Ok, Ativo) SELECT "
+                           "printf('Participante %%027d', x), 'abcd', 1, 0 FROM n")
+                .arg(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(AvailableEntriesReading(db.connection(), NamePool()).readAll());
 }
 
 // The same post as the draw wrote it before the record: alone, committed on
@@ -138,6 +178,9 @@ void BM_Minutes(benchmark::State& state) {
 }
 
 BENCHMARK(BM_WinnerWithRecord)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WinnerFingerprintAtWrite)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FingerprintNumbers)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FingerprintNames)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WinnerWithoutRecord)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_VerifyRecord)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Minutes)->Arg(300)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -3,10 +3,15 @@
 #include "../draws/PoolRows.h"
 #include "common/Error.h"
 #include "draws/VantaNumero.h"
+#include "draws/model/AvailableEntries.h"
+#include "draws/model/DrawWork.h"
+#include "draws/model/PoolDescription.h"
 #include "draws/model/PoolEntry.h"
 #include "draws/model/RecordChain.h"
 #include "draws/model/RecordCheck.h"
 #include "store/Query.h"
+#include "support/FakePause.h"
+#include "support/FakeRandom.h"
 #include "support/TestServices.h"
 
 #include <QPushButton>
@@ -209,6 +214,57 @@ TEST_F(ChangedByHand, APoolChangedBehindTheRecordShowsInTheNewestDrawItReaches) 
     EXPECT_EQ(problem(), "Row 4 (Cod 4) does not hold: the entries of the pool numeros available "
                          "before it, traced back from the file, do not have its fingerprint; the "
                          "pool was changed outside the record since");
+}
+
+// A draw reads the pool's fingerprint in its pauses, slices at a time, and
+// its record row carries it: the lines a dump of the file gives hash to it.
+// Entries read before another program committed are read again at the write.
+TEST(DrawRecord, TheFingerprintADrawReadsInItsPausesIsTheOneTheDumpGives) {
+    constexpr int kNumbers = 20000; // more than one slice reads
+    test::TempDatabase db;
+    db.exec(QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE "
+                           "x < %1) INSERT INTO TbNumero (Numero, Ordem, Ok, Ativo) SELECT x * 7, "
+                           "printf('k%%05d', x), 1, 0 FROM n")
+                .arg(kNumbers));
+    std::vector<std::pair<int, int>> lines;
+    for (int cod = 1; cod <= kNumbers; ++cod)
+        lines.emplace_back(cod, cod * 7);
+    Copy copy(db.connection());
+    FakePause pause;
+    FakeRandom random;
+    {
+        DrawWork work(pause, db.connection());
+        work.reshuffle(copy.pool, 0, random);
+        int frames = 0;
+        while (!work.availableBefore() && frames < 20) {
+            pause.showFor(nullptr, 70);
+            ++frames;
+        }
+        ASSERT_NE(work.availableBefore(), nullptr) << "not read within the frames";
+        work.finish();
+        RecordWinner(copy.pool, copy.winners, WinnerFlag::OkPlaceAndActive, NumberEntries(), {}, {},
+                     work.availableBefore());
+        work.commit();
+    }
+    std::vector<RecordRow> rows = ReadRecord(db.connection());
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].item, 1);
+    EXPECT_EQ(rows[0].available, kNumbers);
+    EXPECT_EQ(rows[0].fingerprint, FingerprintOfNumbers(lines));
+
+    // Read, then another program takes a number out: the write reads anew.
+    lines.erase(lines.begin());
+    const AvailableEntries stale = AvailableEntriesReading(db.connection(), NumberPool()).readAll();
+    EXPECT_EQ(stale.fingerprint, FingerprintOfNumbers(lines));
+    const int gone = copy.pool.field("Cod").asInteger() == 2 ? 3 : 2;
+    db.openSecond()->execute(QStringLiteral("UPDATE TbNumero SET Ok = 0 WHERE Cod = %1").arg(gone));
+    lines.erase(lines.begin() + (gone - 2));
+    RecordWinner(copy.pool, copy.winners, WinnerFlag::OkPlaceAndActive, NumberEntries(), {}, {},
+                 &stale);
+    rows = ReadRecord(db.connection());
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1].available, kNumbers - 2);
+    EXPECT_EQ(rows[1].fingerprint, FingerprintOfNumbers(lines));
 }
 
 TEST(DrawRecord, TheProgramCannotChangeOrDeleteARecordRow) {

@@ -1,5 +1,6 @@
 #include "draws/model/DrawRecord.h"
 
+#include "draws/model/AvailableEntries.h"
 #include "draws/model/PoolDescription.h"
 #include "draws/model/RecordChain.h"
 #include "store/Column.h"
@@ -11,6 +12,7 @@
 #include <QDateTime>
 
 #include <exception>
+#include <map>
 
 namespace tiravo {
 
@@ -35,7 +37,13 @@ constexpr ActionName kActions[] = {
     {RecordAction::Import, u"importação", false, false},
     {RecordAction::Range, u"faixa", false, false},
     {RecordAction::Photos, u"fotos", false, false},
+    {RecordAction::Edit, u"alteração", true, false},
 };
+
+std::map<const Connection*, int>& OpenActions() {
+    static std::map<const Connection*, int> open;
+    return open;
+}
 
 const ActionName* Named(const QString& text) {
     for (const ActionName& known : kActions)
@@ -61,10 +69,6 @@ QString EntryText(const Value& value) {
     return {};
 }
 
-ColumnType EntryType(const PoolDescription& pool) {
-    return TableNamed(pool.table).find(pool.entryColumn)->type;
-}
-
 std::int64_t CountAvailable(Connection& connection, const PoolDescription& pool) {
     SqlStatement& count = connection.statement(
         QStringLiteral("SELECT count(*) FROM \"%1\" WHERE \"Ok\" = 1").arg(pool.table));
@@ -72,24 +76,6 @@ std::int64_t CountAvailable(Connection& connection, const PoolDescription& pool)
     const std::int64_t result = std::get<std::int64_t>(count.column(0, ColumnType::Integer));
     count.reset();
     return result;
-}
-
-// The available entries of the pool in the file, in the order of Cod.
-QString FingerprintAvailable(Connection& connection, const PoolDescription& pool,
-                             std::int64_t& count) {
-    SqlStatement& select = connection.statement(
-        QStringLiteral("SELECT \"Cod\", \"%1\" FROM \"%2\" WHERE \"Ok\" = 1 ORDER BY \"Cod\"")
-            .arg(pool.entryColumn, pool.table));
-    const ColumnType type = EntryType(pool);
-    QByteArray lines;
-    count = 0;
-    while (select.step()) {
-        lines += FingerprintLine(std::get<std::int64_t>(select.column(0, ColumnType::Key)),
-                                 select.column(1, type));
-        ++count;
-    }
-    select.reset();
-    return FingerprintOf(lines);
 }
 
 // Fills in the sequence, the time, the operator and the hashes, and stores
@@ -153,12 +139,45 @@ bool IsDrawAction(const QString& actionText) {
     return known && known->draw;
 }
 
-RecordedMove::RecordedMove(Dataset& pool, std::initializer_list<Dataset*> showing)
-    : connection_(pool.connection()), pool_(PoolOfTable(pool.table())), showing_(showing),
-      batch_(pool.connection(), showing), unwinding_(std::uncaught_exceptions()) {
+bool RecordedActionOpen(const Connection& connection) {
+    const auto found = OpenActions().find(&connection);
+    return found != OpenActions().end() && found->second > 0;
+}
+
+OpenRecordedAction::OpenRecordedAction(const Connection& connection) : connection_(connection) {
+    ++OpenActions()[&connection_];
+}
+
+OpenRecordedAction::~OpenRecordedAction() {
+    if (--OpenActions()[&connection_] == 0)
+        OpenActions().erase(&connection_);
+}
+
+RecordedMove::RecordedMove(Dataset& pool, std::initializer_list<Dataset*> showing,
+                           const AvailableEntries* before)
+    : open_(pool.connection()), connection_(pool.connection()), pool_(PoolOfTable(pool.table())),
+      showing_(showing), batch_(pool.connection(), showing),
+      unwinding_(std::uncaught_exceptions()) {
+    savepoint_.emplace(connection_);
+    if (!pool_)
+        return;
+    // Entries read before this transaction took the write lock hold only
+    // while no other program has committed since.
+    const bool stillHold =
+        before && before->table == pool_->table && before->dataVersion == connection_.dataVersion();
+    const AvailableEntries entries =
+        stillHold ? *before : AvailableEntriesReading(connection_, *pool_).readAll();
+    available_ = entries.count;
+    fingerprint_ = entries.fingerprint;
+}
+
+RecordedMove::RecordedMove(Dataset& pool, std::initializer_list<Dataset*> showing, CountOnly)
+    : open_(pool.connection()), connection_(pool.connection()), pool_(PoolOfTable(pool.table())),
+      showing_(showing), batch_(pool.connection(), showing),
+      unwinding_(std::uncaught_exceptions()) {
     savepoint_.emplace(connection_);
     if (pool_)
-        fingerprint_ = FingerprintAvailable(connection_, *pool_, available_);
+        available_ = CountAvailable(connection_, *pool_);
 }
 
 void RecordedMove::stored(RecordAction action, std::int64_t item, const Value& entry) {
@@ -210,7 +229,7 @@ RecordedBulk::RecordedBulk(Dataset& rows, RecordAction action,
 
 RecordedBulk::RecordedBulk(Connection& connection, const QString& table, RecordAction action,
                            std::initializer_list<Dataset*> showing)
-    : connection_(connection), pool_(PoolOfTable(table)), action_(action),
+    : open_(connection), connection_(connection), pool_(PoolOfTable(table)), action_(action),
       batch_(connection, showing), unwinding_(std::uncaught_exceptions()) {
     if (pool_)
         available_ = CountAvailable(connection_, *pool_);

@@ -13,6 +13,7 @@
 
 namespace tiravo {
 
+struct AvailableEntries;
 class Connection;
 class Dataset;
 struct PoolDescription;
@@ -23,13 +24,14 @@ enum class RecordAction {
     HiddenPick,  // "Quem Será": out of the pool without a place
     TakeOut,     // the name editor's ">>>": into the winners list by hand
     Return,      // the name editor's "<<<": back from the winners list
-    NameAdded,   // the name editor's "Incluir"
-    NameRemoved, // the name editor's "Remover"
+    NameAdded,   // the name editor's "Incluir", and an entry typed into an editor's grid
+    NameRemoved, // the name editor's "Remover", and a row deleted in an editor's grid
     Clear,       // "Limpar Lista", "Excluir Lista"
     Release,     // "Liberar Todos"
     Import,      // the name editor's "Importar"
     Range,       // the number editor's range
     Photos,      // the photo editor's folder
+    Edit,        // an entry's text changed in an editor's grid or edit box
 };
 
 QString RecordActionText(RecordAction action);
@@ -45,13 +47,36 @@ bool IsDrawAction(const QString& actionText);
 // which holds the write lock, so two copies of the program on one file
 // append to one chain.
 
+// Whether a recorded action (a move or a bulk action below) is open on
+// `connection`: the rows written meanwhile are its own.
+bool RecordedActionOpen(const Connection& connection);
+
+// Marks a recorded action open on its connection while it lives.
+class OpenRecordedAction {
+public:
+    explicit OpenRecordedAction(const Connection& connection);
+    ~OpenRecordedAction();
+    OpenRecordedAction(const OpenRecordedAction&) = delete;
+    OpenRecordedAction& operator=(const OpenRecordedAction&) = delete;
+
+private:
+    const Connection& connection_;
+};
+
 // One entry of a pool changing state. Opening it takes the write lock and
 // reads the pool's available entries, their count and fingerprint, as they
-// are before the change. `showing` are the views that show the change: when
-// the change is undone for want of its record row, they are read again.
+// are before the change, unless `before` holds them still: a draw reads them
+// while its frames are on the screen. `showing` are the views that show the
+// change: when the change is undone for want of its record row, they are
+// read again.
 class RecordedMove {
 public:
-    RecordedMove(Dataset& pool, std::initializer_list<Dataset*> showing);
+    RecordedMove(Dataset& pool, std::initializer_list<Dataset*> showing,
+                 const AvailableEntries* before = nullptr);
+    // For a change that leaves the same entries available (an entry's text
+    // edited): the row names their count without a fingerprint.
+    struct CountOnly {};
+    RecordedMove(Dataset& pool, std::initializer_list<Dataset*> showing, CountOnly);
     ~RecordedMove();
     RecordedMove(const RecordedMove&) = delete;
     RecordedMove& operator=(const RecordedMove&) = delete;
@@ -61,13 +86,14 @@ public:
     void stored(RecordAction action, std::int64_t item, const Value& entry);
 
 private:
+    OpenRecordedAction open_;
     Connection& connection_;
     const PoolDescription* pool_;
     std::vector<Dataset*> showing_;
     Batch batch_;
     std::optional<Savepoint> savepoint_;
     std::int64_t available_ = 0;
-    QString fingerprint_;
+    std::optional<QString> fingerprint_;
     int unwinding_;
     bool done_ = false;
 };
@@ -88,6 +114,7 @@ public:
 private:
     void append();
 
+    OpenRecordedAction open_;
     Connection& connection_;
     const PoolDescription* pool_;
     RecordAction action_;

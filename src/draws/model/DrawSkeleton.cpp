@@ -60,11 +60,13 @@ void ReadAgain(Dataset& view) {
 bool Record(TableView& pool, Query& winners, const DrawSettings& settings, Dialogs& dialogs,
             DrawWork* work = nullptr) {
     try {
-        RecordWinner(pool, winners, settings.winnerFlag, settings.entry, RecordAction::Draw,
-                     [work] {
-                         if (work)
-                             work->rollback();
-                     });
+        RecordWinner(
+            pool, winners, settings.winnerFlag, settings.entry, RecordAction::Draw,
+            [work] {
+                if (work)
+                    work->rollback();
+            },
+            work ? work->availableBefore() : nullptr);
         return true;
     } catch (const EntryTakenElsewhere& gone) {
         dialogs.error(gone.message());

@@ -1,7 +1,9 @@
 #include "draws/model/DrawWork.h"
 
+#include "draws/model/AvailableEntries.h"
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
+#include "draws/model/PoolDescription.h"
 #include "store/ColumnRewrite.h"
 #include "store/Connection.h"
 #include "store/TableView.h"
@@ -17,6 +19,9 @@ namespace {
 // Keys built and written per slice: a few milliseconds of work, so that a
 // slice never holds a frame of 70 ms on the screen for long.
 constexpr std::size_t kKeysPerSlice = 2048;
+// Entries read per slice for the record's fingerprint: reading is cheaper
+// than writing a key.
+constexpr std::size_t kEntriesPerSlice = 8192;
 
 } // namespace
 
@@ -26,6 +31,11 @@ struct DrawWork::Reshuffle {
     Random& random;
     std::optional<Transaction> transaction;
     std::optional<ColumnRewrite> keys;
+    // The pool's available entries before the draw, for its record row:
+    // the keys change none of them, and the transaction keeps every other
+    // program out, so what is read here is what the winner's write would read.
+    std::optional<AvailableEntriesReading> entries;
+    std::optional<AvailableEntries> before;
     bool winnerGone = false;
     // What follows the last key, a slice each.
     enum class Then { Order, Flush, Sync, Done } then = Then::Order;
@@ -43,7 +53,13 @@ DrawWork::~DrawWork() {
 }
 
 void DrawWork::reshuffle(TableView& pool, int winnerPlace, Random& random) {
-    reshuffle_.reset(new Reshuffle{pool, winnerPlace, random, {}, {}, false});
+    reshuffle_.reset(new Reshuffle{pool, winnerPlace, random, {}, {}, {}, {}, false});
+}
+
+const AvailableEntries* DrawWork::availableBefore() const {
+    if (!reshuffle_ || !reshuffle_->transaction || reshuffle_->transaction->done())
+        return nullptr;
+    return reshuffle_->before ? &*reshuffle_->before : nullptr;
 }
 
 bool DrawWork::workUntil(Deadline deadline) {
@@ -81,6 +97,13 @@ bool DrawWork::slice() {
             return false;
         }
         r.keys.emplace(r.pool, kOrdem, r.winnerPlace);
+        if (const PoolDescription* described = PoolOfTable(r.pool.table()))
+            r.entries.emplace(connection_, *described);
+        return true;
+    }
+    if (r.entries && !r.before) {
+        if (!r.entries->readMore(kEntriesPerSlice))
+            r.before = r.entries->result();
         return true;
     }
     if (r.keys->written() == r.keys->size()) {

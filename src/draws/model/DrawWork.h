@@ -7,14 +7,16 @@
 
 namespace tiravo {
 
+struct AvailableEntries;
 class Connection;
 class Random;
 class TableView;
 
 // The one place that fits a draw's own work into its pauses. What the
 // audience would otherwise wait for once the winner is shown (a new key for
-// every entry left in the pool, and the copying into the file of the log that
-// the previous draw left) is done a slice at a time while the frames, the
+// every entry left in the pool, the fingerprint of the pool that the winner's
+// record row names, and the copying into the file of the log that the
+// previous draw left) is done a slice at a time while the frames, the
 // teaser and the reveal stand on the screen. The three draw screens run each
 // draw, and the hidden pick, with one; what the pauses leave undone is done by
 // finish().
@@ -34,6 +36,11 @@ public:
     // New keys from fresh entropy, as ReshufflePool gives them, for every
     // row of `pool` but the one at `winnerPlace`, which leaves the pool.
     void reshuffle(TableView& pool, int winnerPlace, Random& random);
+
+    // The pool's available entries as they were before the draw, read in
+    // the pauses for the winner's record row; null until every one is read,
+    // and once the transaction has ended.
+    const AvailableEntries* availableBefore() const;
 
     bool workUntil(Deadline deadline) override;
     // Does what the pauses left; an error a slice met goes on from here.

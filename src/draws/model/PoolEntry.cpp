@@ -34,13 +34,14 @@ void ReadAgain(Dataset& view) {
 // available in the file, with its record row.
 void MoveAvailableRow(Dataset& pool, Dataset& winners, const EntryNaming& entry,
                       RecordAction action, const std::function<void()>& change,
-                      const std::function<void()>& beforeReadingAgain = {}) {
+                      const std::function<void()>& beforeReadingAgain = {},
+                      const AvailableEntries* availableBefore = nullptr) {
     // Read before the edit: the message names the entry as the screen shows it.
     const QString text = entry.column.isEmpty() ? QString() : pool.field(entry.column).asString();
     const std::int64_t item = pool.field(kCod).asInteger();
     const Value stored = PoolEntryValue(pool);
     {
-        RecordedMove record(pool, {&pool, &winners});
+        RecordedMove record(pool, {&pool, &winners}, availableBefore);
         if (EditRowIfStill(pool, kOk, [&change](Dataset&) { change(); })) {
             record.stored(action, item, stored);
             return;
@@ -79,7 +80,8 @@ Value PoolEntryValue(Dataset& row) {
 }
 
 void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNaming& entry,
-                  RecordAction action, const std::function<void()>& beforeReadingAgain) {
+                  RecordAction action, const std::function<void()>& beforeReadingAgain,
+                  const AvailableEntries* availableBefore) {
     // The write lock is held from here to the commit: no other copy can store
     // a winner between the choice of the place and the row that takes it.
     Batch batch(pool.connection());
@@ -97,7 +99,7 @@ void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNam
                 pool.field(kAtivo).setAsString(kTrueText);
             pool.field(kSorte).setAsInteger(place);
         },
-        beforeReadingAgain);
+        beforeReadingAgain, availableBefore);
 }
 
 void TakeOut(Dataset& pool, Dataset& winners, const EntryNaming& entry) {

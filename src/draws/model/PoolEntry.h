@@ -59,10 +59,13 @@ int NextWinnerPlace(const Dataset& winners);
 // place the file holds, so that two copies never give one place twice.
 // `action` says, for the record, who moved it: a draw screen's draw or the
 // name editor's ">>>". `beforeReadingAgain` runs when the entry is gone,
-// before the views are read again.
+// before the views are read again. `availableBefore`, when it still holds,
+// is what the record row names as the pool before the draw (see
+// RecordedMove).
 void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNaming& entry = {},
                   RecordAction action = RecordAction::Draw,
-                  const std::function<void()>& beforeReadingAgain = {});
+                  const std::function<void()>& beforeReadingAgain = {},
+                  const AvailableEntries* availableBefore = nullptr);
 
 // available -> taken out: out of the pool without a place of its own. Guarded
 // as RecordWinner is; `winners` is read again with the pool when the entry

@@ -9,6 +9,8 @@
 #include <QDateTime>
 #include <QTimeZone>
 
+#include <charconv>
+
 namespace tiravo {
 
 namespace {
@@ -69,14 +71,23 @@ QString RowHash(const RecordRow& row) {
         QCryptographicHash::hash(texts.join(u'\t').toUtf8(), QCryptographicHash::Sha256).toHex());
 }
 
-QByteArray FingerprintLine(std::int64_t cod, const Value& entry) {
-    QByteArray line = QByteArray::number(qint64(cod));
-    line += '\t';
+void AppendFingerprintLine(QByteArray& lines, std::int64_t cod, const Value& entry) {
+    char digits[24];
+    const auto end = [&digits](std::int64_t number) {
+        return std::to_chars(digits, digits + sizeof digits, number).ptr;
+    };
+    lines.append(digits, end(cod) - digits);
+    lines += '\t';
     if (const auto* number = std::get_if<std::int64_t>(&entry))
-        line += QByteArray::number(qint64(*number));
+        lines.append(digits, end(*number) - digits);
     else
-        line += DumpFieldText(Column{}, entry).toUtf8();
-    line += '\n';
+        lines += DumpFieldText(Column{}, entry).toUtf8();
+    lines += '\n';
+}
+
+QByteArray FingerprintLine(std::int64_t cod, const Value& entry) {
+    QByteArray line;
+    AppendFingerprintLine(line, cod, entry);
     return line;
 }
 

@@ -53,6 +53,8 @@ QString RowHash(const RecordRow& row);
 // One line of a fingerprint: the entry's Cod, a tab, the entry as a dump
 // prints it, a line feed; UTF-8.
 QByteArray FingerprintLine(std::int64_t cod, const Value& entry);
+// The same line at the end of `lines`.
+void AppendFingerprintLine(QByteArray& lines, std::int64_t cod, const Value& entry);
 QString FingerprintOf(const QByteArray& lines); // SHA-256, lower-case hex
 
 // Every row of the record, in the order of Cod (oldest first).
