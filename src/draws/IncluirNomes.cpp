@@ -1,5 +1,6 @@
 #include "draws/IncluirNomes.h"
 
+#include "draws/model/EntryEdits.h"
 #include "draws/model/FreeSlots.h"
 #include "draws/model/NameImport.h"
 #include "draws/model/OrderKey.h"
@@ -63,6 +64,7 @@ TFIncluirNomes::TFIncluirNomes(QWidget* parent, AppContext& context)
       QrySorte(context.ADOConnection1, NamePool().winnersSql()), services_(context.services) {
     buildControls();
     TbNomeLimp.beforePost = [this](Dataset& dataset) { TbNomeLimpBeforePost(dataset); };
+    RecordEntryEdits(TbNome);
     guarded([this] { FormCreate(); });
     DBGrid1->setFocus();
 }

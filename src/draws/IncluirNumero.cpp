@@ -1,5 +1,6 @@
 #include "draws/IncluirNumero.h"
 
+#include "draws/model/EntryEdits.h"
 #include "draws/model/NumberRange.h"
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
@@ -46,6 +47,7 @@ TFIncluirNumero::TFIncluirNumero(QWidget* parent, AppContext& context)
       services_(context.services) {
     buildControls();
     TbNumero.afterInsert = [this](Dataset& dataset) { TbNumeroAfterInsert(dataset); };
+    RecordEntryEdits(TbNumero);
     guarded([this] { FormCreate(); });
 }
 

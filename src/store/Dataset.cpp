@@ -4,6 +4,8 @@
 #include "store/Connection.h"
 #include "store/LocateIndex.h"
 
+#include <QScopedValueRollback>
+
 #include <algorithm>
 
 namespace tiravo {
@@ -416,7 +418,9 @@ bool Dataset::store(std::optional<std::size_t> guard) {
     for (std::size_t i = 0; i < columns_.size(); ++i)
         if (columns_[i].required && IsNull(buffer_[i]))
             throw Error(QStringLiteral("Field '%1' must have a value").arg(columns_[i].name));
-    if (!write(guard))
+    const auto writeRow = [this, guard] { return write(guard); };
+    const RowWrite kind = state_ == DatasetState::Insert ? RowWrite::Insert : RowWrite::Edit;
+    if (!(aroundWrite ? aroundWrite(*this, kind, writeRow) : writeRow()))
         return false;
 
     const std::size_t row = shown_[cursor_];
@@ -446,6 +450,15 @@ void Dataset::removeShownAtCursor() {
 }
 
 void Dataset::deleteRecord() {
+    if (aroundWrite && !insideAroundWrite_ && state_ != DatasetState::Insert) {
+        // The delete itself is called back from inside the hook.
+        const QScopedValueRollback<bool> inside(insideAroundWrite_, true);
+        aroundWrite(*this, RowWrite::Delete, [this] {
+            deleteRecord();
+            return true;
+        });
+        return;
+    }
     requireActive();
     if (state_ == DatasetState::Insert) {
         cancel();

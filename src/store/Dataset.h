@@ -123,6 +123,14 @@ public:
     std::function<void(Dataset&)> afterInsert;
     std::function<void(Dataset&)> beforePost;
 
+    // Runs each write of one row through this view (a post of a new or an
+    // edited row, a delete), so that what must be stored with the row goes
+    // into one transaction with it. It calls `write`, which answers whether
+    // the row was written, and answers the same. The row is still in editing
+    // while a post writes it; a delete is asked before it begins.
+    enum class RowWrite { Insert, Edit, Delete };
+    std::function<bool(Dataset&, RowWrite, const std::function<bool()>& write)> aroundWrite;
+
 signals:
     void cursorMoved();  // the current row is another one
     void rowsChanged();  // rows joined, left or were re-ordered
@@ -197,6 +205,7 @@ private:
     std::map<std::tuple<bool, std::uint64_t, int>, QString> writeSql_;
     // Finds rows for locate(); told of every change to the shown rows.
     std::unique_ptr<LocateIndex> index_;
+    bool insideAroundWrite_ = false;
 };
 
 } // namespace tiravo
