@@ -267,6 +267,33 @@ TEST(DrawRecord, TheFingerprintADrawReadsInItsPausesIsTheOneTheDumpGives) {
     EXPECT_EQ(rows[1].fingerprint, FingerprintOfNumbers(lines));
 }
 
+// The hidden pick reads the fingerprint in its frames outside any
+// transaction: a number another program adds meanwhile is in its row.
+TEST(DrawRecord, AHiddenPickNamesThePoolAsItIsAtTheWrite) {
+    test::TempDatabase db;
+    AddInOrder(db, 11);
+    TestServices fake;
+    fake.clock.setTime(QTime(12, 0, 37));
+    TFVantaNumero w(nullptr, fake.context(db.connection()));
+    int frames = 0;
+    fake.pause.during = [&](const Frame&) {
+        if (++frames == 10)
+            db.openSecond()->execute("INSERT INTO TbNumero (Numero, Ordem, Ok, Ativo) "
+                                     "VALUES (12, 'k012', 1, 0)");
+    };
+    QTest::mouseClick(w.Button4, Qt::LeftButton);
+    ASSERT_EQ(fake.dialogs.texts(DialogKind::Error), QStringList());
+    ASSERT_GT(frames, 10);
+    const std::vector<RecordRow> rows = ReadRecord(db.connection());
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].action, "quem será");
+    EXPECT_EQ(rows[0].available, 12);
+    std::vector<std::pair<int, int>> all;
+    for (int n = 1; n <= 12; ++n)
+        all.emplace_back(n, n);
+    EXPECT_EQ(rows[0].fingerprint, FingerprintOfNumbers(all));
+}
+
 TEST(DrawRecord, TheProgramCannotChangeOrDeleteARecordRow) {
     test::TempDatabase db;
     AddInOrder(db, 2);

@@ -31,11 +31,6 @@ struct DrawWork::Reshuffle {
     Random& random;
     std::optional<Transaction> transaction;
     std::optional<ColumnRewrite> keys;
-    // The pool's available entries before the draw, for its record row:
-    // the keys change none of them, and the transaction keeps every other
-    // program out, so what is read here is what the winner's write would read.
-    std::optional<AvailableEntriesReading> entries;
-    std::optional<AvailableEntries> before;
     bool winnerGone = false;
     // What follows the last key, a slice each.
     enum class Then { Order, Flush, Sync, Done } then = Then::Order;
@@ -53,13 +48,25 @@ DrawWork::~DrawWork() {
 }
 
 void DrawWork::reshuffle(TableView& pool, int winnerPlace, Random& random) {
-    reshuffle_.reset(new Reshuffle{pool, winnerPlace, random, {}, {}, {}, {}, false});
+    reshuffle_.reset(new Reshuffle{pool, winnerPlace, random, {}, {}, false});
+}
+
+void DrawWork::readAvailable(TableView& pool) {
+    pickPool_ = PoolOfTable(pool.table());
 }
 
 const AvailableEntries* DrawWork::availableBefore() const {
-    if (!reshuffle_ || !reshuffle_->transaction || reshuffle_->transaction->done())
+    if (reshuffle_ && (!reshuffle_->transaction || reshuffle_->transaction->done()))
         return nullptr;
-    return reshuffle_->before ? &*reshuffle_->before : nullptr;
+    return before_ ? &*before_ : nullptr;
+}
+
+bool DrawWork::readEntries() {
+    if (!entries_ || before_)
+        return false;
+    if (!entries_->readMore(kEntriesPerSlice))
+        before_ = entries_->result();
+    return true;
 }
 
 bool DrawWork::workUntil(Deadline deadline) {
@@ -82,9 +89,13 @@ bool DrawWork::slice() {
         // Not inside a transaction: the log is copied only outside one.
         if (!connection_.inTransaction())
             connection_.checkpoint();
-        return static_cast<bool>(reshuffle_);
+        if (pickPool_ && !reshuffle_)
+            entries_.emplace(connection_, *pickPool_);
+        return reshuffle_ || entries_;
     }
-    if (!reshuffle_ || reshuffle_->done())
+    if (!reshuffle_)
+        return readEntries();
+    if (reshuffle_->done())
         return false;
     Reshuffle& r = *reshuffle_;
     if (!r.keys) {
@@ -97,15 +108,15 @@ bool DrawWork::slice() {
             return false;
         }
         r.keys.emplace(r.pool, kOrdem, r.winnerPlace);
+        // The keys change none of the entries, and the transaction keeps
+        // every other program out: what is read now is what the winner's
+        // write would read.
         if (const PoolDescription* described = PoolOfTable(r.pool.table()))
-            r.entries.emplace(connection_, *described);
+            entries_.emplace(connection_, *described);
         return true;
     }
-    if (r.entries && !r.before) {
-        if (!r.entries->readMore(kEntriesPerSlice))
-            r.before = r.entries->result();
+    if (readEntries())
         return true;
-    }
     if (r.keys->written() == r.keys->size()) {
         switch (r.then) {
         case Reshuffle::Then::Order:

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "draws/model/AvailableEntries.h"
 #include "platform/Pause.h"
 
 #include <exception>
 #include <memory>
+#include <optional>
 
 namespace tiravo {
 
-struct AvailableEntries;
 class Connection;
+struct PoolDescription;
 class Random;
 class TableView;
 
@@ -37,9 +39,14 @@ public:
     // row of `pool` but the one at `winnerPlace`, which leaves the pool.
     void reshuffle(TableView& pool, int winnerPlace, Random& random);
 
+    // For a pick that makes no keys: the pool's available entries are read
+    // in its pauses all the same, outside any transaction; the pick's write
+    // takes them only while no other program has committed since.
+    void readAvailable(TableView& pool);
+
     // The pool's available entries as they were before the draw, read in
     // the pauses for the winner's record row; null until every one is read,
-    // and once the transaction has ended.
+    // and once the keys' transaction has ended.
     const AvailableEntries* availableBefore() const;
 
     bool workUntil(Deadline deadline) override;
@@ -53,12 +60,16 @@ public:
 
 private:
     bool slice();
+    bool readEntries();
 
     Pause& pause_;
     Connection& connection_;
     bool logCopied_ = false;
     struct Reshuffle;
     std::unique_ptr<Reshuffle> reshuffle_;
+    const PoolDescription* pickPool_ = nullptr;
+    std::optional<AvailableEntriesReading> entries_;
+    std::optional<AvailableEntries> before_;
     std::exception_ptr failure_;
 };
 

@@ -20,8 +20,10 @@ bool RunHiddenPick(TableView& pool, Dataset& winners, DrawStage& stage,
         dialogs.notice(settings.needThreeEntries);
         return false;
     }
-    // The pick has no keys to make; its pauses copy the last draw's log.
+    // The pick has no keys to make; its pauses copy the last draw's log and
+    // read the pool's entries for its record row.
     DrawWork work(stage.pause(), pool.connection());
+    work.readAvailable(pool);
     SkipSteps(pool, DayMinutesSecondsStepCount(clock));
     for (int frame = 1; frame <= kFrames; ++frame) {
         if (frame == kFrames)
@@ -30,7 +32,7 @@ bool RunHiddenPick(TableView& pool, Dataset& winners, DrawStage& stage,
         stage.showEntry(settings.frameMilliseconds);
     }
     try {
-        TakeOut(pool, winners, settings.entry);
+        TakeOut(pool, winners, settings.entry, work.availableBefore());
     } catch (const EntryTakenElsewhere& gone) {
         dialogs.error(gone.message());
     }

@@ -102,13 +102,15 @@ void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNam
         beforeReadingAgain, availableBefore);
 }
 
-void TakeOut(Dataset& pool, Dataset& winners, const EntryNaming& entry) {
+void TakeOut(Dataset& pool, Dataset& winners, const EntryNaming& entry,
+             const AvailableEntries* availableBefore) {
     // The write lock first, as for a winner: the guarded write, not a read
     // of the views at the start of the record's transaction, decides whether
     // the entry under the cursor is still there.
     Batch batch(pool.connection());
-    MoveAvailableRow(pool, winners, entry, RecordAction::HiddenPick,
-                     [&] { pool.field(kOk).setAsString(kFalseText); });
+    MoveAvailableRow(
+        pool, winners, entry, RecordAction::HiddenPick,
+        [&] { pool.field(kOk).setAsString(kFalseText); }, {}, availableBefore);
 }
 
 bool ReturnWinner(Dataset& winners) {

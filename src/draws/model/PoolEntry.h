@@ -70,7 +70,8 @@ void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNam
 // available -> taken out: out of the pool without a place of its own. Guarded
 // as RecordWinner is; `winners` is read again with the pool when the entry
 // is gone, since the other program may have listed it.
-void TakeOut(Dataset& pool, Dataset& winners, const EntryNaming& entry = {});
+void TakeOut(Dataset& pool, Dataset& winners, const EntryNaming& entry = {},
+             const AvailableEntries* availableBefore = nullptr);
 
 // The name editor's "<<<": the current row of `winners` (a winners list of
 // the name pool) -> available, without a place; the winners that stay are
