@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <stdexcept>
 
 namespace tiravo {
 
@@ -46,17 +47,22 @@ ColumnRewrite::ColumnRewrite(Dataset& view, const QString& column, std::optional
         if (shown[row])
             rows_.push_back(row);
     keys_.reserve(rows_.size());
+    const FlatColumn& cods = view_.rows_.column(key);
     for (std::size_t row : rows_) {
-        const std::vector<Value>& values = view_.rows_[row].values;
-        const auto* cod = std::get_if<std::int64_t>(&values[key]);
+        const std::optional<std::int64_t> cod = cods.integer(row);
         if (!cod)
             throw Error(QStringLiteral("A row without its key cannot be written"));
-        // A post would refuse the row too.
-        for (std::size_t i = 0; i < values.size(); ++i)
-            if (view_.columns_[i].required && IsNull(values[i]))
+        keys_.push_back(*cod);
+    }
+    // A post would refuse such a row too.
+    for (std::size_t i = 0; i < view_.columns_.size(); ++i) {
+        if (!view_.columns_[i].required)
+            continue;
+        const FlatColumn& cells = view_.rows_.column(i);
+        for (std::size_t row : rows_)
+            if (cells.isNull(row))
                 throw Error(
                     QStringLiteral("Field '%1' must have a value").arg(view_.columns_[i].name));
-        keys_.push_back(*cod);
     }
     if (!std::is_sorted(keys_.begin(), keys_.end())) {
         std::vector<std::size_t> order(rows_.size());
@@ -74,9 +80,9 @@ ColumnRewrite::ColumnRewrite(Dataset& view, const QString& column, std::optional
         rows_ = std::move(rows);
         keys_ = std::move(keys);
     }
-    texts_.resize(rows_.size());
-    packed_.reserve(rows_.size());
-    old_.reserve(rows_.size());
+    size_ = rows_.size();
+    packed_.reserve(size_);
+    old_.reserve(size_);
 }
 
 std::size_t ColumnRewrite::indexOfPlace(int place) const {
@@ -98,7 +104,12 @@ std::size_t ColumnRewrite::indexOfPlace(int place) const {
 void ColumnRewrite::setText(std::size_t i, QString text) {
     if (i < written_)
         throw Error(QStringLiteral("This row is written already"));
-    texts_.at(i) = width_ > 0 && text.size() > width_ ? CutToWidth(text, width_) : std::move(text);
+    if (i >= size_)
+        throw std::out_of_range("ColumnRewrite::setText: no such row");
+    const std::size_t at = i - written_;
+    if (at >= texts_.size())
+        texts_.resize(at + 1);
+    texts_[at] = width_ > 0 && text.size() > width_ ? CutToWidth(text, width_) : std::move(text);
 }
 
 bool ColumnRewrite::viewReadAgain() const {
@@ -108,9 +119,12 @@ bool ColumnRewrite::viewReadAgain() const {
 void ColumnRewrite::writeUpTo(std::size_t end) {
     if (viewReadAgain())
         throw Error(QStringLiteral("The rows of the rewrite were read again meanwhile"));
-    end = std::min(end, rows_.size());
+    end = std::min(end, size_);
     if (end <= written_)
         return;
+    // A row whose text was never set is written as the empty text.
+    if (texts_.size() < end - written_)
+        texts_.resize(end - written_);
     Connection& connection = view_.connection();
     QString sets =
         QStringLiteral("\"%1\" = tiravo_slice_text(\"Cod\")").arg(view_.columns_[column_].name);
@@ -121,8 +135,7 @@ void ColumnRewrite::writeUpTo(std::size_t end) {
         QStringLiteral("UPDATE \"%1\" SET %2 WHERE \"Cod\" BETWEEN ?1 AND ?2 AND "
                        "tiravo_slice_text(\"Cod\") IS NOT NULL")
             .arg(view_.tableName(), sets));
-    const Connection::TextSlice slice{keys_.data() + written_, texts_.data() + written_,
-                                      end - written_};
+    const Connection::TextSlice slice{keys_.data() + written_, texts_.data(), end - written_};
     statement.bind(1, keys_[written_]);
     statement.bind(2, keys_[end - 1]);
     for (std::size_t f = 0; f < fixed_.size(); ++f)
@@ -137,23 +150,29 @@ void ColumnRewrite::writeUpTo(std::size_t end) {
     }
     connection.setTextSlice(nullptr);
     statement.reset();
+    FlatColumn& cells = view_.rows_.column(column_);
     for (std::size_t i = written_; i < end; ++i) {
-        const std::optional<std::uint64_t> packed = PackedShortText(texts_[i]);
+        const QString& text = texts_[i - written_];
+        const std::optional<std::uint64_t> packed = PackedShortText(text);
         allPacked_ = allPacked_ && packed;
         packed_.push_back(packed.value_or(0));
-        std::vector<Value>& values = view_.rows_[rows_[i]].values;
-        old_.push_back(std::move(values[column_]));
-        values[column_] = std::move(texts_[i]);
+        old_.pushCell(cells, rows_[i]);
+        cells.set(rows_[i], text);
         for (const auto& [column, value] : fixed_) {
-            oldFixed_.push_back(std::move(values[column]));
-            values[column] = value;
+            FlatColumn& fixedCells = view_.rows_.column(column);
+            oldFixed_.pushCell(fixedCells, rows_[i]);
+            fixedCells.set(rows_[i], value);
         }
     }
+    if (texts_.size() == end - written_)
+        texts_.clear();
+    else
+        texts_.erase(texts_.begin(), texts_.begin() + static_cast<std::ptrdiff_t>(end - written_));
     written_ = end;
 }
 
 void ColumnRewrite::prepareOrder() {
-    if (written_ < rows_.size() || order_ || !allPacked_ ||
+    if (written_ < size_ || rows_.size() != size_ || order_ || !allPacked_ ||
         view_.sortedColumn() != std::optional<std::size_t>(column_) || view_.filterReads(column_) ||
         !std::is_sorted(rows_.begin(), rows_.end()))
         return;
@@ -169,11 +188,12 @@ void ColumnRewrite::prepareOrder() {
 }
 
 void ColumnRewrite::takeIntoView() {
-    if (written_ < rows_.size())
+    if (written_ < size_)
         throw Error(QStringLiteral("Not every row of the rewrite is written"));
     old_.clear();
     oldFixed_.clear();
     if (viewReadAgain()) {
+        release();
         // What the view read meanwhile may be older than the commit.
         view_.close();
         view_.open();
@@ -183,19 +203,32 @@ void ColumnRewrite::takeIntoView() {
     prepareOrder();
     // The rows shown are those rewritten when none joined or left since but
     // the one left out.
-    if (order_ && static_cast<std::size_t>(view_.recordCount()) == rows_.size())
+    if (order_ && static_cast<std::size_t>(view_.recordCount()) == size_)
         view_.showInOrder(*order_);
     else
         view_.rebuild();
+    release();
+}
+
+void ColumnRewrite::release() {
+    std::vector<std::size_t>().swap(rows_);
+    std::vector<std::int64_t>().swap(keys_);
+    std::vector<QString>().swap(texts_);
+    std::vector<std::size_t>().swap(placeIndex_);
+    std::vector<std::uint64_t>().swap(packed_);
+    old_.clear();
+    oldFixed_.clear();
+    order_.reset();
 }
 
 void ColumnRewrite::restoreView() noexcept {
     if (!viewReadAgain()) {
+        FlatColumn& cells = view_.rows_.column(column_);
         for (std::size_t i = 0; i < old_.size(); ++i) {
-            std::vector<Value>& values = view_.rows_[rows_[i]].values;
-            values[column_] = std::move(old_[i]);
+            cells.setCell(rows_[i], old_, i);
             for (std::size_t f = 0; f < fixed_.size(); ++f)
-                values[fixed_[f].first] = std::move(oldFixed_[i * fixed_.size() + f]);
+                view_.rows_.column(fixed_[f].first)
+                    .setCell(rows_[i], oldFixed_, i * fixed_.size() + f);
         }
     }
     old_.clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/FlatColumn.h"
 #include "store/Value.h"
 
 #include <QString>
@@ -39,7 +40,7 @@ public:
     ColumnRewrite(Dataset& view, const QString& column, std::optional<int> leftOut = {},
                   const std::vector<FixedValue>& alsoSet = {});
 
-    std::size_t size() const { return rows_.size(); }
+    std::size_t size() const { return size_; }
     std::size_t written() const { return written_; }
     // Which of the rows, in Cod order, the view shows at `place`.
     std::size_t indexOfPlace(int place) const;
@@ -67,13 +68,19 @@ private:
     std::uint64_t reading_;
     std::size_t column_;
     int width_;
+    // Lets go of what the rewrite held once the view has taken it.
+    void release();
+
+    std::size_t size_ = 0;
     std::vector<std::size_t> rows_; // snapshot rows, in ascending Cod
     std::vector<std::int64_t> keys_;
+    // The texts set and not yet written, from the row written() on: as a
+    // draw sets them, a slice at a time rather than one text per row.
     std::vector<QString> texts_;
     mutable std::vector<std::size_t> placeIndex_;      // indexOfPlace() of each place, once asked
     std::vector<std::pair<std::size_t, Value>> fixed_; // column, value
-    std::vector<Value> old_;                           // what the rows written held before
-    std::vector<Value> oldFixed_;       // the same of the fixed columns, row after row
+    FlatColumn old_;                                   // what the rows written held before
+    FlatColumn oldFixed_;               // the same of the fixed columns, row after row
     std::vector<std::uint64_t> packed_; // PackedShortText of each text written
     bool allPacked_ = true;
     std::size_t written_ = 0;

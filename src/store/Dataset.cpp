@@ -27,8 +27,8 @@ const Column& Field::column() const {
 Value Field::value() const {
     if (dataset_->editing())
         return dataset_->buffer_.at(index_);
-    const std::vector<Value>* row = dataset_->currentValues();
-    return row ? row->at(index_) : Value{};
+    const std::optional<std::size_t> row = dataset_->currentRow();
+    return row ? dataset_->rows_.value(*row, index_) : Value{};
 }
 
 void Field::setValue(const Value& value) {
@@ -86,7 +86,7 @@ Dataset::Dataset(Connection& connection)
     : connection_(connection),
       index_(std::make_unique<LocateIndex>(
           [this](std::size_t row, std::size_t column) -> std::optional<QString> {
-              const Value& cell = rows_[row].values[column];
+              const Value cell = rows_.value(row, column);
               if (IsNull(cell))
                   return std::nullopt;
               return columns_[column].formatText(cell);
@@ -100,7 +100,7 @@ void Dataset::open() {
     // Taken before the rows: a commit that falls in between makes the view
     // look older than it is, never newer.
     const std::int64_t version = connection_.dataVersion();
-    std::vector<Row> loaded = load();
+    FlatRows loaded = load();
     readVersion_ = version;
     rows_ = std::move(loaded);
     alive_.assign(rows_.size(), true);
@@ -130,18 +130,8 @@ void Dataset::close() {
     emit stateChanged();
 }
 
-std::vector<Dataset::Row> Dataset::readRows(SqlStatement& statement) const {
-    std::vector<Row> rows;
-    const int count = static_cast<int>(columns_.size());
-    while (statement.step()) {
-        Row row;
-        row.values.reserve(columns_.size());
-        for (int i = 0; i < count; ++i)
-            row.values.push_back(statement.column(i, columns_[static_cast<std::size_t>(i)].type));
-        rows.push_back(std::move(row));
-    }
-    statement.reset();
-    return rows;
+FlatRows Dataset::readRows(SqlStatement& statement) const {
+    return FlatRows::Read(statement, columns_);
 }
 
 void Dataset::order(std::deque<std::size_t>&) const {}
@@ -150,7 +140,7 @@ void Dataset::rebuild() {
     index_->reset(sortedColumn());
     shown_.clear();
     for (std::size_t i = 0; i < rows_.size(); ++i)
-        if (alive_[i] && passes(rows_[i].values))
+        if (alive_[i] && passes(i))
             shown_.push_back(i);
     order(shown_);
     cursor_ = 0;
@@ -181,10 +171,10 @@ void Dataset::requireEditing() const {
         throw Error(QStringLiteral("Dataset not in edit or insert mode"));
 }
 
-const std::vector<Value>* Dataset::currentValues() const {
+std::optional<std::size_t> Dataset::currentRow() const {
     if (shown_.empty())
-        return nullptr;
-    return &rows_[shown_[cursor_]].values;
+        return std::nullopt;
+    return shown_[cursor_];
 }
 
 int Dataset::recordCount() const {
@@ -274,7 +264,7 @@ void Dataset::edit() {
         insert();
         return;
     }
-    buffer_ = rows_[shown_[cursor_]].values;
+    buffer_ = rows_.values(shown_[cursor_]);
     dirty_.assign(columns_.size(), false);
     state_ = DatasetState::Edit;
     emit stateChanged();
@@ -286,7 +276,7 @@ void Dataset::insert() {
     dirty_.assign(columns_.size(), false);
     // The new row takes the cursor's place; it is in the snapshot only once
     // it is posted, and dropped from it again by Cancel.
-    rows_.push_back(Row{buffer_});
+    rows_.append(buffer_);
     alive_.push_back(false);
     const std::size_t place = shown_.empty() ? 0 : cursor_;
     shown_.insert(shown_.begin() + static_cast<std::ptrdiff_t>(place), rows_.size() - 1);
@@ -310,7 +300,7 @@ void Dataset::cancel() {
     dirty_.clear();
     if (inserting) {
         index_->erased(cursor_, rows_.size() - 1);
-        rows_.pop_back();
+        rows_.popBack();
         alive_.pop_back();
         shown_.erase(shown_.begin() + static_cast<std::ptrdiff_t>(cursor_));
         if (cursor_ >= shown_.size() && cursor_ > 0)
@@ -379,10 +369,10 @@ bool Dataset::write(std::optional<std::size_t> guard) {
         if (columns & (std::uint64_t{1} << i))
             statement.bind(at++, buffer_[i]);
     if (!inserting) {
-        const std::vector<Value>& read = rows_[shown_[cursor_]].values;
-        statement.bind(at++, read[key]);
+        const std::size_t read = shown_[cursor_];
+        statement.bind(at++, rows_.value(read, key));
         if (guard)
-            statement.bind(at, read[*guard]);
+            statement.bind(at, rows_.value(read, *guard));
     }
     while (statement.step()) {
     }
@@ -424,13 +414,13 @@ bool Dataset::store(std::optional<std::size_t> guard) {
         return false;
 
     const std::size_t row = shown_[cursor_];
-    rows_[row].values = std::move(buffer_);
+    rows_.setValues(row, buffer_);
     alive_[row] = true;
     index_->written(row);
     buffer_.clear();
     dirty_.clear();
     state_ = DatasetState::Browse;
-    if (!passes(rows_[row].values))
+    if (!passes(row))
         removeShownAtCursor();
     else
         emit rowsChanged();
@@ -471,7 +461,7 @@ void Dataset::deleteRecord() {
     const std::size_t row = shown_[cursor_];
     SqlStatement& statement = connection_.statement(
         QStringLiteral("DELETE FROM %1 WHERE \"Cod\" = ?").arg(Quoted(tableName())));
-    statement.bind(1, rows_[row].values[key]);
+    statement.bind(1, rows_.value(row, key));
     while (statement.step()) {
     }
     statement.reset();
@@ -486,15 +476,15 @@ bool Dataset::stillHolds(int place, const QString& column) {
         throw Error(QStringLiteral("Field '%1' not found").arg(column));
     if (place < 0 || static_cast<std::size_t>(place) >= shown_.size())
         return false;
-    const std::vector<Value>& read = rows_[shown_[static_cast<std::size_t>(place)]].values;
+    const std::size_t read = shown_[static_cast<std::size_t>(place)];
     const Column& asked = columns_[static_cast<std::size_t>(index)];
     SqlStatement& statement =
         connection_.statement(QStringLiteral("SELECT %1 FROM %2 WHERE \"Cod\" = ?")
                                   .arg(Quoted(asked.name), Quoted(tableName())));
-    statement.bind(1, read[keyColumn()]);
+    statement.bind(1, rows_.value(read, keyColumn()));
     const bool found = statement.step();
-    const bool same =
-        found && statement.column(0, asked.type) == read[static_cast<std::size_t>(index)];
+    const bool same = found && statement.column(0, asked.type) ==
+                                   rows_.value(read, static_cast<std::size_t>(index));
     statement.reset();
     return same;
 }
@@ -534,7 +524,7 @@ QString Dataset::displayText(int place, std::size_t column) const {
     if (editing() && static_cast<std::size_t>(place) == cursor_)
         return columns_[column].formatText(buffer_[column]);
     return columns_[column].formatText(
-        rows_[shown_[static_cast<std::size_t>(place)]].values[column]);
+        rows_.value(shown_[static_cast<std::size_t>(place)], column));
 }
 
 } // namespace tiravo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Column.h"
+#include "store/FlatRows.h"
 #include "store/Value.h"
 
 #include <QObject>
@@ -138,15 +139,12 @@ signals:
     void fieldChanged(int column);
 
 protected:
-    struct Row {
-        std::vector<Value> values;
-    };
-
     // Fills columns_ and returns every row the snapshot holds, in the store's
     // order; columns_ must declare "Cod" to be written back.
-    virtual std::vector<Row> load() = 0;
-    // Whether a row is shown; queries show every row they read.
-    virtual bool passes(const std::vector<Value>& row) const = 0;
+    virtual FlatRows load() = 0;
+    // Whether the row at an index of rows() is shown; queries show every row
+    // they read.
+    virtual bool passes(std::size_t row) const = 0;
     // Puts the shown rows (indices into rows_) in the view's order.
     virtual void order(std::deque<std::size_t>& shown) const;
     virtual QString tableName() const = 0;
@@ -157,7 +155,7 @@ protected:
     virtual bool filterReads(std::size_t) const { return false; }
 
     // Every row a statement yields, typed by columns_.
-    std::vector<Row> readRows(SqlStatement& statement) const;
+    FlatRows readRows(SqlStatement& statement) const;
 
     // Posts or drops a row being edited before the cursor moves.
     void checkBrowseMode();
@@ -166,14 +164,14 @@ protected:
     // The same when the caller knows the rows shown and their order.
     void showInOrder(const std::vector<std::size_t>& rows);
 
-    const std::vector<Row>& rows() const { return rows_; }
+    const FlatRows& rows() const { return rows_; }
     std::vector<Column> columns_;
 
 private:
     friend class Field;
     friend class ColumnRewrite;
 
-    const std::vector<Value>* currentValues() const;
+    std::optional<std::size_t> currentRow() const;
     void requireEditing() const;
     void requireActive() const;
     std::size_t keyColumn() const;
@@ -186,7 +184,7 @@ private:
 
     Connection& connection_;
     DatasetState state_ = DatasetState::Inactive;
-    std::vector<Row> rows_;
+    FlatRows rows_;
     std::vector<bool> alive_;
     // Indices into rows_ in view order. A deque, because rows begin at the
     // cursor and bulk loops insert at the front.

@@ -87,10 +87,9 @@ FilterExpression FilterExpression::Parse(const QString& text, const std::vector<
     return filter;
 }
 
-bool FilterExpression::passes(const std::vector<Value>& row) const {
+bool FilterExpression::passesValue(const Value& value) const {
     if (column_ < 0)
         return true;
-    const Value& value = row[static_cast<std::size_t>(column_)];
     if (IsNull(value))
         return false;
     // The file is not bound to the declared types: a number column may hold

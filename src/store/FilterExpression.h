@@ -22,7 +22,11 @@ public:
 
     // Throws Error when the row holds, in the filter's column, a value of
     // another kind than the filter's literal (a text where a number belongs).
-    bool passes(const std::vector<Value>& row) const;
+    bool passes(const std::vector<Value>& row) const {
+        return column_ < 0 || passesValue(row[static_cast<std::size_t>(column_)]);
+    }
+    // The same for the value a row holds in column().
+    bool passesValue(const Value& value) const;
     // The column compared, -1 when every row passes.
     int column() const { return column_; }
 

@@ -38,6 +38,7 @@ LocateIndex::~LocateIndex() = default;
 void LocateIndex::reset(std::optional<std::size_t> sortedBy) {
     sortedBy_ = sortedBy;
     columns_.clear();
+    walked_.clear();
     placesRead_ = false;
     places_.clear();
     shifts_.clear();
@@ -182,11 +183,27 @@ std::optional<std::size_t> LocateIndex::findInOrder(const std::deque<std::size_t
     return std::nullopt;
 }
 
+std::optional<std::size_t> LocateIndex::walk(const std::deque<std::size_t>& shown,
+                                             std::size_t column, const QString& value,
+                                             LocateOptions options) const {
+    for (std::size_t place = 0; place < shown.size(); ++place) {
+        const std::optional<QString> text = cellText_(shown[place], column);
+        if (text && Matches(*text, value, options))
+            return place;
+    }
+    return std::nullopt;
+}
+
 std::optional<std::size_t> LocateIndex::find(const std::deque<std::size_t>& shown,
                                              std::size_t column, const QString& value,
                                              LocateOptions options) {
     if (sortedBy_ == column)
         return findInOrder(shown, column, value, options);
+    if (!columns_.contains(column) &&
+        std::find(walked_.begin(), walked_.end(), column) == walked_.end()) {
+        walked_.push_back(column);
+        return walk(shown, column, value, options);
+    }
     const Keys& keys = keysOf(shown, column).keys;
     const QString folded = Folded(value);
     const bool beginning = options.partialKey && !value.isEmpty();

@@ -17,6 +17,10 @@ struct LocateOptions;
 // tests every line of a file against a pool of many names would otherwise
 // take time in proportion to their product.
 //
+// The first Locate over a column after the rows were read, filtered or
+// ordered walks the shown rows: one answer costs less that way than keys
+// made for every row. Only a second one makes the keys.
+//
 // While the shown rows stand as a sort by the located text column left them,
 // a whole value or a beginning is found by halving the shown rows down to
 // those the text order puts where a match can be. Once a row
@@ -75,6 +79,8 @@ private:
         bool opened;
     };
 
+    std::optional<std::size_t> walk(const std::deque<std::size_t>& shown, std::size_t column,
+                                    const QString& value, LocateOptions options) const;
     std::optional<std::size_t> findInOrder(const std::deque<std::size_t>& shown, std::size_t column,
                                            const QString& value, LocateOptions options) const;
     ColumnKeys& keysOf(const std::deque<std::size_t>& shown, std::size_t column);
@@ -87,6 +93,7 @@ private:
     CellText cellText_;
     std::optional<std::size_t> sortedBy_;
     std::map<std::size_t, ColumnKeys> columns_;
+    std::vector<std::size_t> walked_; // columns walked once since the reset
     bool placesRead_ = false;
     std::vector<Place> places_; // by row
     std::vector<Shift> shifts_; // since the places were read

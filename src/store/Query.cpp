@@ -54,7 +54,7 @@ Value Query::highestInFile(const QString& column) {
     return highest;
 }
 
-std::vector<Dataset::Row> Query::load() {
+FlatRows Query::load() {
     const QString text = sql_.join(u'\n');
     table_ = TableOf(text);
     const TableSchema* schema = table_.isEmpty() ? nullptr : &TableNamed(table_);

@@ -16,9 +16,17 @@ namespace tiravo {
 // skipped: four-letter keys of plain letters take four passes.
 void RadixSortByPackedText(std::vector<std::uint64_t>& packed, std::vector<std::size_t>& rows);
 
+// A cell as the sort of short texts sees it: null, or a text that
+// PackedShortText packs, or (neither) a value this sort cannot order.
+struct ShortTextCell {
+    bool null = false;
+    std::optional<std::uint64_t> packed;
+};
+
 // The rows, given in ascending order, in the order of their short texts
 // (nulls first, then as the view orders texts, ties in the order given); no
-// answer when a text does not pack or the rows do not ascend.
+// answer when a text does not pack or the rows do not ascend. `cell(row)`
+// answers a ShortTextCell.
 template <class Cell>
 std::optional<std::vector<std::size_t>> SortedByShortTexts(const std::vector<std::size_t>& sorted,
                                                            Cell cell) {
@@ -31,15 +39,14 @@ std::optional<std::vector<std::size_t>> SortedByShortTexts(const std::vector<std
     packed.reserve(sorted.size());
     rows.reserve(sorted.size());
     for (std::size_t row : sorted) {
-        const auto* text = std::get_if<QString>(&cell(row));
-        if (!text) {
+        const ShortTextCell read = cell(row);
+        if (read.null) {
             nulls.push_back(row);
             continue;
         }
-        const std::optional<std::uint64_t> key = PackedShortText(*text);
-        if (!key)
+        if (!read.packed)
             return std::nullopt;
-        packed.push_back(*key);
+        packed.push_back(*read.packed);
         rows.push_back(row);
     }
     RadixSortByPackedText(packed, rows);

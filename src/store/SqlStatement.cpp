@@ -94,4 +94,27 @@ Value SqlStatement::column(int index, ColumnType type) const {
     }
 }
 
+SqlStatement::StoredKind SqlStatement::storedKind(int index) const {
+    switch (sqlite3_column_type(statement_, index)) {
+    case SQLITE_NULL:
+        return StoredKind::Null;
+    case SQLITE_INTEGER:
+        return StoredKind::Integer;
+    case SQLITE_TEXT:
+        return StoredKind::Text;
+    default:
+        return StoredKind::Other;
+    }
+}
+
+std::int64_t SqlStatement::columnInteger(int index) const {
+    return sqlite3_column_int64(statement_, index);
+}
+
+std::pair<const char*, std::size_t> SqlStatement::columnUtf8(int index) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, index));
+    const int bytes = sqlite3_column_bytes(statement_, index);
+    return {text, static_cast<std::size_t>(bytes)};
+}
+
 } // namespace tiravo

@@ -3,6 +3,10 @@
 #include "store/Column.h"
 #include "store/Value.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -24,6 +28,13 @@ public:
     int columnCount() const;
     QString columnName(int index) const;
     Value column(int index, ColumnType type) const;
+
+    // A column's value as the engine holds it, for a reader that keeps the
+    // common kinds as they come (FlatRows); column() types every other.
+    enum class StoredKind { Null, Integer, Text, Other };
+    StoredKind storedKind(int index) const;
+    std::int64_t columnInteger(int index) const;
+    std::pair<const char*, std::size_t> columnUtf8(int index) const;
 
 private:
     [[noreturn]] void fail(const char* doing) const;

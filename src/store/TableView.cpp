@@ -7,8 +7,51 @@
 #include "store/TextOrder.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace tiravo {
+
+namespace {
+
+// Rows in ascending order of a column that is not a text; ties keep their order.
+void SortByValues(std::vector<std::size_t>& rows, const FlatColumn& cells) {
+    // Whole numbers and nulls, all that key and number columns hold as a
+    // rule, are compared as numbers rather than as a Value made per comparison.
+    struct Key {
+        bool present; // null sorts first
+        std::int64_t number;
+    };
+    std::vector<Key> keys;
+    keys.reserve(rows.size());
+    for (std::size_t row : rows) {
+        const std::optional<std::int64_t> number = cells.integer(row);
+        if (!number && !cells.isNull(row)) {
+            std::stable_sort(rows.begin(), rows.end(), [&](std::size_t a, std::size_t b) {
+                return CompareValues(cells.value(a), cells.value(b)) < 0;
+            });
+            return;
+        }
+        keys.push_back({number.has_value(), number.value_or(0)});
+    }
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    const auto before = [&](std::size_t a, std::size_t b) {
+        if (keys[a].present != keys[b].present)
+            return !keys[a].present;
+        return keys[a].number < keys[b].number;
+    };
+    // A view read in Cod order and sorted by Cod is so already.
+    if (std::is_sorted(order.begin(), order.end(), before))
+        return;
+    std::stable_sort(order.begin(), order.end(), before);
+    std::vector<std::size_t> sorted;
+    sorted.reserve(rows.size());
+    for (std::size_t i : order)
+        sorted.push_back(rows[i]);
+    rows = std::move(sorted);
+}
+
+} // namespace
 
 TableView::TableView(Connection& connection, ViewSpec spec)
     : Dataset(connection), spec_(std::move(spec)) {
@@ -52,7 +95,7 @@ void TableView::declareColumns() {
     }
 }
 
-std::vector<Dataset::Row> TableView::load() {
+FlatRows TableView::load() {
     QStringList names;
     for (const Column& column : columns_)
         names << u'"' + column.name + u'"';
@@ -62,21 +105,23 @@ std::vector<Dataset::Row> TableView::load() {
     return readRows(statement);
 }
 
-bool TableView::passes(const std::vector<Value>& row) const {
-    return filter_.passes(row);
+bool TableView::passes(std::size_t row) const {
+    const int column = filter_.column();
+    return column < 0 || filter_.passesValue(rows().value(row, static_cast<std::size_t>(column)));
 }
 
 void TableView::order(std::deque<std::size_t>& shown) const {
     if (sortColumn_ < 0)
         return;
     const auto column = static_cast<std::size_t>(sortColumn_);
+    const FlatColumn& cells = rows().column(column);
     std::vector<std::size_t> sorted(shown.begin(), shown.end());
     if (columns_[column].type == ColumnType::Text) {
         // Short keys of plain letters (every pool's order keys) sort as
         // numbers, in the same order.
         if (std::optional<std::vector<std::size_t>> packed =
-                SortedByShortTexts(sorted, [&](std::size_t row) -> const Value& {
-                    return rows()[row].values[column];
+                SortedByShortTexts(sorted, [&](std::size_t row) {
+                    return ShortTextCell{cells.isNull(row), cells.packedShortText(row)};
                 })) {
             shown.assign(packed->begin(), packed->end());
             return;
@@ -85,24 +130,23 @@ void TableView::order(std::deque<std::size_t>& shown) const {
         // index halves the rows in this same order.
         std::vector<std::size_t> nulls;
         std::vector<std::size_t> texted;
-        std::vector<QStringView> texts;
+        std::vector<QString> held;
         texted.reserve(sorted.size());
-        texts.reserve(sorted.size());
+        held.reserve(sorted.size());
         for (std::size_t row : sorted) {
-            if (const auto* text = std::get_if<QString>(&rows()[row].values[column])) {
-                texted.push_back(row);
-                texts.push_back(*text);
-            } else {
+            if (cells.isNull(row)) {
                 nulls.push_back(row);
+            } else {
+                texted.push_back(row);
+                held.push_back(std::get<QString>(cells.value(row)));
             }
         }
+        const std::vector<QStringView> texts(held.begin(), held.end());
         sorted = std::move(nulls);
         for (std::size_t place : TextOrderOf(texts))
             sorted.push_back(texted[place]);
     } else {
-        std::stable_sort(sorted.begin(), sorted.end(), [&](std::size_t a, std::size_t b) {
-            return CompareValues(rows()[a].values[column], rows()[b].values[column]) < 0;
-        });
+        SortByValues(sorted, cells);
     }
     shown.assign(sorted.begin(), sorted.end());
 }

@@ -44,8 +44,8 @@ public:
     void setSortKey(const QString& column);
 
 protected:
-    std::vector<Row> load() override;
-    bool passes(const std::vector<Value>& row) const override;
+    FlatRows load() override;
+    bool passes(std::size_t row) const override;
     void order(std::deque<std::size_t>& shown) const override;
     QString tableName() const override { return spec_.table; }
     std::optional<std::size_t> sortedColumn() const override;
