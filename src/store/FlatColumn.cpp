@@ -55,10 +55,9 @@ std::optional<std::uint64_t> FlatColumn::PackedAscii(const char* bytes, std::siz
 std::int64_t FlatColumn::appendText(const char* bytes, std::size_t size) {
     const auto offset = static_cast<std::int64_t>(texts_.size());
     const auto length = static_cast<std::uint32_t>(size);
-    texts_.resize(texts_.size() + kLengthBytes + size);
-    std::memcpy(texts_.data() + offset, &length, kLengthBytes);
-    if (size > 0)
-        std::memcpy(texts_.data() + offset + kLengthBytes, bytes, size);
+    const auto* lengthBytes = reinterpret_cast<const char*>(&length);
+    texts_.insert(texts_.end(), lengthBytes, lengthBytes + kLengthBytes);
+    texts_.insert(texts_.end(), bytes, bytes + size);
     return offset;
 }
 
@@ -153,6 +152,11 @@ void FlatColumn::pushNull() {
 void FlatColumn::pushInteger(std::int64_t number) {
     kinds_.push_back(Kind::Integer);
     words_.push_back(number);
+}
+
+void FlatColumn::pushBoolean(bool flag) {
+    kinds_.push_back(Kind::Boolean);
+    words_.push_back(flag ? 1 : 0);
 }
 
 void FlatColumn::pushUtf8(const char* bytes, std::size_t size) {

@@ -34,6 +34,7 @@ public:
     void push(const Value& value);
     void pushNull();
     void pushInteger(std::int64_t number);
+    void pushBoolean(bool flag);
     // A text as the engine hands it over, in UTF-8.
     void pushUtf8(const char* bytes, std::size_t size);
     // The cell `from` holds at `at`, without making a Value of it.

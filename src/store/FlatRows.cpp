@@ -23,6 +23,10 @@ FlatRows FlatRows::Read(SqlStatement& statement, const std::vector<Column>& colu
                     cells.pushInteger(statement.columnInteger(i));
                     continue;
                 }
+                if (type == ColumnType::Boolean) {
+                    cells.pushBoolean(statement.columnInteger(i) != 0);
+                    continue;
+                }
                 break;
             case SqlStatement::StoredKind::Text:
                 if (type == ColumnType::Text) {
