@@ -82,7 +82,6 @@ ColumnRewrite::ColumnRewrite(Dataset& view, const QString& column, std::optional
     }
     size_ = rows_.size();
     packed_.reserve(size_);
-    old_.reserve(size_);
 }
 
 std::size_t ColumnRewrite::indexOfPlace(int place) const {

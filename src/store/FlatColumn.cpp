@@ -12,17 +12,42 @@ constexpr std::size_t kMinWasteToCompact = std::size_t{1} << 20;
 
 } // namespace
 
-void FlatColumn::reserve(std::size_t cells) {
-    kinds_.reserve(cells);
-    words_.reserve(cells);
-}
-
 void FlatColumn::clear() {
     // Given back, not kept: a closed view holds no memory for its rows.
+    size_ = 0;
+    sameKind_ = Kind::Null;
+    sameWord_ = 0;
     std::vector<Kind>().swap(kinds_);
     std::vector<std::int64_t>().swap(words_);
     std::vector<char>().swap(texts_);
     deadBytes_ = 0;
+}
+
+void FlatColumn::put(std::size_t i, Kind kind, std::int64_t word) {
+    if (kinds_.empty() && kind != sameKind_)
+        kinds_.assign(size_, sameKind_);
+    if (!kinds_.empty())
+        kinds_[i] = kind;
+    if (words_.empty() && word != sameWord_)
+        words_.assign(size_, sameWord_);
+    if (!words_.empty())
+        words_[i] = word;
+}
+
+void FlatColumn::append(Kind kind, std::int64_t word) {
+    if (size_ == 0) {
+        sameKind_ = kind;
+        sameWord_ = word;
+    }
+    if (kinds_.empty() && kind != sameKind_)
+        kinds_.assign(size_, sameKind_);
+    if (!kinds_.empty())
+        kinds_.push_back(kind);
+    if (words_.empty() && word != sameWord_)
+        words_.assign(size_, sameWord_);
+    if (!words_.empty())
+        words_.push_back(word);
+    ++size_;
 }
 
 std::optional<std::uint64_t> FlatColumn::PackedUnits(const QString& text) {
@@ -73,8 +98,8 @@ QString FlatColumn::textAt(std::int64_t offset) const {
 }
 
 Value FlatColumn::value(std::size_t i) const {
-    const std::int64_t word = words_[i];
-    switch (kinds_[i]) {
+    const std::int64_t word = wordAt(i);
+    switch (kindAt(i)) {
     case Kind::Null:
         return {};
     case Kind::Integer:
@@ -99,15 +124,15 @@ Value FlatColumn::value(std::size_t i) const {
 }
 
 std::optional<std::int64_t> FlatColumn::integer(std::size_t i) const {
-    if (kinds_[i] != Kind::Integer)
+    if (kindAt(i) != Kind::Integer)
         return std::nullopt;
-    return words_[i];
+    return wordAt(i);
 }
 
 std::optional<std::uint64_t> FlatColumn::packedShortText(std::size_t i) const {
-    if (kinds_[i] != Kind::ShortText)
+    if (kindAt(i) != Kind::ShortText)
         return std::nullopt;
-    const auto word = static_cast<std::uint64_t>(words_[i]);
+    const auto word = static_cast<std::uint64_t>(wordAt(i));
     for (int shift = 0; shift < 64; shift += 16) {
         const auto unit = static_cast<char16_t>(word >> shift);
         if (unit != 0 && (unit < u'a' || unit > u'z'))
@@ -116,95 +141,69 @@ std::optional<std::uint64_t> FlatColumn::packedShortText(std::size_t i) const {
     return word;
 }
 
-void FlatColumn::write(std::size_t i, const Value& value) {
-    if (const auto* number = std::get_if<std::int64_t>(&value)) {
-        kinds_[i] = Kind::Integer;
-        words_[i] = *number;
-    } else if (const auto* flag = std::get_if<bool>(&value)) {
-        kinds_[i] = Kind::Boolean;
-        words_[i] = *flag ? 1 : 0;
-    } else if (const auto* text = std::get_if<QString>(&value)) {
-        if (const std::optional<std::uint64_t> packed = PackedUnits(*text)) {
-            kinds_[i] = Kind::ShortText;
-            words_[i] = static_cast<std::int64_t>(*packed);
-        } else {
-            const QByteArray utf8 = text->toUtf8();
-            kinds_[i] = Kind::Text;
-            words_[i] = appendText(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-        }
-    } else {
-        kinds_[i] = Kind::Null;
-        words_[i] = 0;
+std::pair<FlatColumn::Kind, std::int64_t> FlatColumn::encode(const Value& value) {
+    if (const auto* number = std::get_if<std::int64_t>(&value))
+        return {Kind::Integer, *number};
+    if (const auto* flag = std::get_if<bool>(&value))
+        return {Kind::Boolean, *flag ? 1 : 0};
+    if (const auto* text = std::get_if<QString>(&value)) {
+        if (const std::optional<std::uint64_t> packed = PackedUnits(*text))
+            return {Kind::ShortText, static_cast<std::int64_t>(*packed)};
+        const QByteArray utf8 = text->toUtf8();
+        return {Kind::Text, appendText(utf8.constData(), static_cast<std::size_t>(utf8.size()))};
     }
+    return {Kind::Null, 0};
 }
 
 void FlatColumn::push(const Value& value) {
-    kinds_.push_back(Kind::Null);
-    words_.push_back(0);
-    write(size() - 1, value);
-}
-
-void FlatColumn::pushNull() {
-    kinds_.push_back(Kind::Null);
-    words_.push_back(0);
-}
-
-void FlatColumn::pushInteger(std::int64_t number) {
-    kinds_.push_back(Kind::Integer);
-    words_.push_back(number);
-}
-
-void FlatColumn::pushBoolean(bool flag) {
-    kinds_.push_back(Kind::Boolean);
-    words_.push_back(flag ? 1 : 0);
+    const auto [kind, word] = encode(value);
+    append(kind, word);
 }
 
 void FlatColumn::pushUtf8(const char* bytes, std::size_t size) {
-    if (const std::optional<std::uint64_t> packed = PackedAscii(bytes, size)) {
-        kinds_.push_back(Kind::ShortText);
-        words_.push_back(static_cast<std::int64_t>(*packed));
-        return;
-    }
-    kinds_.push_back(Kind::Text);
-    words_.push_back(appendText(bytes, size));
+    if (const std::optional<std::uint64_t> packed = PackedAscii(bytes, size))
+        append(Kind::ShortText, static_cast<std::int64_t>(*packed));
+    else
+        append(Kind::Text, appendText(bytes, size));
 }
 
 std::int64_t FlatColumn::wordOf(const FlatColumn& from, std::size_t at) {
-    if (from.kinds_[at] != Kind::Text)
-        return from.words_[at];
-    const std::int64_t offset = from.words_[at];
+    if (from.kindAt(at) != Kind::Text)
+        return from.wordAt(at);
+    const std::int64_t offset = from.wordAt(at);
     return appendText(from.texts_.data() + offset + kLengthBytes, from.textBytes(offset));
 }
 
 void FlatColumn::pushCell(const FlatColumn& from, std::size_t at) {
     const std::int64_t word = wordOf(from, at);
-    kinds_.push_back(from.kinds_[at]);
-    words_.push_back(word);
+    append(from.kindAt(at), word);
 }
 
 void FlatColumn::popBack() {
-    release(size() - 1);
-    kinds_.pop_back();
-    words_.pop_back();
+    release(size_ - 1);
+    --size_;
+    if (!kinds_.empty())
+        kinds_.pop_back();
+    if (!words_.empty())
+        words_.pop_back();
 }
 
 void FlatColumn::release(std::size_t i) {
-    if (kinds_[i] == Kind::Text)
-        deadBytes_ += kLengthBytes + textBytes(words_[i]);
-    kinds_[i] = Kind::Null;
-    words_[i] = 0;
+    if (kindAt(i) == Kind::Text)
+        deadBytes_ += kLengthBytes + textBytes(wordAt(i));
 }
 
 void FlatColumn::set(std::size_t i, const Value& value) {
     release(i);
-    write(i, value);
+    const auto [kind, word] = encode(value);
+    put(i, kind, word);
     compactIfWasteful();
 }
 
 void FlatColumn::setCell(std::size_t i, const FlatColumn& from, std::size_t at) {
     release(i);
-    words_[i] = wordOf(from, at);
-    kinds_[i] = from.kinds_[at];
+    const std::int64_t word = wordOf(from, at);
+    put(i, from.kindAt(at), word);
     compactIfWasteful();
 }
 
@@ -213,12 +212,12 @@ void FlatColumn::compactIfWasteful() {
         return;
     std::vector<char> live;
     live.reserve(texts_.size() - deadBytes_);
-    for (std::size_t i = 0; i < size(); ++i) {
-        if (kinds_[i] != Kind::Text)
+    for (std::size_t i = 0; i < size_; ++i) {
+        if (kindAt(i) != Kind::Text)
             continue;
-        const std::int64_t offset = words_[i];
+        const std::int64_t offset = wordAt(i);
         const std::size_t bytes = kLengthBytes + textBytes(offset);
-        words_[i] = static_cast<std::int64_t>(live.size());
+        put(i, Kind::Text, static_cast<std::int64_t>(live.size()));
         live.insert(live.end(), texts_.begin() + offset, texts_.begin() + offset + bytes);
     }
     texts_ = std::move(live);

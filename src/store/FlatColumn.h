@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace tiravo {
@@ -19,12 +20,11 @@ namespace tiravo {
 // is stored reads back as the same Value.
 class FlatColumn {
 public:
-    std::size_t size() const { return kinds_.size(); }
-    void reserve(std::size_t cells);
+    std::size_t size() const { return size_; }
     void clear();
 
     Value value(std::size_t i) const;
-    bool isNull(std::size_t i) const { return kinds_[i] == Kind::Null; }
+    bool isNull(std::size_t i) const { return kindAt(i) == Kind::Null; }
     // The whole number a cell holds; nothing for any other kind of value.
     std::optional<std::int64_t> integer(std::size_t i) const;
     // The cell's PackedShortText, for a text of at most four letters from a
@@ -32,9 +32,9 @@ public:
     std::optional<std::uint64_t> packedShortText(std::size_t i) const;
 
     void push(const Value& value);
-    void pushNull();
-    void pushInteger(std::int64_t number);
-    void pushBoolean(bool flag);
+    void pushNull() { append(Kind::Null, 0); }
+    void pushInteger(std::int64_t number) { append(Kind::Integer, number); }
+    void pushBoolean(bool flag) { append(Kind::Boolean, flag ? 1 : 0); }
     // A text as the engine hands it over, in UTF-8.
     void pushUtf8(const char* bytes, std::size_t size);
     // The cell `from` holds at `at`, without making a Value of it.
@@ -47,7 +47,13 @@ public:
 private:
     enum class Kind : std::uint8_t { Null, Integer, Boolean, ShortText, Text };
 
-    // The word of a short text, or nothing when the text must go to the buffer.
+    Kind kindAt(std::size_t i) const { return kinds_.empty() ? sameKind_ : kinds_[i]; }
+    std::int64_t wordAt(std::size_t i) const { return words_.empty() ? sameWord_ : words_[i]; }
+    void put(std::size_t i, Kind kind, std::int64_t word);
+    void append(Kind kind, std::int64_t word);
+
+    // The kind and word a value is kept as; a longer text goes to the buffer.
+    std::pair<Kind, std::int64_t> encode(const Value& value);
     static std::optional<std::uint64_t> PackedUnits(const QString& text);
     static std::optional<std::uint64_t> PackedAscii(const char* bytes, std::size_t size);
     // Appends a text to the buffer; the answer is its word.
@@ -56,11 +62,16 @@ private:
     std::int64_t wordOf(const FlatColumn& from, std::size_t at);
     QString textAt(std::int64_t offset) const;
     std::size_t textBytes(std::int64_t offset) const;
-    // Lets go of the buffer's text held at `i`, before the cell changes.
+    // Counts the buffer's text held at `i` as waste, before the cell changes.
     void release(std::size_t i);
     void compactIfWasteful();
-    void write(std::size_t i, const Value& value);
 
+    std::size_t size_ = 0;
+    // While every cell is of one kind the kinds take no array, and while
+    // every word is the same the words take none: a column of nulls or of
+    // one boolean costs nothing per row.
+    Kind sameKind_ = Kind::Null;
+    std::int64_t sameWord_ = 0;
     std::vector<Kind> kinds_;
     std::vector<std::int64_t> words_;
     // Each longer text as its length in four bytes, then its UTF-8 bytes.
