@@ -8,12 +8,12 @@ namespace {
 
 const QString kKey = QStringLiteral("Cod");
 
+} // namespace
+
 void ReadAgain(Dataset& view) {
     view.close();
     view.open();
 }
-
-} // namespace
 
 bool ReadAgainIfChangedElsewhere(const std::vector<Dataset*>& views) {
     bool readAgain = false;

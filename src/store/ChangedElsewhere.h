@@ -11,6 +11,9 @@ class Dataset;
 // views it relies on are read again if the other copy has committed since.
 // With one copy nothing is read: the test is one statement per view.
 
+// Reads the view's rows from the file again, whatever it held.
+void ReadAgain(Dataset& view);
+
 // Reads each open view of `views` that another connection's commit has made
 // out of date, unless a row of it is being edited. Answers whether any was.
 bool ReadAgainIfChangedElsewhere(const std::vector<Dataset*>& views);

@@ -49,11 +49,6 @@ int LandingPlace(const TableView& pool, int steps, const DrawRun& run) {
     return at.place;
 }
 
-void ReadAgain(Dataset& view) {
-    view.close();
-    view.open();
-}
-
 // The winner is written only while it is still available in the file. When
 // it is not, the draw's other writes are undone before the views are read
 // again, so that they show the file as it is.

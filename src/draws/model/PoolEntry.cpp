@@ -4,6 +4,7 @@
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolDescription.h"
 #include "store/Batch.h"
+#include "store/ChangedElsewhere.h"
 #include "store/Dataset.h"
 #include "store/Query.h"
 #include "store/RowLoop.h"
@@ -24,11 +25,6 @@ QString TakenElsewhereMessage(const EntryNaming& entry, const QString& text) {
 }
 
 namespace {
-
-void ReadAgain(Dataset& view) {
-    view.close();
-    view.open();
-}
 
 // Edits the current row with `change` and writes it only while it is still
 // available in the file, with its record row.
