@@ -93,6 +93,8 @@ void BM_TenMillionNumbers(benchmark::State& state) {
             state.counters["range_s"] = SecondsOf([&] { editor.Button1Click(); });
             if (editor.TbNumero.recordCount() != rows)
                 state.SkipWithError("not every number was added");
+            state.counters["resident_after_range_mb"] = ResidentMegabytes();
+            state.counters["peak_during_range_mb"] = PeakResidentMegabytes();
         }
         check();
         std::unique_ptr<TFVantaNumero> opened;
@@ -107,9 +109,11 @@ void BM_TenMillionNumbers(benchmark::State& state) {
         state.counters["draw_wait_past_pauses_ms"] = drawSeconds * 1000 - 1940.0;
         state.counters["first_frame_ms"] = pause.firstFrameMilliseconds();
         state.counters["resident_after_draw_mb"] = ResidentMegabytes();
+        state.counters["peak_until_draw_mb"] = PeakResidentMegabytes();
         check();
         dialogs.answerYes();
         state.counters["clear_s"] = SecondsOf([&] { screen.Button2Click(); });
+        state.counters["peak_until_clear_mb"] = PeakResidentMegabytes();
         check();
         dialogs.answerYes();
         state.counters["release_s"] = SecondsOf([&] { screen.Button3Click(); });

@@ -85,7 +85,6 @@ ColumnRewrite::ColumnRewrite(Dataset& view, const QString& column, std::optional
         keys_ = std::move(keys);
     }
     size_ = rows_.size();
-    packed_.reserve(size_);
 }
 
 std::size_t ColumnRewrite::indexOfPlace(int place) const {
@@ -110,9 +109,10 @@ void ColumnRewrite::setText(std::size_t i, QString text) {
     if (i >= size_)
         throw std::out_of_range("ColumnRewrite::setText: no such row");
     const std::size_t at = i - written_;
-    if (at >= texts_.size())
-        texts_.resize(at + 1);
-    texts_[at] = width_ > 0 && text.size() > width_ ? CutToWidth(text, width_) : std::move(text);
+    while (pending_.size() <= at)
+        pending_.pushNull();
+    pending_.set(at,
+                 width_ > 0 && text.size() > width_ ? CutToWidth(text, width_) : std::move(text));
 }
 
 bool ColumnRewrite::viewReadAgain() const {
@@ -126,8 +126,8 @@ void ColumnRewrite::writeUpTo(std::size_t end) {
     if (end <= written_)
         return;
     // A row whose text was never set is written as the empty text.
-    if (texts_.size() < end - written_)
-        texts_.resize(end - written_);
+    while (pending_.size() < end - written_)
+        pending_.pushNull();
     Connection& connection = view_.connection();
     QString sets =
         QStringLiteral("\"%1\" = tiravo_slice_text(\"Cod\")").arg(view_.columns_[column_].name);
@@ -138,7 +138,7 @@ void ColumnRewrite::writeUpTo(std::size_t end) {
         QStringLiteral("UPDATE \"%1\" SET %2 WHERE \"Cod\" BETWEEN ?1 AND ?2 AND "
                        "tiravo_slice_text(\"Cod\") IS NOT NULL")
             .arg(view_.tableName(), sets));
-    const Connection::TextSlice slice{keys_.data() + written_, texts_.data(), end - written_};
+    const Connection::TextSlice slice{keys_.data() + written_, &pending_, 0, end - written_};
     statement.bind(1, keys_[written_]);
     statement.bind(2, keys_[end - 1]);
     for (std::size_t f = 0; f < fixed_.size(); ++f)
@@ -155,27 +155,32 @@ void ColumnRewrite::writeUpTo(std::size_t end) {
     statement.reset();
     FlatColumn& cells = view_.rows_.column(column_);
     for (std::size_t i = written_; i < end; ++i) {
-        const QString& text = texts_[i - written_];
-        const std::optional<std::uint64_t> packed = PackedShortText(text);
-        allPacked_ = allPacked_ && packed;
-        packed_.push_back(packed.value_or(0));
         old_.pushCell(cells, rows_[i]);
-        cells.set(rows_[i], text);
+        cells.setCell(rows_[i], pending_, i - written_);
         for (const auto& [column, value] : fixed_) {
             FlatColumn& fixedCells = view_.rows_.column(column);
             oldFixed_.pushCell(fixedCells, rows_[i]);
             fixedCells.set(rows_[i], value);
         }
     }
-    if (texts_.size() == end - written_)
-        texts_.clear();
-    else
-        texts_.erase(texts_.begin(), texts_.begin() + static_cast<std::ptrdiff_t>(end - written_));
+    if (pending_.size() == end - written_) {
+        pending_.clear();
+    } else {
+        FlatColumn rest;
+        for (std::size_t at = end - written_; at < pending_.size(); ++at)
+            rest.pushCell(pending_, at);
+        pending_ = std::move(rest);
+    }
     written_ = end;
+    if (written_ == size_) {
+        // Nothing is looked up by key or by place any more.
+        std::vector<std::int64_t>().swap(keys_);
+        std::vector<std::size_t>().swap(placeIndex_);
+    }
 }
 
 void ColumnRewrite::prepareOrder() {
-    if (written_ < size_ || rows_.size() != size_ || order_ || !allPacked_ ||
+    if (written_ < size_ || rows_.size() != size_ || order_ ||
         view_.sortedColumn() != std::optional<std::size_t>(column_) || view_.filterReads(column_) ||
         !std::is_sorted(rows_.begin(), rows_.end()))
         return;
@@ -184,10 +189,11 @@ void ColumnRewrite::prepareOrder() {
             return;
     // The texts as numbers, sorted as the view sorts them: ties stay in the
     // order of the rows, as the view's own sort leaves them.
-    std::vector<std::uint64_t> packed = packed_;
+    const FlatColumn& cells = view_.rows_.column(column_);
     std::vector<std::size_t> rows = rows_;
-    RadixSortByPackedText(packed, rows);
-    order_ = std::move(rows);
+    if (SortRowsByPackedText(rows,
+                             [&cells](std::size_t row) { return cells.packedShortText(row); }))
+        order_ = std::move(rows);
 }
 
 void ColumnRewrite::takeIntoView() {
@@ -216,9 +222,8 @@ void ColumnRewrite::takeIntoView() {
 void ColumnRewrite::release() {
     std::vector<std::size_t>().swap(rows_);
     std::vector<std::int64_t>().swap(keys_);
-    std::vector<QString>().swap(texts_);
+    pending_.clear();
     std::vector<std::size_t>().swap(placeIndex_);
-    std::vector<std::uint64_t>().swap(packed_);
     old_.clear();
     oldFixed_.clear();
     order_.reset();

@@ -74,15 +74,13 @@ private:
     std::size_t size_ = 0;
     std::vector<std::size_t> rows_; // snapshot rows, in ascending Cod
     std::vector<std::int64_t> keys_;
-    // The texts set and not yet written, from the row written() on: as a
-    // draw sets them, a slice at a time rather than one text per row.
-    std::vector<QString> texts_;
+    // The texts set and not yet written, from the row written() on, a word
+    // each: a release sets those of every row before the first is written.
+    FlatColumn pending_;
     mutable std::vector<std::size_t> placeIndex_;      // indexOfPlace() of each place, once asked
     std::vector<std::pair<std::size_t, Value>> fixed_; // column, value
     FlatColumn old_;                                   // what the rows written held before
-    FlatColumn oldFixed_;               // the same of the fixed columns, row after row
-    std::vector<std::uint64_t> packed_; // PackedShortText of each text written
-    bool allPacked_ = true;
+    FlatColumn oldFixed_; // the same of the fixed columns, row after row
     std::size_t written_ = 0;
     std::optional<std::vector<std::size_t>> order_;
 };

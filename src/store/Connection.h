@@ -13,6 +13,8 @@ struct sqlite3;
 
 namespace tiravo {
 
+class FlatColumn;
+
 // The one connection to the database file. Views, queries and batches all
 // run through it.
 class Connection {
@@ -63,11 +65,17 @@ public:
     // The texts that the SQL function tiravo_slice_text(key) answers while a
     // statement runs: the text of the row with that key, null for any other
     // key. One statement then writes a whole slice of rows with the texts the
-    // program computed (see ColumnRewrite). `keys` ascend.
+    // program computed (see ColumnRewrite). `keys` ascend; the text of
+    // keys[i] is the cell `first + i` of `texts`, a cell without a text
+    // answering the empty text.
     struct TextSlice {
         const std::int64_t* keys = nullptr;
-        const QString* texts = nullptr;
+        const FlatColumn* texts = nullptr;
+        std::size_t first = 0;
         std::size_t size = 0;
+        // Where the engine's walk stands: the next key asked is most often
+        // this one or the one before.
+        mutable std::size_t next = 0;
     };
     void setTextSlice(const TextSlice* slice) { textSlice_ = slice; }
     const TextSlice* textSlice() const { return textSlice_; }

@@ -141,6 +141,27 @@ std::optional<std::uint64_t> FlatColumn::packedShortText(std::size_t i) const {
     return word;
 }
 
+std::optional<std::string_view> FlatColumn::utf8(std::size_t i,
+                                                 std::array<char, 4>& scratch) const {
+    const std::int64_t word = wordAt(i);
+    switch (kindAt(i)) {
+    case Kind::ShortText: {
+        std::size_t size = 0;
+        for (int shift = 48; shift >= 0; shift -= 16) {
+            const auto unit = static_cast<char>(static_cast<std::uint64_t>(word) >> shift);
+            if (unit == 0)
+                break;
+            scratch[size++] = unit;
+        }
+        return std::string_view(scratch.data(), size);
+    }
+    case Kind::Text:
+        return std::string_view(texts_.data() + word + kLengthBytes, textBytes(word));
+    default:
+        return std::nullopt;
+    }
+}
+
 std::pair<FlatColumn::Kind, std::int64_t> FlatColumn::encode(const Value& value) {
     if (const auto* number = std::get_if<std::int64_t>(&value))
         return {Kind::Integer, *number};

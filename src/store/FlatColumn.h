@@ -4,9 +4,11 @@
 
 #include <QString>
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -30,6 +32,10 @@ public:
     // The cell's PackedShortText, for a text of at most four letters from a
     // to z; nothing for any other value.
     std::optional<std::uint64_t> packedShortText(std::size_t i) const;
+    // The UTF-8 bytes of a text cell, without making a QString of it: those
+    // of a short text are spelled out in `scratch`. Nothing for a cell that
+    // holds no text.
+    std::optional<std::string_view> utf8(std::size_t i, std::array<char, 4>& scratch) const;
 
     void push(const Value& value);
     void pushNull() { append(Kind::Null, 0); }

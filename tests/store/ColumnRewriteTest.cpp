@@ -5,11 +5,16 @@
 #include "store/ColumnRewrite.h"
 #include "common/Error.h"
 #include "store/Batch.h"
+#include "store/ShortTextSort.h"
 #include "store/TableView.h"
 #include "store/Transaction.h"
 #include "support/TempDatabase.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
 
 namespace tiravo {
 namespace {
@@ -121,6 +126,74 @@ TEST_F(ColumnRewriteTest, AViewReadAgainMeanwhileIsLetGoOf) {
     whole.rollback();
     keys.restoreView(); // touches nothing of the rows read since
     EXPECT_EQ(Shown(pool, "Ordem"), QStringList({"aaaa", "cccc", "qqqq", "qqqq"}));
+}
+
+TEST(ColumnRewriteTexts, LongAccentedEmptyAndUnsetTextsReachTheFileAsSet) {
+    test::TempDatabase db;
+    db.exec("INSERT INTO TbNome (Nome, Ordem, Ok) VALUES ('a', 'aaaa', 1), ('b', 'bbbb', 1), "
+            "('c', 'cccc', 1), ('d', 'dddd', 1)");
+    TableView names(db.connection(), {.table = "TbNome", .sortKey = "Cod"});
+    names.open();
+    const QString accented = QStringLiteral("Conceição Araújo de São João");
+    {
+        Transaction whole(db.connection());
+        ColumnRewrite rewrite(names, "Nome");
+        rewrite.setText(0, accented);
+        rewrite.setText(1, QStringLiteral("José"));
+        rewrite.setText(2, QString(""));
+        // The fourth is never set: it is written as the empty text.
+        rewrite.writeUpTo(rewrite.size());
+        whole.commit();
+        rewrite.takeIntoView();
+    }
+    const QStringList expected = {accented, "José", "", ""};
+    EXPECT_EQ(Column(db, "Nome", "TbNome"), expected);
+    EXPECT_EQ(Shown(names, "Nome"), expected);
+}
+
+// The sort a view and a rewrite order millions of keys with, against the
+// plain stable sort: many equal keys, the empty key and keys of any length
+// up to four, and units too wide for the narrow words.
+TEST(ShortKeyOrder, RowsSortAsAStableSortOfTheirPackedTextsWouldSortThem) {
+    std::mt19937 generator(7);
+    std::vector<std::uint64_t> packedOfRow;
+    for (int i = 0; i < 5000; ++i) {
+        QString key;
+        const int length = static_cast<int>(generator() % 5);
+        for (int c = 0; c < length; ++c)
+            key += QChar(u'a' + static_cast<char16_t>(generator() % 3));
+        packedOfRow.push_back(*PackedShortText(key));
+    }
+    std::vector<std::size_t> rows(packedOfRow.size());
+    std::iota(rows.begin(), rows.end(), std::size_t{0});
+    std::shuffle(rows.begin(), rows.end(), generator);
+    std::vector<std::size_t> expected = rows;
+    const auto packedOf = [&](std::size_t row) -> std::optional<std::uint64_t> {
+        return packedOfRow[row];
+    };
+    std::stable_sort(expected.begin(), expected.end(),
+                     [&](std::size_t a, std::size_t b) { return packedOfRow[a] < packedOfRow[b]; });
+    std::vector<std::size_t> sorted = rows;
+    ASSERT_TRUE(SortRowsByPackedText(sorted, packedOf));
+    EXPECT_EQ(sorted, expected);
+
+    // A unit wider than a byte takes the wide sort, with the same answer.
+    packedOfRow[rows[10]] = 0x0101'0000'0000'0000;
+    expected = rows;
+    std::stable_sort(expected.begin(), expected.end(),
+                     [&](std::size_t a, std::size_t b) { return packedOfRow[a] < packedOfRow[b]; });
+    sorted = rows;
+    ASSERT_TRUE(SortRowsByPackedText(sorted, packedOf));
+    EXPECT_EQ(sorted, expected);
+
+    // A text that does not pack leaves the rows as they were.
+    sorted = rows;
+    EXPECT_FALSE(SortRowsByPackedText(sorted, [&](std::size_t row) -> std::optional<std::uint64_t> {
+        if (row == rows[4000])
+            return std::nullopt;
+        return packedOfRow[row];
+    }));
+    EXPECT_EQ(sorted, rows);
 }
 
 TEST(ShortKeyOrder, ShortKeysSortAsTheyDoAmongTextsThatCannotBePacked) {
