@@ -15,6 +15,7 @@ Batch::Batch(Connection& connection, std::initializer_list<Dataset*> showingRows
     // be, rather than failing half way through the loop.
     if (connection_.batchDepth() == 0) {
         connection_.execute(QStringLiteral("BEGIN IMMEDIATE"));
+        owns_ = true;
         // Nobody else can commit now until the loop is done: views read
         // before another program's last commit are read again, so that the
         // loop walks the rows the file holds.

@@ -32,6 +32,8 @@ public:
     // written one by one outside any transaction while the rows before it
     // are already lost, so the loop ends with that error instead.
     bool lost() const;
+    // Whether this batch began the transaction, rather than joining one.
+    bool ownsTransaction() const { return owns_; }
 
 private:
     void rereadViews() noexcept;
@@ -39,6 +41,7 @@ private:
     Connection& connection_;
     std::vector<Dataset*> views_;
     int unwinding_;
+    bool owns_ = false;
 };
 
 // Undoes the statements of one row that takes several, when that row fails,

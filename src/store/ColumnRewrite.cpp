@@ -16,9 +16,17 @@
 
 namespace tiravo {
 
+namespace {
+
+// The engine keeps a list of the rows one statement changes: a slice of
+// this many rows bounds it, however many millions the rewrite holds.
+constexpr std::size_t kRowsPerStatement = 65536;
+
+} // namespace
+
 ColumnRewrite::ColumnRewrite(Dataset& view, const QString& column, std::optional<int> leftOut,
-                             const std::vector<FixedValue>& alsoSet)
-    : view_(view), reading_(view.readings()) {
+                             const std::vector<FixedValue>& alsoSet, Undo undo)
+    : view_(view), reading_(view.readings()), undo_(undo) {
     view_.checkBrowseMode();
     if (view_.beforePost)
         throw Error(QStringLiteral("A view with a hook before its posts is written row by row"));
@@ -85,9 +93,17 @@ ColumnRewrite::ColumnRewrite(Dataset& view, const QString& column, std::optional
         keys_ = std::move(keys);
     }
     size_ = rows_.size();
+    everyRowInOrder_ = size_ == view_.rows_.size() && std::is_sorted(rows_.begin(), rows_.end());
 }
 
 std::size_t ColumnRewrite::indexOfPlace(int place) const {
+    if (everyRowInOrder_) {
+        // The ith row of the snapshot is the ith of the rewrite: no table
+        // of a word per row is needed to tell them apart.
+        if (place < 0 || static_cast<std::size_t>(place) >= view_.shown_.size())
+            throw Error(QStringLiteral("No row of the rewrite is shown there"));
+        return view_.shown_[static_cast<std::size_t>(place)];
+    }
     if (placeIndex_.empty() && !rows_.empty()) {
         // Built once, for a walk of every place.
         std::vector<std::size_t> indexOfRow(view_.rows_.size(), rows_.size());
@@ -108,7 +124,7 @@ void ColumnRewrite::setText(std::size_t i, QString text) {
         throw Error(QStringLiteral("This row is written already"));
     if (i >= size_)
         throw std::out_of_range("ColumnRewrite::setText: no such row");
-    const std::size_t at = i - written_;
+    const std::size_t at = pendingFirst_ + (i - written_);
     while (pending_.size() <= at)
         pending_.pushNull();
     pending_.set(at,
@@ -123,10 +139,18 @@ void ColumnRewrite::writeUpTo(std::size_t end) {
     if (viewReadAgain())
         throw Error(QStringLiteral("The rows of the rewrite were read again meanwhile"));
     end = std::min(end, size_);
-    if (end <= written_)
-        return;
+    while (written_ < end)
+        writeSlice(std::min(end, written_ + kRowsPerStatement));
+    if (written_ == size_) {
+        // Nothing is looked up by key or by place any more.
+        std::vector<std::int64_t>().swap(keys_);
+        std::vector<std::size_t>().swap(placeIndex_);
+    }
+}
+
+void ColumnRewrite::writeSlice(std::size_t end) {
     // A row whose text was never set is written as the empty text.
-    while (pending_.size() < end - written_)
+    while (pending_.size() < pendingFirst_ + (end - written_))
         pending_.pushNull();
     Connection& connection = view_.connection();
     QString sets =
@@ -138,7 +162,8 @@ void ColumnRewrite::writeUpTo(std::size_t end) {
         QStringLiteral("UPDATE \"%1\" SET %2 WHERE \"Cod\" BETWEEN ?1 AND ?2 AND "
                        "tiravo_slice_text(\"Cod\") IS NOT NULL")
             .arg(view_.tableName(), sets));
-    const Connection::TextSlice slice{keys_.data() + written_, &pending_, 0, end - written_};
+    const Connection::TextSlice slice{keys_.data() + written_, &pending_, pendingFirst_,
+                                      end - written_};
     statement.bind(1, keys_[written_]);
     statement.bind(2, keys_[end - 1]);
     for (std::size_t f = 0; f < fixed_.size(); ++f)
@@ -155,28 +180,22 @@ void ColumnRewrite::writeUpTo(std::size_t end) {
     statement.reset();
     FlatColumn& cells = view_.rows_.column(column_);
     for (std::size_t i = written_; i < end; ++i) {
-        old_.pushCell(cells, rows_[i]);
-        cells.setCell(rows_[i], pending_, i - written_);
+        if (undo_ == Undo::RestoreView)
+            old_.pushCell(cells, rows_[i]);
+        cells.setCell(rows_[i], pending_, pendingFirst_ + (i - written_));
         for (const auto& [column, value] : fixed_) {
             FlatColumn& fixedCells = view_.rows_.column(column);
-            oldFixed_.pushCell(fixedCells, rows_[i]);
+            if (undo_ == Undo::RestoreView)
+                oldFixed_.pushCell(fixedCells, rows_[i]);
             fixedCells.set(rows_[i], value);
         }
     }
-    if (pending_.size() == end - written_) {
+    pendingFirst_ += end - written_;
+    if (pendingFirst_ == pending_.size()) {
         pending_.clear();
-    } else {
-        FlatColumn rest;
-        for (std::size_t at = end - written_; at < pending_.size(); ++at)
-            rest.pushCell(pending_, at);
-        pending_ = std::move(rest);
+        pendingFirst_ = 0;
     }
     written_ = end;
-    if (written_ == size_) {
-        // Nothing is looked up by key or by place any more.
-        std::vector<std::int64_t>().swap(keys_);
-        std::vector<std::size_t>().swap(placeIndex_);
-    }
 }
 
 void ColumnRewrite::prepareOrder() {
@@ -223,6 +242,7 @@ void ColumnRewrite::release() {
     std::vector<std::size_t>().swap(rows_);
     std::vector<std::int64_t>().swap(keys_);
     pending_.clear();
+    pendingFirst_ = 0;
     std::vector<std::size_t>().swap(placeIndex_);
     old_.clear();
     oldFixed_.clear();

@@ -6,6 +6,7 @@
 #include "draws/model/PoolEntry.h"
 #include "draws/model/PoolKeys.h"
 #include "draws/model/StepCounts.h"
+#include "store/Batch.h"
 #include "store/Query.h"
 #include "support/FakeClock.h"
 #include "support/FakeRandom.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 
 namespace tiravo {
 namespace {
@@ -49,6 +51,57 @@ TEST(PoolKeys, ALoopThatFailsLeavesThePoolOnItsKeysAndOnAvailableRowsOnly) {
     EXPECT_EQ(pool.filter(), "Ok = True");
     EXPECT_EQ(pool.recordCount(), 2);
     EXPECT_EQ(ColumnOf(db.connection(), "Ok"), QStringList({"False", "False", "True", "True"}));
+}
+
+// A release of more rows than one statement writes, refused by the file
+// part way through: the rows written before the refusal go too, whether the
+// release is all its transaction holds or joins a batch that keeps its own
+// rows, and the view shows the file again.
+TEST(PoolKeys, AReleaseRefusedPartWayStoresNothingOfIt) {
+    test::TempDatabase db;
+    constexpr int kRows = 70000; // more than one slice of the rewrite
+    db.exec(QStringLiteral(
+                "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < %1) "
+                "INSERT INTO TbNumero (Numero, Ordem, Ok, Ativo) SELECT x, 'abcd', x % 2, 0 "
+                "FROM n")
+                .arg(kRows));
+    db.exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE UPDATE ON TbNumero "
+                           "WHEN NEW.Cod = %1 BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END")
+                .arg(kRows - 10));
+    const auto count = [&](const QString& sql) {
+        Query query(db.connection(), {sql});
+        query.open();
+        return query.field(0).asInteger();
+    };
+    const QString released = QStringLiteral("SELECT count(*) FROM TbNumero WHERE Ok = 1");
+    const QString newKeys = QStringLiteral("SELECT count(*) FROM TbNumero WHERE Ordem <> 'abcd'");
+    const QString recordRows = QStringLiteral("SELECT count(*) FROM TbRegistro");
+    const std::int64_t recordBefore = count(recordRows);
+    FakeRandom random;
+    TableView pool(db.connection(), test::NumberPool());
+    pool.open();
+    ASSERT_EQ(pool.recordCount(), kRows / 2);
+
+    for (const bool insideABatch : {false, true}) {
+        SCOPED_TRACE(insideABatch ? "inside a batch" : "alone");
+        {
+            std::optional<Batch> batch;
+            if (insideABatch) {
+                batch.emplace(db.connection());
+                db.exec("INSERT INTO TbNumero (Numero, Ordem, Ok, Ativo) VALUES (0, 'abcd', 0, 0)");
+            }
+            EXPECT_THROW(ReleaseThroughFilter(pool, QString(), random), Error);
+        }
+        EXPECT_EQ(count(released), kRows / 2);
+        EXPECT_EQ(count(newKeys), 0);
+        EXPECT_EQ(count(recordRows), recordBefore);
+        EXPECT_EQ(pool.filter(), "Ok = True");
+        EXPECT_EQ(pool.recordCount(), kRows / 2);
+        pool.first();
+        EXPECT_EQ(pool.field("Ordem").asString(), "abcd");
+    }
+    // The batch kept the row it added before the release.
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM TbNumero")), kRows + 1);
 }
 
 TEST(NumberRange, EndsWhateverTheStoreRefuses) {

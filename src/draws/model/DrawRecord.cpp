@@ -236,6 +236,10 @@ RecordedBulk::RecordedBulk(Connection& connection, const QString& table, RecordA
     changesBefore_ = connection_.totalChangedRows();
 }
 
+void RecordedBulk::undone() {
+    changesBefore_ = connection_.totalChangedRows();
+}
+
 void RecordedBulk::append() {
     const std::int64_t written = connection_.totalChangedRows() - changesBefore_;
     if (!pool_ || written <= 0 || !connection_.inTransaction())

@@ -111,6 +111,12 @@ public:
     RecordedBulk(const RecordedBulk&) = delete;
     RecordedBulk& operator=(const RecordedBulk&) = delete;
 
+    // Whether the action's transaction holds nothing but the action.
+    bool ownsTransaction() const { return batch_.ownsTransaction(); }
+    // The action's writes so far were undone (a savepoint rolled back): they
+    // are not counted as written.
+    void undone();
+
 private:
     void append();
 

@@ -5,8 +5,11 @@
 #include "draws/model/PoolColumns.h"
 #include "store/Batch.h"
 #include "store/ColumnRewrite.h"
+#include "store/Connection.h"
 #include "store/TableView.h"
 #include "store/Transaction.h"
+
+#include <optional>
 
 namespace tiravo {
 
@@ -69,11 +72,30 @@ void ReleaseRowByRow(Dataset& rows, Random& random,
     }
 }
 
+// The rows of a view after a savepoint was undone are what the file holds.
+void UndoAndReadAgain(Transaction& savepoint, Dataset& rows) noexcept {
+    savepoint.rollback();
+    try {
+        rows.close();
+        rows.open();
+    } catch (...) {
+        // Closed is still nothing the file does not hold.
+    }
+}
+
+void RollBack(Connection& connection) noexcept {
+    try {
+        if (connection.inTransaction())
+            connection.execute(QStringLiteral("ROLLBACK"));
+    } catch (...) {
+    }
+}
+
 } // namespace
 
 void ReleaseRows(Dataset& rows, Random& random,
                  const std::vector<ColumnRewrite::FixedValue>& alsoSet) {
-    const RecordedBulk record(rows, RecordAction::Release, {&rows});
+    RecordedBulk record(rows, RecordAction::Release, {&rows});
     if (rows.beforePost) {
         ReleaseRowByRow(rows, random, alsoSet);
         return;
@@ -83,12 +105,30 @@ void ReleaseRows(Dataset& rows, Random& random,
     // pool of millions is put back in seconds, whole or not at all.
     std::vector<ColumnRewrite::FixedValue> fixed{{kOk, kTrueText}};
     fixed.insert(fixed.end(), alsoSet.begin(), alsoSet.end());
-    Transaction transaction(rows.connection());
-    ColumnRewrite keys(rows, kOrdem, {}, fixed);
-    for (int place = 0; place < rows.recordCount(); ++place)
-        keys.setText(keys.indexOfPlace(place), NewReseededOrderKey(random));
-    keys.writeUpTo(keys.size());
-    transaction.commit();
+    // A savepoint would keep in memory a copy of every page it changes,
+    // which for a pool of millions is the whole file: when the release is
+    // all its transaction holds, an error rolls the transaction back
+    // instead. Either way the view is read again.
+    std::optional<Transaction> savepoint;
+    if (!record.ownsTransaction())
+        savepoint.emplace(rows.connection());
+    ColumnRewrite keys(rows, kOrdem, {}, fixed, ColumnRewrite::Undo::ReadViewAgain);
+    try {
+        for (int place = 0; place < rows.recordCount(); ++place)
+            keys.setText(keys.indexOfPlace(place), NewReseededOrderKey(random));
+        keys.writeUpTo(keys.size());
+        if (savepoint)
+            savepoint->commit();
+    } catch (...) {
+        if (savepoint) {
+            UndoAndReadAgain(*savepoint, rows);
+            record.undone();
+        } else {
+            // The batch sees its transaction gone and reads the view again.
+            RollBack(rows.connection());
+        }
+        throw;
+    }
     keys.takeIntoView();
 }
 
