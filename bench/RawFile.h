@@ -36,6 +36,9 @@ public:
         sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
     }
 
+    // Statements without parameters, such as a whole transaction.
+    void exec(const char* sql) { sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); }
+
     std::int64_t readAll() {
         sqlite3_stmt* statement = nullptr;
         sqlite3_prepare_v2(db_, "SELECT Cod, Nome, Ordem, Ok, Ativo, CdLista, Sorte FROM TbNome",
