@@ -13,25 +13,25 @@ FlatRows FlatRows::Read(SqlStatement& statement, const std::vector<Column>& colu
             FlatColumn& cells = rows.columns_[static_cast<std::size_t>(i)];
             // The two kinds a table holds most are kept as the engine hands
             // them over; every other value is typed by the statement.
-            switch (statement.storedKind(i)) {
+            const SqlStatement::StoredCell cell = statement.storedCell(i);
+            switch (cell.kind) {
             case SqlStatement::StoredKind::Null:
                 cells.pushNull();
                 continue;
             case SqlStatement::StoredKind::Integer:
                 if (type == ColumnType::Key || type == ColumnType::Integer ||
                     type == ColumnType::SmallInt) {
-                    cells.pushInteger(statement.columnInteger(i));
+                    cells.pushInteger(cell.integer);
                     continue;
                 }
                 if (type == ColumnType::Boolean) {
-                    cells.pushBoolean(statement.columnInteger(i) != 0);
+                    cells.pushBoolean(cell.integer != 0);
                     continue;
                 }
                 break;
             case SqlStatement::StoredKind::Text:
                 if (type == ColumnType::Text) {
-                    const auto [bytes, size] = statement.columnUtf8(i);
-                    cells.pushUtf8(bytes, size);
+                    cells.pushUtf8(cell.utf8, cell.size);
                     continue;
                 }
                 break;

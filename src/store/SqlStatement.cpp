@@ -94,27 +94,20 @@ Value SqlStatement::column(int index, ColumnType type) const {
     }
 }
 
-SqlStatement::StoredKind SqlStatement::storedKind(int index) const {
-    switch (sqlite3_column_type(statement_, index)) {
+SqlStatement::StoredCell SqlStatement::storedCell(int index) const {
+    sqlite3_value* value = sqlite3_column_value(statement_, index);
+    switch (sqlite3_value_type(value)) {
     case SQLITE_NULL:
-        return StoredKind::Null;
+        return {};
     case SQLITE_INTEGER:
-        return StoredKind::Integer;
-    case SQLITE_TEXT:
-        return StoredKind::Text;
-    default:
-        return StoredKind::Other;
+        return {StoredKind::Integer, sqlite3_value_int64(value), nullptr, 0};
+    case SQLITE_TEXT: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        return {StoredKind::Text, 0, text, static_cast<std::size_t>(sqlite3_value_bytes(value))};
     }
-}
-
-std::int64_t SqlStatement::columnInteger(int index) const {
-    return sqlite3_column_int64(statement_, index);
-}
-
-std::pair<const char*, std::size_t> SqlStatement::columnUtf8(int index) const {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, index));
-    const int bytes = sqlite3_column_bytes(statement_, index);
-    return {text, static_cast<std::size_t>(bytes)};
+    default:
+        return {StoredKind::Other, 0, nullptr, 0};
+    }
 }
 
 } // namespace tiravo

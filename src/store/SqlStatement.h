@@ -30,11 +30,16 @@ public:
     Value column(int index, ColumnType type) const;
 
     // A column's value as the engine holds it, for a reader that keeps the
-    // common kinds as they come (FlatRows); column() types every other.
+    // common kinds as they come (FlatRows); column() types every other. One
+    // call per cell: a million rows of a table are read cell by cell.
     enum class StoredKind { Null, Integer, Text, Other };
-    StoredKind storedKind(int index) const;
-    std::int64_t columnInteger(int index) const;
-    std::pair<const char*, std::size_t> columnUtf8(int index) const;
+    struct StoredCell {
+        StoredKind kind = StoredKind::Null;
+        std::int64_t integer = 0;
+        const char* utf8 = nullptr;
+        std::size_t size = 0;
+    };
+    StoredCell storedCell(int index) const;
 
 private:
     [[noreturn]] void fail(const char* doing) const;
