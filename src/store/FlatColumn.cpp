@@ -17,9 +17,9 @@ void FlatColumn::clear() {
     size_ = 0;
     sameKind_ = Kind::Null;
     sameWord_ = 0;
-    std::vector<Kind>().swap(kinds_);
-    std::vector<std::int64_t>().swap(words_);
-    std::vector<char>().swap(texts_);
+    LargeArray<Kind>().swap(kinds_);
+    LargeArray<std::int64_t>().swap(words_);
+    LargeArray<char>().swap(texts_);
     deadBytes_ = 0;
 }
 
@@ -231,7 +231,7 @@ void FlatColumn::setCell(std::size_t i, const FlatColumn& from, std::size_t at) 
 void FlatColumn::compactIfWasteful() {
     if (deadBytes_ < kMinWasteToCompact || deadBytes_ * 2 < texts_.size())
         return;
-    std::vector<char> live;
+    LargeArray<char> live;
     live.reserve(texts_.size() - deadBytes_);
     for (std::size_t i = 0; i < size_; ++i) {
         if (kindAt(i) != Kind::Text)

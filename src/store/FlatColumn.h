@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/LargeArrays.h"
 #include "store/Value.h"
 
 #include <QString>
@@ -78,10 +79,10 @@ private:
     // one boolean costs nothing per row.
     Kind sameKind_ = Kind::Null;
     std::int64_t sameWord_ = 0;
-    std::vector<Kind> kinds_;
-    std::vector<std::int64_t> words_;
+    LargeArray<Kind> kinds_;
+    LargeArray<std::int64_t> words_;
     // Each longer text as its length in four bytes, then its UTF-8 bytes.
-    std::vector<char> texts_;
+    LargeArray<char> texts_;
     std::size_t deadBytes_ = 0; // of texts no cell holds any more
 };
 

@@ -30,11 +30,11 @@ void RadixSortByPackedText(std::vector<std::uint64_t>& packed, std::vector<std::
     }
 }
 
-void RadixSortByUpperHalf(std::vector<std::uint64_t>& words) {
+void RadixSortByUpperHalf(LargeArray<std::uint64_t>& words) {
     const std::size_t n = words.size();
     if (n == 0)
         return;
-    std::vector<std::uint64_t> out(n);
+    LargeArray<std::uint64_t> out(n);
     for (int shift = 32; shift < 64; shift += 8) {
         std::array<std::size_t, 256> count{};
         for (std::uint64_t word : words)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/LargeArrays.h"
 #include "store/TextOrder.h"
 #include "store/Value.h"
 
@@ -18,7 +19,7 @@ void RadixSortByPackedText(std::vector<std::uint64_t>& packed, std::vector<std::
 
 // Sorts words by their upper 32 bits, least significant byte first, keeping
 // the order of words whose upper halves are equal.
-void RadixSortByUpperHalf(std::vector<std::uint64_t>& words);
+void RadixSortByUpperHalf(LargeArray<std::uint64_t>& words);
 
 // The packed text in 32 bits, a byte a unit, ordered as the packed texts
 // are; nothing for a unit beyond one byte.
@@ -40,7 +41,7 @@ inline std::optional<std::uint32_t> NarrowPackedText(std::uint64_t packed) {
 // pack.
 template <class PackedOf>
 bool SortRowsByPackedText(std::vector<std::size_t>& rows, PackedOf packedOf) {
-    std::vector<std::uint64_t> words;
+    LargeArray<std::uint64_t> words;
     bool narrow = rows.size() <= 0xFFFFFFFFu;
     if (narrow) {
         words.reserve(rows.size());
@@ -55,7 +56,7 @@ bool SortRowsByPackedText(std::vector<std::size_t>& rows, PackedOf packedOf) {
         }
     }
     if (!narrow) {
-        std::vector<std::uint64_t>().swap(words);
+        LargeArray<std::uint64_t>().swap(words);
         std::vector<std::uint64_t> packed;
         packed.reserve(rows.size());
         for (std::size_t row : rows) {

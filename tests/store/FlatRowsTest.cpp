@@ -109,5 +109,34 @@ TEST(FlatRows, TextsReadBackAfterTheBufferIsSqueezed) {
     }
 }
 
+// Arrays that outgrow the ordinary heap move to mappings of their own as
+// they grow, and back when they shrink; their cells stay as written.
+TEST(FlatRows, ColumnsOfMillionsOfCellsKeepThemAcrossEveryGrowth) {
+    FlatColumn words;
+    FlatColumn texts;
+    constexpr int kCells = 1'200'000; // arrays of about ten megabytes
+    for (int i = 0; i < kCells; ++i) {
+        words.pushInteger(i);
+        texts.push(kLong.left(5 + i % 30));
+    }
+    for (int i = 0; i < kCells; i += 997) {
+        EXPECT_EQ(words.integer(static_cast<std::size_t>(i)), i);
+        EXPECT_EQ(Shown(texts.value(static_cast<std::size_t>(i))), Shown(kLong.left(5 + i % 30)));
+    }
+    FlatColumn copy;
+    copy.pushCell(texts, kCells - 1);
+    texts.clear();
+    EXPECT_EQ(Shown(copy.value(0)), Shown(kLong.left(5 + (kCells - 1) % 30)));
+
+    LargeArray<std::int64_t> array;
+    for (std::int64_t i = 0; i < 3'000'000; ++i)
+        array.push_back(i * 3);
+    LargeArray<std::int64_t> moved = std::move(array);
+    moved.resize(1000);
+    moved.shrink_to_fit();
+    EXPECT_EQ(moved.size(), 1000u);
+    EXPECT_EQ(moved[999], 2997);
+}
+
 } // namespace
 } // namespace tiravo
