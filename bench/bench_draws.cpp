@@ -109,13 +109,9 @@ void BM_RangeInsertion(benchmark::State& state) {
 void BM_DrawWithRealPause(benchmark::State& state) {
     test::TempDatabase db;
     FillPool(db, static_cast<int>(state.range(0)));
-    SystemClock clock;
-    RepaintPause real;
-    FirstFramePause pause(real);
-    FakeDialogs dialogs;
-    FakeDesktop desktop;
-    SystemRandom random;
-    AppContext context(db.connection(), {clock, pause, dialogs, desktop, random});
+    RealPauseServices real;
+    FirstFramePause& pause = real.pause;
+    AppContext context(db.connection(), real.services());
     TFVantaNumero w(nullptr, context);
     w.show();
     QApplication::processEvents();

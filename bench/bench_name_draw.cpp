@@ -65,13 +65,9 @@ void BM_NameDraw(benchmark::State& state) {
 void BM_NameDrawWithRealPause(benchmark::State& state) {
     test::TempDatabase db;
     FillNames(db, static_cast<int>(state.range(0)));
-    SystemClock clock;
-    RepaintPause real;
-    FirstFramePause pause(real);
-    FakeDialogs dialogs;
-    FakeDesktop desktop;
-    SystemRandom random;
-    AppContext context(db.connection(), {clock, pause, dialogs, desktop, random});
+    RealPauseServices real;
+    FirstFramePause& pause = real.pause;
+    AppContext context(db.connection(), real.services());
     TFVantaNome w(nullptr, context);
     w.show();
     QApplication::processEvents();

@@ -74,13 +74,10 @@ bool FileChecks(const QString& path, double& seconds) {
 void BM_TenMillionNumbers(benchmark::State& state) {
     const int rows = RowsAsked();
     test::TempDatabase db;
-    SystemClock clock;
-    RepaintPause real;
-    FirstFramePause pause(real);
-    FakeDialogs dialogs;
-    FakeDesktop desktop;
-    SystemRandom random;
-    AppContext context(db.connection(), {clock, pause, dialogs, desktop, random});
+    RealPauseServices real;
+    FirstFramePause& pause = real.pause;
+    FakeDialogs& dialogs = real.dialogs;
+    AppContext context(db.connection(), real.services());
     bool checked = true;
     double checkSeconds = 0;
     double longestCheck = 0;
