@@ -99,10 +99,13 @@ void ScaledMirror::paintEvent(QPaintEvent* event) {
             const QRegion part = source & control->geometry();
             if (part.isEmpty())
                 continue;
+            // render() puts the corner of the region it is given at the
+            // target point, not the control's own corner: a part that starts
+            // inside the control must be aimed at where that part lies.
+            const QRegion local = part.translated(-control->pos());
             painter.save();
             painter.translate(control->pos());
-            control->render(&painter, QPoint(), part.translated(-control->pos()),
-                            QWidget::DrawChildren);
+            control->render(&painter, local.boundingRect().topLeft(), local, QWidget::DrawChildren);
             painter.restore();
         }
         rendering_ = false;
