@@ -10,6 +10,7 @@
 #include "widgets/ControlKit.h"
 #include "widgets/CounterPanel.h"
 #include "widgets/DataGrid.h"
+#include "widgets/FittingLabel.h"
 #include "widgets/PictureBox.h"
 #include "widgets/WindowLook.h"
 
@@ -54,7 +55,7 @@ void TFVantaNome::buildControls() {
                    612, 330);
     ShowBuiltIn(Image1, kLabelTeaserPicture);
 
-    LabNome = Place(new QLabel(QStringLiteral("? ? ? ? ?"), this), 162, 16, 575, 305);
+    LabNome = Place(new FittingLabel(QStringLiteral("? ? ? ? ?"), this), 162, 16, 575, 305);
     LabNome->setObjectName(QStringLiteral("LabNome"));
     LabNome->setFont(PixelFont(QStringLiteral("Trebuchet MS"), 67));
     LabNome->setAlignment(Qt::AlignCenter);

@@ -15,6 +15,7 @@
 #include "widgets/ControlKit.h"
 #include "widgets/CounterPanel.h"
 #include "widgets/DataGrid.h"
+#include "widgets/FittingLabel.h"
 #include "widgets/PictureBox.h"
 #include "widgets/WindowLook.h"
 
@@ -72,7 +73,7 @@ void TFVantaNumero::buildControls() {
                    612, 330);
     ShowBuiltIn(Image1, kLabelTeaserPicture);
 
-    LabNome = Place(new QLabel(QStringLiteral("? ? ?"), this), 184, 40, 545, 265);
+    LabNome = Place(new FittingLabel(QStringLiteral("? ? ?"), this), 184, 40, 545, 265);
     LabNome->setObjectName(QStringLiteral("LabNome"));
     LabNome->setFont(PixelFont(QStringLiteral("Tahoma"), 200));
     LabNome->setAlignment(Qt::AlignCenter);
