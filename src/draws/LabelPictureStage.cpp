@@ -23,8 +23,13 @@ void LabelPictureStage::putPlainFrame(bool paint) {
 }
 
 void LabelPictureStage::showEntry(int milliseconds) {
-    parts_.label->setText(parts_.entryText());
+    parts_.label->setText(held_ ? *held_ : parts_.entryText());
+    held_.reset();
     pause_.showFor(parts_.label, milliseconds);
+}
+
+void LabelPictureStage::holdEntry() {
+    held_ = parts_.entryText();
 }
 
 void LabelPictureStage::showPickTitle(int milliseconds) {

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QLabel;
 
@@ -41,6 +42,7 @@ public:
     void putPlainFrame(bool paint) override;
     void showEntry(int milliseconds) override;
     void showPickTitle(int milliseconds) override;
+    void holdEntry() override;
 
     // The teaser behind an empty label, as the screen stands between draws.
     void restOnTeaser();
@@ -50,6 +52,7 @@ private:
 
     LabelPictureStageParts parts_;
     Pause& pause_;
+    std::optional<QString> held_;
 };
 
 } // namespace tiravo

@@ -28,10 +28,20 @@ void PhotoStage::putPlainFrame(bool paint) {
 }
 
 void PhotoStage::showEntry(int milliseconds) {
-    expectComingPhotos();
-    const QString path = parts_.pool->field(kFoto).asString();
-    parts_.picture->setPicture(prefetch_.take(path), path);
+    if (held_) {
+        parts_.picture->setPicture(held_->picture, held_->path);
+        held_.reset();
+    } else {
+        expectComingPhotos();
+        const QString path = parts_.pool->field(kFoto).asString();
+        parts_.picture->setPicture(prefetch_.take(path), path);
+    }
     pause_.showFor(parts_.picture, milliseconds);
+}
+
+void PhotoStage::holdEntry() {
+    const QString path = parts_.pool->field(kFoto).asString();
+    held_ = Held{prefetch_.take(path), path};
 }
 
 void PhotoStage::showPickTitle(int milliseconds) {

@@ -3,6 +3,11 @@
 #include "draws/model/DrawSkeleton.h"
 #include "platform/PhotoPrefetch.h"
 
+#include <QImage>
+#include <QString>
+
+#include <optional>
+
 namespace tiravo {
 
 class Dataset;
@@ -31,6 +36,9 @@ public:
     // box as it was.
     void showEntry(int milliseconds) override;
     void showPickTitle(int milliseconds) override;
+    // The photo is decoded here: one that cannot be loaded fails before the
+    // winner is written.
+    void holdEntry() override;
 
     // The teaser, as the screen stands before its first draw.
     void restOnTeaser();
@@ -48,6 +56,11 @@ private:
 
     PhotoStageParts parts_;
     Pause& pause_;
+    struct Held {
+        QImage picture;
+        QString path;
+    };
+    std::optional<Held> held_;
     PhotoPrefetch prefetch_;
 };
 

@@ -48,6 +48,7 @@ public:
     }
     void showEntry(int milliseconds) override { pause_.showFor(nullptr, milliseconds); }
     void showPickTitle(int milliseconds) override { pause_.showFor(nullptr, milliseconds); }
+    void holdEntry() override {}
 
 private:
     SleepingPause pause_;

@@ -2,6 +2,7 @@
 // real file: every frame the stage is asked for, the row that wins and what
 // is written, on each path of the draw.
 #include "ScreenPools.h"
+#include "common/Error.h"
 #include "support/FakeClock.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeRandom.h"
@@ -66,6 +67,29 @@ TEST_P(EachScreen, AnEmptyPoolOnlyTellsAndASingleEntryIsTeasedRevealedAndListedN
     views.winners.open();
     EXPECT_EQ(views.winners.recordCount(), 3);
     EXPECT_EQ(views.winners.field("Sorte").asInteger(), 3);
+}
+
+TEST_P(EachScreen, AFileThatCannotTakeTheDrawEndsItOnTheSuspenseWithoutARevealedWinner) {
+    // One entry and many: the single draw writes after its teaser, the
+    // multi-entry draw in its frames and after its suspense.
+    for (const int entries : {1, 30}) {
+        SCOPED_TRACE(entries);
+        test::TempDatabase file;
+        test::AddEntries(file, screen, 1, entries);
+        ScreenViews views(file.connection(), screen);
+        const QStringList before = FileRows(file.connection(), screen);
+        // As a file that became read-only, or a disk that filled up, while the
+        // screen was open.
+        file.connection().execute("PRAGMA query_only = 1");
+
+        EXPECT_THROW(draw(views), Error);
+        ASSERT_FALSE(views.stage.calls.isEmpty());
+        EXPECT_TRUE(views.stage.calls.last().startsWith("teaser@"))
+            << views.stage.calls.join(' ').toStdString();
+        file.connection().execute("PRAGMA query_only = 0");
+        EXPECT_EQ(FileRows(file.connection(), screen), before);
+        EXPECT_EQ(views.pool.recordCount(), entries);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, EachScreen,
@@ -155,7 +179,7 @@ struct ElsewhereCase {
 
 class TakenElsewhere : public testing::TestWithParam<ElsewhereCase> {};
 
-TEST_P(TakenElsewhere, IsShownToTheEndThenRefusedByNameWithNothingWrittenAndBothViewsReadAgain) {
+TEST_P(TakenElsewhere, IsRefusedByNameBeforeItsRevealWithNothingWrittenAndBothViewsReadAgain) {
     const ElsewhereCase& c = GetParam();
     const ScreenPool screen = c.screen();
     test::TempDatabase db;
@@ -176,7 +200,10 @@ TEST_P(TakenElsewhere, IsShownToTheEndThenRefusedByNameWithNothingWrittenAndBoth
     EXPECT_EQ(
         RunDraw(views.pool, views.winners, views.stage, screen.pool->draw, clock, dialogs, random),
         DrawOutcome::TakenElsewhere);
-    EXPECT_EQ(views.stage.calls.last(), Shown(screen, c.poolSize == 1 ? "01" : "03", 100).first());
+    // The suspense is the last the audience sees: an entry the file did not
+    // take is never revealed as a winner.
+    EXPECT_EQ(views.stage.calls.last(),
+              QStringLiteral("teaser@%1").arg(c.poolSize == 1 ? 2000 : 1000));
     EXPECT_EQ(dialogs.texts(DialogKind::Error), QStringList({c.message}));
     EXPECT_EQ(FileRows(db.connection(), screen), afterOther);
     EXPECT_FALSE(views.pool.editing());

@@ -30,10 +30,12 @@ public:
         record(paint ? QStringLiteral("plain") : QStringLiteral("plain unpainted"));
     }
     void showEntry(int milliseconds) override {
-        record(
-            QStringLiteral("entry %1@%2").arg(pool_.field(column_).asString()).arg(milliseconds));
+        const QString entry = held_.isNull() ? pool_.field(column_).asString() : held_;
+        held_ = QString();
+        record(QStringLiteral("entry %1@%2").arg(entry).arg(milliseconds));
         pause_.showFor(nullptr, milliseconds);
     }
+    void holdEntry() override { held_ = pool_.field(column_).asString(); }
     void showPickTitle(int milliseconds) override {
         record(QStringLiteral("title@%1").arg(milliseconds));
         pause_.showFor(nullptr, milliseconds);
@@ -53,6 +55,7 @@ private:
 
     Dataset& pool_;
     QString column_;
+    QString held_;
     FakePause pause_;
 };
 

@@ -82,9 +82,10 @@ DrawOutcome RunDraw(TableView& pool, Query& winners, DrawStage& stage, const Dra
     DrawWork work(stage.pause(), pool.connection());
     if (n == 1) {
         stage.showTeaser(settings.singleTeaserMilliseconds);
-        Reveal(stage, settings);
+        stage.holdEntry();
         if (!Record(pool, winners, settings, dialogs))
             return DrawOutcome::TakenElsewhere;
+        Reveal(stage, settings);
         return DrawOutcome::SingleEntry;
     }
     stage.putPlainFrame(false);
@@ -97,10 +98,10 @@ DrawOutcome RunDraw(TableView& pool, Query& winners, DrawStage& stage, const Dra
     SkipSteps(pool, steps);
     Run(pool, stage, run);
     stage.showTeaser(settings.suspenseMilliseconds);
-    Reveal(stage, settings);
     work.finish();
     if (pool.recNo() != winnerPlace)
         throw Error(QStringLiteral("The draw did not end on the entry its keys were made for"));
+    stage.holdEntry();
     if (!Record(pool, winners, settings, dialogs, &work))
         return DrawOutcome::TakenElsewhere;
     try {
@@ -111,6 +112,7 @@ DrawOutcome RunDraw(TableView& pool, Query& winners, DrawStage& stage, const Dra
         ReadAgain(winners);
         throw;
     }
+    Reveal(stage, settings);
     return DrawOutcome::MultiEntry;
 }
 

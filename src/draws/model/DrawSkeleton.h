@@ -33,6 +33,12 @@ public:
     virtual void showEntry(int milliseconds) = 0;
     // What the hidden pick shows before its last frame, held for `milliseconds`.
     virtual void showPickTitle(int milliseconds) = 0;
+    // Takes the entry under the pool's cursor for the next showEntry, which
+    // shows it even once the cursor has moved on. A winner is held before it
+    // is written (the written row leaves the pool view) and revealed only once
+    // the file has taken it; an entry that cannot be shown fails here, while
+    // nothing is written yet.
+    virtual void holdEntry() = 0;
 };
 
 // What happens between the step count and the suspense, by pool size.
@@ -75,12 +81,14 @@ enum class DrawOutcome { NoEntries, SingleEntry, MultiEntry, TakenElsewhere };
 // "Fazer Sorteio" up to the recorded winner: the cursor walks the pool from
 // wherever it stands, the screen shows the frames, and the row under the
 // cursor at the end is drawn at the next place of `winners` (which is not read
-// again first). A multi-entry draw also reshuffles the pool: the keys are
-// written while its frames are shown and stored with the winner, all or
-// nothing, and the pool view is ordered by them when it returns. What follows
-// (the counter, the winners list) is the screen's. When another copy of the
-// program has changed the file since the pool or the winners were read, they
-// are read again before anything else, and the walk starts from the first row.
+// again first). The winner is revealed only once the file holds it: when the
+// file cannot take the draw, the suspense stays on the screen and the error
+// ends the draw, so the audience never sees a winner that is not stored. A multi-entry draw also
+// reshuffles the pool: the keys are written while its frames are shown and stored with the winner,
+// all or nothing, and the pool view is ordered by them when it returns. What follows (the counter,
+// the winners list) is the screen's. When another copy of the program has changed the file since
+// the pool or the winners were read, they are read again before anything else, and the walk starts
+// from the first row.
 DrawOutcome RunDraw(TableView& pool, Query& winners, DrawStage& stage, const DrawSettings& settings,
                     const Clock& clock, Dialogs& dialogs, Random& random);
 

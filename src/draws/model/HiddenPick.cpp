@@ -25,17 +25,21 @@ bool RunHiddenPick(TableView& pool, Dataset& winners, DrawStage& stage,
     DrawWork work(stage.pause(), pool.connection());
     work.readAvailable(pool);
     SkipSteps(pool, DayMinutesSecondsStepCount(clock));
-    for (int frame = 1; frame <= kFrames; ++frame) {
-        if (frame == kFrames)
-            stage.showPickTitle(settings.titleMilliseconds);
+    for (int frame = 1; frame < kFrames; ++frame) {
         FrameStep(pool);
         stage.showEntry(settings.frameMilliseconds);
     }
+    stage.showPickTitle(settings.titleMilliseconds);
+    FrameStep(pool);
+    // The last frame shows the entry taken out, once the file holds it.
+    stage.holdEntry();
     try {
         TakeOut(pool, winners, settings.entry, work.availableBefore());
     } catch (const EntryTakenElsewhere& gone) {
         dialogs.error(gone.message());
+        return true;
     }
+    stage.showEntry(settings.frameMilliseconds);
     return true;
 }
 
