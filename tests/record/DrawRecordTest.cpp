@@ -218,7 +218,8 @@ TEST_F(ChangedByHand, APoolChangedBehindTheRecordShowsInTheNewestDrawItReaches) 
 
 // A draw reads the pool's fingerprint in its pauses, slices at a time, and
 // its record row carries it: the lines a dump of the file gives hash to it.
-// Entries read before another program committed are read again at the write.
+// Entries read before another program committed do not hold at the write: the
+// row then names the entries the pool view held, which the draw walked.
 TEST(DrawRecord, TheFingerprintADrawReadsInItsPausesIsTheOneTheDumpGives) {
     constexpr int kNumbers = 20000; // more than one slice reads
     test::TempDatabase db;
@@ -252,24 +253,25 @@ TEST(DrawRecord, TheFingerprintADrawReadsInItsPausesIsTheOneTheDumpGives) {
     EXPECT_EQ(rows[0].available, kNumbers);
     EXPECT_EQ(rows[0].fingerprint, FingerprintOfNumbers(lines));
 
-    // Read, then another program takes a number out: the write reads anew.
+    // Read, then another program takes a number out, which the view still
+    // holds: the row names the view's entries, not the file's.
     lines.erase(lines.begin());
     const AvailableEntries stale = AvailableEntriesReading(db.connection(), NumberPool()).readAll();
     EXPECT_EQ(stale.fingerprint, FingerprintOfNumbers(lines));
     const int gone = copy.pool.field("Cod").asInteger() == 2 ? 3 : 2;
     db.openSecond()->execute(QStringLiteral("UPDATE TbNumero SET Ok = 0 WHERE Cod = %1").arg(gone));
-    lines.erase(lines.begin() + (gone - 2));
     RecordWinner(copy.pool, copy.winners, WinnerFlag::OkPlaceAndActive, NumberEntries(), {}, {},
                  &stale);
     rows = ReadRecord(db.connection());
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[1].available, kNumbers - 2);
+    EXPECT_EQ(rows[1].available, kNumbers - 1);
     EXPECT_EQ(rows[1].fingerprint, FingerprintOfNumbers(lines));
 }
 
 // The hidden pick reads the fingerprint in its frames outside any
-// transaction: a number another program adds meanwhile is in its row.
-TEST(DrawRecord, AHiddenPickNamesThePoolAsItIsAtTheWrite) {
+// transaction, and a draw in its transaction: a number another program adds
+// meanwhile was never in their frames, and their rows do not name it.
+TEST(DrawRecord, AHiddenPickAndADrawNameThePoolTheirFramesWalked) {
     test::TempDatabase db;
     AddInOrder(db, 11);
     TestServices fake;
@@ -287,11 +289,31 @@ TEST(DrawRecord, AHiddenPickNamesThePoolAsItIsAtTheWrite) {
     const std::vector<RecordRow> rows = ReadRecord(db.connection());
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].action, "quem será");
-    EXPECT_EQ(rows[0].available, 12);
-    std::vector<std::pair<int, int>> all;
+    EXPECT_EQ(rows[0].available, 11);
+    std::vector<std::pair<int, int>> walked;
+    for (int n = 1; n <= 11; ++n)
+        walked.emplace_back(n, n);
+    EXPECT_EQ(rows[0].fingerprint, FingerprintOfNumbers(walked));
+
+    // The draw reads the view again first, twelve numbers less the one
+    // picked; another number comes while its frames run.
+    frames = 0;
+    fake.pause.during = [&](const Frame&) {
+        if (++frames == 1)
+            db.openSecond()->execute("INSERT INTO TbNumero (Numero, Ordem, Ok, Ativo) "
+                                     "VALUES (13, 'k013', 1, 0)");
+    };
+    QTest::mouseClick(w.Button5, Qt::LeftButton);
+    ASSERT_EQ(fake.dialogs.texts(DialogKind::Error), QStringList());
+    const std::vector<RecordRow> after = ReadRecord(db.connection());
+    ASSERT_EQ(after.size(), 2u);
+    EXPECT_EQ(after[1].action, "sorteio");
+    EXPECT_EQ(after[1].available, 11);
+    walked.clear();
     for (int n = 1; n <= 12; ++n)
-        all.emplace_back(n, n);
-    EXPECT_EQ(rows[0].fingerprint, FingerprintOfNumbers(all));
+        if (n != rows[0].item)
+            walked.emplace_back(n, n);
+    EXPECT_EQ(after[1].fingerprint, FingerprintOfNumbers(walked));
 }
 
 TEST(DrawRecord, TheProgramCannotChangeOrDeleteARecordRow) {

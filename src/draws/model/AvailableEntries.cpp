@@ -1,12 +1,16 @@
 #include "draws/model/AvailableEntries.h"
 
+#include "draws/model/PoolColumns.h"
 #include "draws/model/PoolDescription.h"
 #include "draws/model/RecordChain.h"
 #include "store/Connection.h"
+#include "store/Dataset.h"
 #include "store/Schema.h"
 #include "store/SqlStatement.h"
 
+#include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace tiravo {
 
@@ -50,6 +54,33 @@ AvailableEntries AvailableEntriesReading::readAll() {
 
 AvailableEntries AvailableEntriesReading::result() const {
     return {pool_.table, count_, QString::fromLatin1(hash_.result().toHex()), dataVersion_};
+}
+
+AvailableEntries EntriesOfView(Dataset& view, const PoolDescription& pool) {
+    const auto rows = std::size_t(view.recordCount());
+    std::vector<std::int64_t> cods;
+    std::vector<Value> entries;
+    cods.reserve(rows);
+    entries.reserve(rows);
+    const int at = view.recNo();
+    for (std::size_t place = 0; place < rows; ++place) {
+        view.moveTo(int(place));
+        cods.push_back(view.field(kCod).asInteger());
+        entries.push_back(view.field(pool.entryColumn).value());
+    }
+    if (at >= 0)
+        view.moveTo(at);
+    // The record's fingerprint is taken in the order of Cod, as the file's.
+    std::vector<std::size_t> byCod(rows);
+    for (std::size_t i = 0; i < rows; ++i)
+        byCod[i] = i;
+    std::sort(byCod.begin(), byCod.end(),
+              [&cods](std::size_t a, std::size_t b) { return cods[a] < cods[b]; });
+    QByteArray lines;
+    for (const std::size_t i : byCod)
+        AppendFingerprintLine(lines, cods[i], entries[i]);
+    return {pool.table, static_cast<std::int64_t>(rows), FingerprintOf(lines),
+            view.connection().dataVersion()};
 }
 
 } // namespace tiravo

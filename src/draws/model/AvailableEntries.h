@@ -10,6 +10,7 @@
 namespace tiravo {
 
 class Connection;
+class Dataset;
 struct PoolDescription;
 
 // The available entries of a pool as a record row names them before a
@@ -47,5 +48,10 @@ private:
     std::int64_t dataVersion_ = 0;
     bool done_ = false;
 };
+
+// The available entries as the pool view `view` holds them: the rows a draw
+// over it walks, which are not the file's once another program has changed
+// the file since the view was read. The cursor ends where it stood.
+AvailableEntries EntriesOfView(Dataset& view, const PoolDescription& pool);
 
 } // namespace tiravo

@@ -162,11 +162,15 @@ RecordedMove::RecordedMove(Dataset& pool, std::initializer_list<Dataset*> showin
     if (!pool_)
         return;
     // Entries read before this transaction took the write lock hold only
-    // while no other program has committed since.
+    // while no other program has committed since. The row names the entries
+    // the change was made over: a view that missed another program's change
+    // is what a draw walked, not the file.
     const bool stillHold =
         before && before->table == pool_->table && before->dataVersion == connection_.dataVersion();
-    const AvailableEntries entries =
-        stillHold ? *before : AvailableEntriesReading(connection_, *pool_).readAll();
+    const AvailableEntries entries = stillHold ? *before
+                                     : pool.changedElsewhere()
+                                         ? EntriesOfView(pool, *pool_)
+                                         : AvailableEntriesReading(connection_, *pool_).readAll();
     available_ = entries.count;
     fingerprint_ = entries.fingerprint;
 }

@@ -110,9 +110,14 @@ bool DrawWork::slice() {
         r.keys.emplace(r.pool, kOrdem, r.winnerPlace);
         // The keys change none of the entries, and the transaction keeps
         // every other program out: what is read now is what the winner's
-        // write would read.
-        if (const PoolDescription* described = PoolOfTable(r.pool.table()))
-            entries_.emplace(connection_, *described);
+        // write would read. A view that missed another program's change is
+        // what the draw walks, and its record row names that.
+        if (const PoolDescription* described = PoolOfTable(r.pool.table())) {
+            if (r.pool.changedElsewhere())
+                before_ = EntriesOfView(r.pool, *described);
+            else
+                entries_.emplace(connection_, *described);
+        }
         return true;
     }
     if (readEntries())
