@@ -58,6 +58,19 @@ int PdfPages(const QString& path) {
     return int(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page[^s]")));
 }
 
+// The characters a terminal would act on or nobody would see, except those
+// `allowed`, as codes: empty when there are none.
+QStringList Hidden(const QString& text, const QString& allowed) {
+    QStringList found;
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if ((code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x202E) &&
+            !allowed.contains(c))
+            found << QString::number(code, 16);
+    }
+    return found;
+}
+
 TEST_F(RecordTool, VerifyHoldsUntilARowIsChangedAndThenNamesIt) {
     drawNames({"Ana", "Bia", "Caio", "Duda"}, 3);
     const Outcome listed = run({"record", "--pool", "nomes"});
@@ -126,6 +139,55 @@ TEST_F(RecordTool, SpreadsheetTextsThatWouldRunAsFormulasBeginWithAnApostrophe) 
     EXPECT_TRUE(record.out.contains(",\"'=HYPERLINK(") && record.out.contains(",ana,nomes,"))
         << record.out.toStdString();
     EXPECT_EQ(run({"record", "--raw"}).exitCode, 2);
+}
+
+// A name can hold an escape sequence (one that clears the screen, say), a
+// bell, a direction override: what the tool prints for people shows each by a
+// code, the CSV keeps only the tabs and line breaks its quoting carries, and
+// the hashes, made over the texts as stored, still hold.
+TEST_F(RecordTool, HiddenCharactersInNamesReachNoTerminalRaw) {
+    drawNames({QString("Ana\x1B[2JSilva"), QString("Bia\x07\x7F") + QChar(0x9B) + "1m",
+               QString("Caio") + QChar(0x202E) + "oiac", QString("Duda\\x1B"),
+               QString("Edu\tE\nF\rG")},
+              5);
+
+    const Outcome dumped = run({"dump"});
+    ASSERT_EQ(dumped.exitCode, 0) << dumped.err.toStdString();
+    EXPECT_EQ(Hidden(dumped.out, "\t\n"), QStringList());
+    for (const char* shown : {"\tAna\\x1B[2JSilva\t", "\tBia\\x07\\x7F\\u009B1m\t",
+                              "\tCaio\\u202Eoiac\t", "\tDuda\\\\x1B\t", "\tEdu\\tE\\nF\\rG\t"})
+        EXPECT_EQ(dumped.out.count(shown), 2) << shown << " in the pool and in the record";
+
+    EXPECT_EQ(run({"winners", "--pool", "nomes"}).out, "nomes: 5 winners\n"
+                                                       "Sorte  Nome\n"
+                                                       "    5  Edu\\tE\\nF\\rG\n"
+                                                       "    4  Duda\\\\x1B\n"
+                                                       "    3  Caio\\u202Eoiac\n"
+                                                       "    2  Bia\\x07\\x7F\\u009B1m\n"
+                                                       "    1  Ana\\x1B[2JSilva\n"
+                                                       "\n");
+    const QString record = run({"record"}).out;
+    EXPECT_EQ(Hidden(record, "\n"), QStringList());
+    EXPECT_TRUE(record.contains("  ana  nomes  sorteio  Sorte 1: Ana\\x1B[2JSilva\n"))
+        << record.toStdString();
+
+    EXPECT_EQ(run({"winners", "--pool", "nomes", "--csv"}).bytes, "\xEF\xBB\xBF"
+                                                                  "Sorte,Nome\r\n"
+                                                                  "5,\"Edu\tE\nF\rG\"\r\n"
+                                                                  "4,Duda\\x1B\r\n"
+                                                                  "3,Caio\\u202Eoiac\r\n"
+                                                                  "2,Bia\\x07\\x7F\\u009B1m\r\n"
+                                                                  "1,Ana\\x1B[2JSilva\r\n");
+    const Outcome recordCsv = run({"record", "--csv"});
+    EXPECT_EQ(Hidden(recordCsv.out, "\t\n\r"), QStringList());
+    EXPECT_TRUE(recordCsv.out.contains(",Ana\\x1B[2JSilva,")) << recordCsv.out.toStdString();
+    // --raw writes what is stored.
+    EXPECT_TRUE(run({"winners", "--pool", "nomes", "--csv", "--raw"})
+                    .bytes.endsWith("\r\n1,Ana\x1B[2JSilva\r\n"));
+
+    const Outcome verified = run({"verify"});
+    EXPECT_EQ(verified.exitCode, 0) << verified.err.toStdString();
+    EXPECT_TRUE(verified.out.startsWith("ok: 5 rows, 5 fingerprints recomputed"));
 }
 
 } // namespace

@@ -378,7 +378,7 @@ TEST_F(WinnersTest, TextListsEveryPoolHeadedWithTheHighestPlaceFirst) {
                                "\n"
                                "nomes: 4 winners\n"
                                "Sorte  Nome\n"
-                               "    3  Ana Segunda Linha\n"
+                               "    3  Ana\\nSegunda Linha\n"
                                "    2  Conceição, Maria\n"
                                "    1  João \"Joca\" Souza\n"
                                "       Sem Lugar\n"

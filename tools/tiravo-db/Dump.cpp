@@ -21,7 +21,8 @@ void DumpDatabase(Connection& connection, QTextStream& out) {
         for (view.first(); !view.eof(); view.next()) {
             QStringList fields;
             for (std::size_t i = 0; i < view.columns().size(); ++i)
-                fields << DumpFieldText(view.columns()[i], view.field(i).value());
+                fields << DumpFieldText(view.columns()[i], view.field(i).value(),
+                                        TextEscapes::Readable);
             out << fields.join(u'\t') << '\n';
         }
         out << '\n';

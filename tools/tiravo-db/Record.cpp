@@ -1,23 +1,22 @@
 #include "Record.h"
 
+#include "store/VisibleText.h"
+
 #include <QTextStream>
 
 namespace tiravo::db {
 
 namespace {
 
-// One row keeps to one line, whatever a typed name holds.
-QString OneLine(QString text) {
-    for (QChar& c : text)
-        if (c == u'\t' || c == u'\n' || c == u'\r')
-            c = u' ';
-    return text;
+// One row keeps to one line, and no stored text can drive the terminal.
+QString Shown(const QString& text) {
+    return EscapeText(text, TextEscapes::Readable);
 }
 
 QString Moved(const RecordRow& row) {
     if (row.count)
         return QStringLiteral("%1 %2").arg(*row.count).arg(*row.count == 1 ? "entry" : "entries");
-    QString text = OneLine(row.entry.value_or(QString()));
+    QString text = Shown(row.entry.value_or(QString()));
     if (row.place)
         text = QStringLiteral("Sorte %1: %2").arg(*row.place).arg(text);
     return text;
@@ -33,9 +32,9 @@ void WriteRecordText(const std::vector<RecordRow>& rows, QTextStream& out) {
     for (const RecordRow& row : rows)
         out << row.sequence << "  "
             << row.localMoment().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")) << ' '
-            << row.offset << "  "
-            << (row.operatorName.isEmpty() ? QStringLiteral("-") : OneLine(row.operatorName))
-            << "  " << row.pool << "  " << row.action << "  " << Moved(row) << '\n';
+            << Shown(row.offset) << "  "
+            << (row.operatorName.isEmpty() ? QStringLiteral("-") : Shown(row.operatorName)) << "  "
+            << Shown(row.pool) << "  " << Shown(row.action) << "  " << Moved(row) << '\n';
 }
 
 } // namespace tiravo::db

@@ -1,5 +1,7 @@
 #include "Winners.h"
 
+#include "store/VisibleText.h"
+
 #include <QTextStream>
 
 #include <algorithm>
@@ -10,12 +12,9 @@ namespace {
 
 const QString kPlace = QStringLiteral("Sorte");
 
-// On paper one winner keeps to one line, whatever a typed name holds.
-QString OneLine(QString text) {
-    for (QChar& c : text)
-        if (c == u'\t' || c == u'\n' || c == u'\r')
-            c = u' ';
-    return text;
+// One winner keeps to one line, and a name cannot drive the terminal.
+QString Shown(const QString& text) {
+    return EscapeText(text, TextEscapes::Readable);
 }
 
 void WriteText(const PoolDescription& pool, const std::vector<Winner>& winners, QTextStream& out) {
@@ -27,11 +26,11 @@ void WriteText(const PoolDescription& pool, const std::vector<Winner>& winners, 
         << (winners.size() == 1 ? QLatin1String(" winner\n") : QLatin1String(" winners\n"));
     qsizetype width = kPlace.size();
     for (const Winner& winner : winners)
-        width = std::max(width, winner.place.size());
+        width = std::max(width, Shown(winner.place).size());
     out << kPlace.leftJustified(width) << QLatin1String("  ") << pool.entryColumn << '\n';
     for (const Winner& winner : winners)
-        out << winner.place.rightJustified(width) << QLatin1String("  ") << OneLine(winner.entry)
-            << '\n';
+        out << Shown(winner.place).rightJustified(width) << QLatin1String("  ")
+            << Shown(winner.entry) << '\n';
     out << '\n';
 }
 

@@ -66,7 +66,7 @@ QString RowHash(const RecordRow& row) {
     QStringList texts;
     // The columns after Cod, up to the hash itself.
     for (std::size_t i = 0; i < fields.size(); ++i)
-        texts << DumpFieldText(columns[i + 1], fields[i]);
+        texts << DumpFieldText(columns[i + 1], fields[i], TextEscapes::RecordHash);
     return QString::fromLatin1(
         QCryptographicHash::hash(texts.join(u'\t').toUtf8(), QCryptographicHash::Sha256).toHex());
 }
@@ -81,7 +81,7 @@ void AppendFingerprintLine(QByteArray& lines, std::int64_t cod, const Value& ent
     if (const auto* number = std::get_if<std::int64_t>(&entry))
         lines.append(digits, end(*number) - digits);
     else
-        lines += DumpFieldText(Column{}, entry).toUtf8();
+        lines += DumpFieldText(Column{}, entry, TextEscapes::RecordHash).toUtf8();
     lines += '\n';
 }
 

@@ -47,11 +47,12 @@ struct RecordRow {
 // The values of the hashed columns, Sequencia to HashAnterior, in their order.
 std::vector<Value> HashedFields(const RecordRow& row);
 // SHA-256, in lower-case hex, of the hashed columns as a dump prints them,
-// joined by tabs, in UTF-8.
+// joined by tabs, in UTF-8; only the escapes of RecordHash apply, so a control
+// character other than a tab or a line break is hashed as itself.
 QString RowHash(const RecordRow& row);
 
 // One line of a fingerprint: the entry's Cod, a tab, the entry as a dump
-// prints it, a line feed; UTF-8.
+// prints it (with the escapes of RecordHash only), a line feed; UTF-8.
 QByteArray FingerprintLine(std::int64_t cod, const Value& entry);
 // The same line at the end of `lines`.
 void AppendFingerprintLine(QByteArray& lines, std::int64_t cod, const Value& entry);

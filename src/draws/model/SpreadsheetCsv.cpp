@@ -4,6 +4,7 @@
 #include "draws/model/RecordChain.h"
 #include "store/Query.h"
 #include "store/Schema.h"
+#include "store/VisibleText.h"
 
 #include <QTextStream>
 
@@ -55,13 +56,16 @@ bool IsNumberPool(const QString& poolName) {
 } // namespace
 
 QString CsvText(const QString& text, CsvTexts texts) {
-    if (texts == CsvTexts::Guarded && RunsAsFormula(text))
-        return Quoted(u'\'' + text);
-    return Quoted(text);
+    if (texts == CsvTexts::Raw)
+        return Quoted(text);
+    const QString shown = EscapeText(text, TextEscapes::CsvCell);
+    return Quoted(RunsAsFormula(shown) ? u'\'' + shown : shown);
 }
 
-QString CsvNumber(const QString& number) {
-    return Quoted(number);
+QString CsvNumber(const QString& number, CsvTexts texts) {
+    // A number read from the record is text in the file, and the file may
+    // have been written by hand.
+    return Quoted(texts == CsvTexts::Raw ? number : EscapeText(number, TextEscapes::CsvCell));
 }
 
 void BeginCsv(QTextStream& out) {
@@ -92,9 +96,9 @@ void WriteWinnersCsv(Connection& connection, const std::vector<const PoolDescrip
                    out);
     for (const PoolDescription* pool : pools) {
         for (const Winner& winner : ReadWinners(connection, *pool)) {
-            const QString entry =
-                IsNumberPool(pool->name) ? CsvNumber(winner.entry) : CsvText(winner.entry, texts);
-            QStringList cells{CsvNumber(winner.place), entry};
+            const QString entry = IsNumberPool(pool->name) ? CsvNumber(winner.entry, texts)
+                                                           : CsvText(winner.entry, texts);
+            QStringList cells{CsvNumber(winner.place, texts), entry};
             if (several)
                 cells.prepend(CsvText(pool->name, texts));
             WriteCsvRecord(cells, out);
@@ -111,15 +115,15 @@ void WriteRecordCsv(const std::vector<RecordRow>& rows, CsvTexts texts, QTextStr
     WriteCsvRecord(header, out);
     for (const RecordRow& row : rows) {
         const QString entry = Optional(row.entry);
-        WriteCsvRecord({CsvNumber(QString::number(row.sequence)), CsvText(row.moment, texts),
-                        CsvText(row.offset, texts), CsvText(row.operatorName, texts),
-                        CsvText(row.pool, texts), CsvText(row.action, texts),
-                        CsvNumber(Optional(row.item)),
-                        IsNumberPool(row.pool) ? CsvNumber(entry) : CsvText(entry, texts),
-                        CsvNumber(Optional(row.place)), CsvNumber(Optional(row.available)),
-                        CsvNumber(Optional(row.count)), CsvText(Optional(row.fingerprint), texts),
-                        CsvText(row.previousHash, texts), CsvText(row.hash, texts)},
-                       out);
+        WriteCsvRecord(
+            {CsvNumber(QString::number(row.sequence), texts), CsvText(row.moment, texts),
+             CsvText(row.offset, texts), CsvText(row.operatorName, texts), CsvText(row.pool, texts),
+             CsvText(row.action, texts), CsvNumber(Optional(row.item), texts),
+             IsNumberPool(row.pool) ? CsvNumber(entry, texts) : CsvText(entry, texts),
+             CsvNumber(Optional(row.place), texts), CsvNumber(Optional(row.available), texts),
+             CsvNumber(Optional(row.count), texts), CsvText(Optional(row.fingerprint), texts),
+             CsvText(row.previousHash, texts), CsvText(row.hash, texts)},
+            out);
     }
 }
 

@@ -18,13 +18,16 @@ struct RecordRow;
 // carriage return as a formula, so a name like "=HYPERLINK(...)" typed into a
 // pool would run on the computer that opens the winners list. Text cells
 // that begin so get a leading apostrophe, which spreadsheets show as a
-// text marker; numbers stay numbers. Raw writes texts as stored.
+// text marker; numbers stay numbers. A list sent to a terminal must not drive
+// it either: a guarded cell keeps its tabs and line breaks, which the quoting
+// carries, and writes every other control or invisible character as a code
+// (ESC as \x1B, see TextEscapes::CsvCell). Raw writes texts as stored.
 enum class CsvTexts { Guarded, Raw };
 
 // One cell of a CSV record. A text is guarded as above, then quoted when it
 // holds a comma, a quote or a line break, with its quotes doubled.
 QString CsvText(const QString& text, CsvTexts texts);
-QString CsvNumber(const QString& number);
+QString CsvNumber(const QString& number, CsvTexts texts);
 
 // The byte order mark, without which spreadsheets read the file in the local
 // 8-bit code page and lose the accents.
