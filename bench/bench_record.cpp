@@ -171,7 +171,8 @@ void BM_Minutes(benchmark::State& state) {
     const QString pdf = dir.filePath("ata.pdf");
     int pages = 0;
     for (auto _ : state)
-        pages = WriteMinutesPdf(db.connection(), QDate::currentDate(), pdf);
+        pages =
+            WriteMinutesPdf(db.connection(), QDate::currentDate(), pdf, MessageLanguage::English);
     state.counters["pages"] = pages;
     if (qEnvironmentVariableIsSet("TIRAVO_KEEP_MINUTES"))
         QFile::copy(pdf, qEnvironmentVariable("TIRAVO_KEEP_MINUTES"));

@@ -11,6 +11,7 @@
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
+#include "platform/OutputFile.h"
 #include "store/Query.h"
 #include "widgets/ControlKit.h"
 #include "widgets/CounterPanel.h"
@@ -20,10 +21,9 @@
 #include "widgets/Resources.h"
 #include "widgets/WindowLook.h"
 
-#include <QDir>
+#include <QFileDevice>
 #include <QMenu>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScopedValueRollback>
 #include <QTextStream>
 
@@ -138,16 +138,13 @@ void DrawScreen::exportWinners() {
          .start = QStringLiteral("premiados-%1.csv").arg(drawDescription_->name)});
     if (!path)
         return;
-    QSaveFile file(*path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Error(QStringLiteral("Não foi possível gravar '%1': %2")
-                        .arg(QDir::toNativeSeparators(*path), file.errorString()));
-    QTextStream out(&file);
-    WriteWinnersCsv(context_.ADOConnection1, {drawDescription_}, CsvTexts::Guarded, out);
-    out.flush();
-    if (!file.commit())
-        throw Error(QStringLiteral("Não foi possível gravar '%1': %2")
-                        .arg(QDir::toNativeSeparators(*path), file.errorString()));
+    Connection& connection = context_.ADOConnection1;
+    WriteOutputFile({*path, DatabaseFileOf(connection), MessageLanguage::Portuguese},
+                    [&](QFileDevice& file) {
+                        QTextStream out(&file);
+                        WriteWinnersCsv(connection, {drawDescription_}, CsvTexts::Guarded, out);
+                        out.flush();
+                    });
 }
 
 void DrawScreen::saveMinutes() {
@@ -160,7 +157,7 @@ void DrawScreen::saveMinutes() {
          .defaultExtension = QStringLiteral("pdf"),
          .start = QStringLiteral("ata-%1.pdf").arg(today.toString(QStringLiteral("yyyy-MM-dd")))});
     if (path)
-        WriteMinutesPdf(context_.ADOConnection1, today, *path);
+        WriteMinutesPdf(context_.ADOConnection1, today, *path, MessageLanguage::Portuguese);
 }
 
 DrawOutcome DrawScreen::drawWinner() {

@@ -9,8 +9,10 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -68,6 +70,48 @@ TEST(WinnersMenu, ExportsTheScreensWinnersAndSavesTheMinutesButNotWhileADrawRuns
     EXPECT_EQ(fake.dialogs.asked()[0].start, "premiados-numeros.csv");
     EXPECT_EQ(fake.dialogs.asked()[1].caption, "Salvar ata");
     EXPECT_EQ(fake.dialogs.asked()[1].start, "ata-2024-02-01.pdf");
+}
+
+// The save dialog offers any name, the database's own included; the
+// program's file and the engine's files beside it stay as they are.
+TEST(WinnersMenu, NeitherTheListNorTheMinutesAreWrittenOverTheDatabase) {
+    test::TempDatabase db;
+    test::AddNumbers(db, {{7, "aaaa"}, {8, "bbbb"}});
+    TestServices fake;
+    TFVantaNumero w(nullptr, fake.context(db.connection()));
+    QTest::mouseClick(w.Button5, Qt::LeftButton);
+    ASSERT_TRUE(QFileInfo::exists(db.path() + "-wal"));
+    const QList<QByteArray> before = {Read(db.path()), Read(db.path() + "-wal"),
+                                      Read(db.path() + "-shm")};
+    QTemporaryDir elsewhere;
+    const QString link = elsewhere.filePath("ata.pdf");
+    ASSERT_TRUE(QFile::link(db.path(), link));
+
+    for (const QString& path : {db.path(), link, db.path() + "-wal", db.path() + "-shm"}) {
+        fake.dialogs.answerPath(path);
+        w.ExportWinners->trigger();
+        fake.dialogs.answerPath(path);
+        w.SaveMinutes->trigger();
+    }
+    const QString itself =
+        "O arquivo de saída não pode ser o próprio banco de dados: escolha outro nome.";
+    const QString working = "O arquivo de saída não pode ser um arquivo de trabalho do banco de "
+                            "dados: escolha outro nome.";
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error),
+              QStringList({itself, itself, itself, itself, working, working, working, working}));
+    EXPECT_EQ(
+        (QList<QByteArray>{Read(db.path()), Read(db.path() + "-wal"), Read(db.path() + "-shm")}),
+        before);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+
+    // The screen draws on, and the next export goes where it was asked to.
+    fake.dialogs.clear();
+    QTest::mouseClick(w.Button5, Qt::LeftButton);
+    const QString csv = db.folder() + "/premiados.csv";
+    fake.dialogs.answerPath(csv);
+    w.ExportWinners->trigger();
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error), QStringList());
+    EXPECT_EQ(Read(csv).count("\r\n"), 3);
 }
 
 TEST(WinnersMenu, ThePhotoScreenOffersItOnItsColumnOfWinners) {

@@ -1,6 +1,9 @@
-// How the record's texts are hashed: as stored, whatever the outputs for
-// people show of them.
+// How the record's texts are hashed and how the minutes show them: the hash
+// takes a text as stored, whatever the outputs for people show of it, and
+// the paper shows each time with its offset and a name on one line.
+#include "draws/model/Minutes.h"
 #include "draws/model/RecordChain.h"
+#include "support/TempDatabase.h"
 
 #include <QCryptographicHash>
 
@@ -35,6 +38,39 @@ TEST(RecordText, AControlCharacterIsHashedAsItIsStored) {
     EXPECT_EQ(
         RowHash(row),
         QString::fromLatin1(QCryptographicHash::hash(hashed, QCryptographicHash::Sha256).toHex()));
+}
+
+void AddRow(test::TempDatabase& db, int sequence, const QString& moment, const QString& offset,
+            const QString& operatorSql, const QString& entrySql) {
+    db.exec(QString("INSERT INTO TbRegistro (Sequencia, Momento, Fuso, Operador, Lista, Acao, "
+                    "Item, Entrada, Sorte, Disponiveis, Impressao, HashAnterior, Hash) VALUES "
+                    "(%1, '%2', '%3', %4, 'nomes', 'sorteio', %1, %5, %1, 5, '%6', '%7', '%8')")
+                .arg(sequence)
+                .arg(moment, offset, operatorSql, entrySql, QString(64, u'a'), QString(64, u'0'),
+                     QString(64, u'b')));
+}
+
+// When the clocks go back at two in the morning, a draw at 01:00 comes after
+// one at 01:59; the offsets tell the reader why.
+TEST(RecordText, TheMinutesShowEachTimeWithItsOffsetAndEachNameOnOneLine) {
+    test::TempDatabase db;
+    AddRow(db, 1, "2026-02-22T03:59:30.000Z", "-02:00", "'ana' || char(10) || 'maria'",
+           "'Ana' || char(27) || '[2J' || char(13, 10) || 'Silva'");
+    AddRow(db, 2, "2026-02-22T04:00:10.000Z", "-03:00", "'ana' || char(10) || 'maria'",
+           "'Bia' || char(9) || 'Souza' || char(8238)");
+    AddRow(db, 3, "2026-02-22T20:15:00.000Z", "+05:30", "'rui'", "'Caio'");
+
+    const QStringList texts = MinutesTexts(db.connection(), QDate(2026, 2, 22));
+    EXPECT_TRUE(texts.contains("Operadores: ana maria")) << texts.join('\n').toStdString();
+    const qsizetype header = texts.indexOf("Hora|Sorte|Entrada");
+    ASSERT_GE(header, 0) << texts.join('\n').toStdString();
+    EXPECT_EQ(texts.mid(header + 1, 3),
+              QStringList({"01:59:30 -02:00|1º|Ana [2J  Silva",
+                           "impressão das 5 disponíveis: " + QString(64, u'a'),
+                           "01:00:10 -03:00|2º|Bia Souza "}));
+    // The day of that last row, in its own offset, is the next one.
+    const QStringList nextDay = MinutesTexts(db.connection(), QDate(2026, 2, 23));
+    EXPECT_TRUE(nextDay.contains("01:45:00 +05:30|3º|Caio")) << nextDay.join('\n').toStdString();
 }
 
 } // namespace

@@ -7,9 +7,13 @@
 #include "store/Query.h"
 #include "store/TableView.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace tiravo {
 namespace {
@@ -56,6 +60,25 @@ int PdfPages(const QString& path) {
     const QByteArray bytes = pdf.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF-"));
     return int(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page[^s]")));
+}
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+QStringList Listing(const QString& folder) {
+    QStringList names = QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries |
+                                               QDir::System | QDir::Hidden);
+    names.sort();
+    return names;
+}
+
+// The tool's own messages, without what the toolkit says about the desktop.
+QString Messages(const QString& err) {
+    QStringList lines = err.split('\n');
+    lines.removeIf([](const QString& line) { return line.startsWith("QStandardPaths: "); });
+    return lines.join('\n');
 }
 
 // The characters a terminal would act on or nobody would see, except those
@@ -188,6 +211,85 @@ TEST_F(RecordTool, HiddenCharactersInNamesReachNoTerminalRaw) {
     const Outcome verified = run({"verify"});
     EXPECT_EQ(verified.exitCode, 0) << verified.err.toStdString();
     EXPECT_TRUE(verified.out.startsWith("ok: 5 rows, 5 fingerprints recomputed"));
+}
+
+TEST_F(RecordTool, MinutesAreNeverWrittenOverTheDatabaseNorIntoWhatIsNotAFile) {
+    drawNames({"Ana", "Bia"}, 1);
+    const QString before = run({"dump"}).out;
+    const QByteArray bytes = Read(file());
+    QTemporaryDir elsewhere;
+    const QString link = elsewhere.filePath("ata.pdf");
+    ASSERT_TRUE(QFile::link(file(), link));
+    const QString pipe = dir_.filePath("fila.pdf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    const QString itself = "is the database file itself";
+    const QString working = "is one of the database's own working files";
+    const QString notAFile = "is not a regular file";
+    for (const auto& [target, why] :
+         std::vector<std::pair<QString, QString>>{{file(), itself},
+                                                  {link, itself},
+                                                  {file() + "-wal", working},
+                                                  {file() + "-shm", working},
+                                                  {pipe, notAFile},
+                                                  {dir_.path(), notAFile}}) {
+        const Outcome refused = run({"minutes", "--pdf", target});
+        EXPECT_EQ(refused.exitCode, 1) << target.toStdString();
+        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(Messages(refused.err),
+                  QString("tiravo-db: The output file '%1' %2; choose another name. "
+                          "Nothing was written\n")
+                      .arg(target, why));
+    }
+    EXPECT_EQ(Read(file()), bytes);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    struct stat after = {};
+    ASSERT_EQ(::stat(QFile::encodeName(pipe).constData(), &after), 0);
+    EXPECT_TRUE(S_ISFIFO(after.st_mode));
+    EXPECT_EQ(Listing(dir_.path()), QStringList({"Zodizi.db", "fila.pdf"}));
+    EXPECT_EQ(run({"check"}).exitCode, 0);
+    EXPECT_EQ(run({"dump"}).out, before);
+}
+
+TEST_F(RecordTool, MinutesReplaceAnOlderFileWholeAndLeaveNothingBeside) {
+    const QString pdf = dir_.filePath("ata.pdf");
+    {
+        QFile old(pdf);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("the minutes of another day");
+    }
+    ASSERT_EQ(run({"minutes", "--pdf", pdf}).exitCode, 0);
+    EXPECT_EQ(PdfPages(pdf), 1);
+    EXPECT_EQ(Listing(dir_.path()), QStringList({"Zodizi.db", "ata.pdf"}));
+
+    const QString nowhere = dir_.filePath("falta/ata.pdf");
+    const Outcome failed = run({"minutes", "--pdf", nowhere});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_TRUE(Messages(failed.err).startsWith("tiravo-db: Could not write '" + nowhere + "': "))
+        << failed.err.toStdString();
+    EXPECT_EQ(Listing(dir_.path()), QStringList({"Zodizi.db", "ata.pdf"}));
+}
+
+// A shell's ">>" sends the tool's output to the end of a file: never to the
+// database's own.
+TEST_F(RecordTool, OutputSentToTheDatabaseFileIsRefused) {
+    drawNames({"Ana", "Bia"}, 1);
+    const QByteArray bytes = Read(file());
+    for (const QStringList& command : {QStringList{"winners", "--csv"}, QStringList{"dump"},
+                                       QStringList{"demo", "--if-missing"}}) {
+        QProcess tool;
+        tool.setStandardOutputFile(file(), QIODevice::Append);
+        tool.start(QCoreApplication::applicationDirPath() + "/../tools/tiravo-db",
+                   QStringList(command) << "--file" << file());
+        ASSERT_TRUE(tool.waitForFinished(60000));
+        EXPECT_EQ(tool.exitCode(), 1) << command.join(' ').toStdString();
+        EXPECT_EQ(QString::fromUtf8(tool.readAllStandardError()),
+                  QString("tiravo-db: The output goes to the database file '%1' itself; send it "
+                          "elsewhere. Nothing was written\n")
+                      .arg(file()));
+    }
+    EXPECT_EQ(Read(file()), bytes);
+    EXPECT_EQ(run({"check"}).exitCode, 0);
 }
 
 } // namespace

@@ -213,25 +213,30 @@ Commands:
       line per row in the order of Cod, separated by tabs, then an empty
       line. NULL stands for null, True and False for the booleans; in a text
       a tab, a line break, a carriage return and a backslash read \t, \n, \r
-      and \\, and the text NULL itself reads \NULL. The output is UTF-8.
+      and \\, any other control character \xNN (ESC reads \x1B), other
+      invisible characters \uNNNN (U+202E reads \u202E), and the text NULL
+      itself reads \NULL. The output is UTF-8.
   check
       Runs the integrity check of the file and prints its result; the exit
       status is 0 only when it passes.
   winners [--pool numeros|nomes|fotos] [--csv [--raw]]
       The winners list of each pool as the draw screens show it, the
       highest place (Sorte) first: the place and the number, name or
-      photo. Without --pool all three pools, each under its name. With
+      photo, escaped as in dump. Without --pool all three pools, each under
+      its name. With
       --csv a CSV table (RFC 4180, UTF-8 with a byte order mark, CRLF line
       ends) with a header line: Sorte and the entry's column for one pool,
       Pool, Sorte and Entry for all three. A place is empty for an entry
       drawn without one. A text cell that begins with =, +, -, @, a tab or
       a carriage return gets a leading apostrophe, so that a spreadsheet
-      never runs it as a formula; numbers are written as numbers. With
-      --raw texts are written as stored.
+      never runs it as a formula; numbers are written as numbers. Tabs and
+      line breaks stay in their quoted cells; other control and invisible
+      characters are written as in dump. With --raw texts are written as
+      stored.
   record [--pool numeros|nomes|fotos] [--since DATE] [--csv [--raw]]
       The record of every draw and every change of a pool, oldest first:
       sequence number, local time, operator, pool, action and what it
-      moved. With --since only the rows from that local date on. With
+      moved, escaped as in dump. With --since only the rows from that local date on. With
       --csv every column of the record, as the winners' CSV is written.
   verify
       Recomputes the chain of hashes of the record and the fingerprint of
@@ -241,8 +246,10 @@ Commands:
   minutes [--date DATE] --pdf FILE
       The minutes of the draws of one day ("Ata do sorteio"), today
       without --date, as a PDF file: the operators, every draw of each pool
-      with its time, place, entry and fingerprint, and the last hash of the
-      record.
+      with its time and UTC offset, place, entry and fingerprint, and the
+      last hash of the record. FILE is written whole or not at all, and
+      never over the database file, its -wal, -shm or -journal file (links
+      followed) or anything but a regular file.
 
 Options:
   --file PATH   the database file; without it, %1

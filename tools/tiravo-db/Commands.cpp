@@ -146,10 +146,12 @@ int Verify(const Arguments& arguments, QTextStream& out, QTextStream& err) {
 }
 
 int Minutes(const Arguments& arguments, QTextStream& out) {
+    // Before the file is even opened: nothing to undo.
+    RequireOutputTarget({*arguments.pdf, arguments.file, MessageLanguage::English});
     Connection connection;
     OpenDatabaseFile(connection, arguments.file);
     const QDate day = arguments.date.value_or(QDate::currentDate());
-    const int pages = WriteMinutesPdf(connection, day, *arguments.pdf);
+    const int pages = WriteMinutesPdf(connection, day, *arguments.pdf, MessageLanguage::English);
     out << QStringLiteral("Wrote the minutes of %1 to '%2': %3 %4.")
                .arg(day.toString(QStringLiteral("dd/MM/yyyy")), Native(*arguments.pdf))
                .arg(pages)

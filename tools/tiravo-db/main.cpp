@@ -6,14 +6,18 @@
 #include "Commands.h"
 
 #include "common/Error.h"
+#include "platform/OutputFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
 #include <exception>
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -48,6 +52,17 @@ int main(int argc, char** argv) {
         return 2;
     } catch (const Error& error) {
         err << "tiravo-db: " << error.message() << '\n';
+        return 1;
+    }
+
+    // A shell's ">>" would have every line the tool writes appended to the
+    // database file itself.
+    if (parsed.command != db::Command::Help && (IsDatabaseFile(STDOUT_FILENO, parsed.file) ||
+                                                IsDatabaseFile(STDERR_FILENO, parsed.file))) {
+        if (!IsDatabaseFile(STDERR_FILENO, parsed.file))
+            err << "tiravo-db: The output goes to the database file '"
+                << QDir::toNativeSeparators(parsed.file)
+                << "' itself; send it elsewhere. Nothing was written\n";
         return 1;
     }
 

@@ -4,15 +4,19 @@
 #include "draws/model/DrawRecord.h"
 #include "draws/model/PoolDescription.h"
 #include "draws/model/RecordChain.h"
+#include "platform/OutputFile.h"
+#include "store/VisibleText.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
+#include <QFileDevice>
 #include <QFontMetrics>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <cstdlib>
 #include <set>
 
 namespace tiravo {
@@ -39,10 +43,14 @@ QString DayText(const QDate& day) {
 // painter is given, so that a first pass can count the pages.
 class Layout {
 public:
-    Layout(QPainter* painter, QPdfWriter* writer, int pages, QRect area)
-        : painter_(painter), writer_(writer), pages_(pages), area_(area), y_(area.top()) {}
+    Layout(QPainter* painter, QPdfWriter* writer, int pages, QRect area,
+           QStringList* texts = nullptr)
+        : painter_(painter), writer_(writer), pages_(pages), area_(area), texts_(texts),
+          y_(area.top()) {}
 
     void line(const QString& text, const QFont& font, int indent = 0, int before = 0) {
+        if (texts_)
+            *texts_ << text;
         const QFontMetrics metrics(font, writer_);
         const QRect box(area_.left() + indent, 0, area_.width() - indent, area_.height());
         const QRect needed = metrics.boundingRect(box, Qt::TextWordWrap | Qt::AlignLeft, text);
@@ -61,6 +69,8 @@ public:
     // Cells side by side at the given left edges, one line high.
     void row(const QStringList& cells, const std::vector<int>& lefts, const QFont& font,
              int before = 0) {
+        if (texts_)
+            *texts_ << cells.join(u'|');
         const QFontMetrics metrics(font, writer_);
         if (y_ + before + metrics.height() > area_.bottom() - footerHeight())
             newPage();
@@ -116,6 +126,7 @@ private:
     QPdfWriter* writer_;
     int pages_;
     QRect area_;
+    QStringList* texts_;
     int y_;
     int page_ = 1;
 };
@@ -128,6 +139,28 @@ QString PoolTitle(const PoolDescription& pool) {
     return QStringLiteral("Fotos");
 }
 
+// A name as one line of the paper: a line break or any other hidden
+// character it holds is a space.
+QString OnPaper(QString text) {
+    for (QChar& c : text)
+        if (IsHiddenCharacter(c.unicode()))
+            c = u' ';
+    return text;
+}
+
+// The local time of a row with the offset it was written in: after the
+// clocks went back an hour, 01:00 may come after 01:59, and the offset
+// shows why.
+QString TimeText(const RecordRow& row) {
+    const QDateTime local = row.localMoment();
+    const int minutes = local.offsetFromUtc() / 60;
+    return QStringLiteral("%1 %2%3:%4")
+        .arg(local.toString(QStringLiteral("HH:mm:ss")),
+             minutes < 0 ? QStringLiteral("-") : QStringLiteral("+"))
+        .arg(std::abs(minutes) / 60, 2, 10, QChar(u'0'))
+        .arg(std::abs(minutes) % 60, 2, 10, QChar(u'0'));
+}
+
 QString PlaceText(const RecordRow& row) {
     return row.place ? QStringLiteral("%1º").arg(*row.place) : QStringLiteral("—");
 }
@@ -135,12 +168,12 @@ QString PlaceText(const RecordRow& row) {
 QString WhatText(const RecordRow& row) {
     if (row.count)
         return QStringLiteral("%1: %2 %3")
-            .arg(row.action)
+            .arg(OnPaper(row.action))
             .arg(*row.count)
             .arg(*row.count == 1 ? QStringLiteral("entrada") : QStringLiteral("entradas"));
-    QString entry = row.entry.value_or(QString());
+    QString entry = OnPaper(row.entry.value_or(QString()));
     if (row.action != RecordActionText(RecordAction::Draw))
-        entry += QStringLiteral(" (%1)").arg(row.action);
+        entry += QStringLiteral(" (%1)").arg(OnPaper(row.action));
     return entry;
 }
 
@@ -152,7 +185,7 @@ void Lay(Layout& layout, const QDate& day, const std::vector<RecordRow>& all,
     std::set<QString> operators;
     for (const RecordRow* row : today)
         operators.insert(row->operatorName.isEmpty() ? QStringLiteral("(sem operador)")
-                                                     : row->operatorName);
+                                                     : OnPaper(row->operatorName));
     QStringList names(operators.begin(), operators.end());
     layout.line(QStringLiteral("Operadores: %1")
                     .arg(names.isEmpty() ? QStringLiteral("nenhum") : names.join(", ")),
@@ -163,7 +196,7 @@ void Lay(Layout& layout, const QDate& day, const std::vector<RecordRow>& all,
     });
     if (!drew)
         layout.line(QStringLiteral("Não houve sorteios neste dia."), Font(12, true), 0, unit * 2);
-    const std::vector<int> lefts = {0, kDpi * 3 / 4, kDpi * 3 / 2};
+    const std::vector<int> lefts = {0, kDpi * 5 / 4, kDpi * 2};
     for (const PoolDescription* pool : Pools()) {
         std::vector<const RecordRow*> rows;
         for (const RecordRow* row : today)
@@ -176,9 +209,8 @@ void Lay(Layout& layout, const QDate& day, const std::vector<RecordRow>& all,
                    lefts, Font(10, true), unit / 2);
         layout.rule(0);
         for (const RecordRow* row : rows) {
-            layout.row({row->localMoment().toString(QStringLiteral("HH:mm:ss")), PlaceText(*row),
-                        WhatText(*row)},
-                       lefts, Font(10), unit / 3);
+            layout.row({TimeText(*row), PlaceText(*row), WhatText(*row)}, lefts, Font(10),
+                       unit / 3);
             if (row->fingerprint)
                 layout.line(QStringLiteral("impressão das %1 disponíveis: %2")
                                 .arg(row->available.value_or(0))
@@ -199,42 +231,64 @@ void Lay(Layout& layout, const QDate& day, const std::vector<RecordRow>& all,
     layout.finish();
 }
 
-} // namespace
-
-int WriteMinutesPdf(Connection& connection, const QDate& day, const QString& path) {
-    const std::vector<RecordRow> all = ReadRecord(connection);
-    std::vector<const RecordRow*> today;
+std::vector<const RecordRow*> RowsOf(const std::vector<RecordRow>& all, const QDate& day) {
+    std::vector<const RecordRow*> rows;
     for (const RecordRow& row : all)
         if (row.localMoment().date() == day)
-            today.push_back(&row);
+            rows.push_back(&row);
+    return rows;
+}
 
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Error(QStringLiteral("Não foi possível gravar a ata em '%1': %2")
-                        .arg(QDir::toNativeSeparators(path), file.errorString()));
-    QPdfWriter writer(&file);
+void SetUpPages(QPdfWriter& writer, const QDate& day) {
     writer.setResolution(kDpi);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setTitle(QStringLiteral("Ata do sorteio de %1").arg(DayText(day)));
     writer.setCreator(QStringLiteral("Tiravo"));
-    const QRect page(0, 0, writer.width(), writer.height());
-    const QRect area = page.adjusted(kMargin, kMargin, -kMargin, -kMargin);
+}
 
-    Layout counting(nullptr, &writer, 0, area);
-    Lay(counting, day, all, today);
-    QPainter painter;
-    if (!painter.begin(&writer))
-        throw Error(QStringLiteral("Não foi possível gravar a ata em '%1'")
-                        .arg(QDir::toNativeSeparators(path)));
-    Layout painting(&painter, &writer, counting.pages(), area);
-    Lay(painting, day, all, today);
-    painter.end();
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        throw Error(QStringLiteral("Não foi possível gravar a ata em '%1': %2")
-                        .arg(QDir::toNativeSeparators(path), file.errorString()));
-    return counting.pages();
+QRect WritingArea(const QPdfWriter& writer) {
+    return QRect(0, 0, writer.width(), writer.height())
+        .adjusted(kMargin, kMargin, -kMargin, -kMargin);
+}
+
+} // namespace
+
+int WriteMinutesPdf(Connection& connection, const QDate& day, const QString& path,
+                    MessageLanguage language) {
+    const std::vector<RecordRow> all = ReadRecord(connection);
+    const std::vector<const RecordRow*> today = RowsOf(all, day);
+    int pages = 0;
+    WriteOutputFile({path, DatabaseFileOf(connection), language}, [&](QFileDevice& file) {
+        QPdfWriter writer(&file);
+        SetUpPages(writer, day);
+        const QRect area = WritingArea(writer);
+        Layout counting(nullptr, &writer, 0, area);
+        Lay(counting, day, all, today);
+        QPainter painter;
+        if (!painter.begin(&writer))
+            throw Error((language == MessageLanguage::Portuguese
+                             ? QStringLiteral("Não foi possível gravar a ata em '%1'")
+                             : QStringLiteral("Could not write the minutes to '%1'"))
+                            .arg(QDir::toNativeSeparators(path)));
+        Layout painting(&painter, &writer, counting.pages(), area);
+        Lay(painting, day, all, today);
+        painter.end();
+        pages = counting.pages();
+    });
+    return pages;
+}
+
+QStringList MinutesTexts(Connection& connection, const QDate& day) {
+    const std::vector<RecordRow> all = ReadRecord(connection);
+    QBuffer nowhere;
+    nowhere.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&nowhere);
+    SetUpPages(writer, day);
+    QStringList texts;
+    Layout listing(nullptr, &writer, 0, WritingArea(writer), &texts);
+    Lay(listing, day, all, RowsOf(all, day));
+    return texts;
 }
 
 } // namespace tiravo

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/OutputFile.h"
+
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 namespace tiravo {
 
@@ -12,8 +15,16 @@ class Connection;
 // order (time, place, entry, the fingerprint of the entries available
 // before it), and at the end the last hash of the whole record, which pins
 // every row written up to the paper. A day without draws makes one page that
-// says so. Needs a QGuiApplication, for the fonts. Returns the pages written;
-// throws Error when the file cannot be written.
-int WriteMinutesPdf(Connection& connection, const QDate& day, const QString& path);
+// says so. Each time shows its UTC offset, and a name's line breaks and other
+// hidden characters are spaces. Needs a QGuiApplication, for the fonts.
+// Written as every output is (WriteOutputFile): never over the database.
+// Returns the pages written; throws Error, in `language`, when the file
+// cannot be written.
+int WriteMinutesPdf(Connection& connection, const QDate& day, const QString& path,
+                    MessageLanguage language);
+
+// The texts those minutes show, in the order they are laid out: one per line,
+// the cells of a table row joined by "|".
+QStringList MinutesTexts(Connection& connection, const QDate& day);
 
 } // namespace tiravo
