@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QThread>
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -21,6 +20,22 @@ protected:
     void paintEvent(QPaintEvent*) override { ++paints; }
 };
 
+// Time that passes only when the pause sleeps or the test says so; every
+// sleep is written down in milliseconds.
+class SteppedTime final : public RepaintPause::Time {
+public:
+    qint64 nanoseconds() override { return now_; }
+    void sleep(qint64 nanoseconds) override {
+        sleeps << nanoseconds / 1'000'000;
+        now_ += nanoseconds;
+    }
+    void pass(int milliseconds) { now_ += qint64(milliseconds) * 1'000'000; }
+    QList<qint64> sleeps;
+
+private:
+    qint64 now_ = 5'000'000'000;
+};
+
 TEST(RepaintPause, PaintsTheControlBeforeWaitingWithoutTheEventLoop) {
     CountingWidget widget;
     widget.resize(50, 50);
@@ -28,14 +43,21 @@ TEST(RepaintPause, PaintsTheControlBeforeWaitingWithoutTheEventLoop) {
     QCoreApplication::processEvents();
     const int before = widget.paints;
 
-    RepaintPause pause;
-    QElapsedTimer timer;
-    timer.start();
+    SteppedTime time;
+    RepaintPause pause(time);
     pause.showFor(&widget, 60);
-    EXPECT_GE(timer.elapsed(), 60);
     EXPECT_EQ(widget.paints, before + 1);
+    EXPECT_EQ(time.sleeps, QList<qint64>({60}));
 
     pause.showFor(nullptr, 0); // a bare wait
+    EXPECT_EQ(time.sleeps, QList<qint64>({60}));
+
+    // The real clock and sleep: the frame is held at least its time.
+    RepaintPause real;
+    QElapsedTimer timer;
+    timer.start();
+    real.showFor(&widget, 60);
+    EXPECT_GE(timer.elapsed(), 60);
 }
 
 TEST(RepaintPause, AFrameThatFollowsAnotherCountsTheWorkOfPuttingItUp) {
@@ -44,29 +66,24 @@ TEST(RepaintPause, AFrameThatFollowsAnotherCountsTheWorkOfPuttingItUp) {
     widget.show();
     QCoreApplication::processEvents();
 
-    RepaintPause pause;
-    QElapsedTimer timer;
+    SteppedTime time;
+    RepaintPause pause(time);
     pause.showFor(&widget, 10);
-    QThread::msleep(60); // the work of the next frame, before it shows
-    timer.start();
+    time.pass(60); // the work of the next frame, before it shows
     pause.showFor(&widget, 200);
-    EXPECT_GE(timer.elapsed(), 130);
-    EXPECT_LT(timer.elapsed(), 190);
+    EXPECT_EQ(time.sleeps.last(), 140);
 
     // A frame whose work took longer than itself is late, but still seen for
     // half its time.
-    QThread::msleep(300);
-    timer.start();
+    time.pass(300);
     pause.showFor(&widget, 200);
-    EXPECT_GE(timer.elapsed(), 100);
-    EXPECT_LT(timer.elapsed(), 190);
+    EXPECT_EQ(time.sleeps.last(), 100);
 
     // Once the event loop has run, the frames that went before count no more.
     QCoreApplication::processEvents();
-    QThread::msleep(60);
-    timer.start();
+    time.pass(60);
     pause.showFor(&widget, 200);
-    EXPECT_GE(timer.elapsed(), 200);
+    EXPECT_EQ(time.sleeps.last(), 200);
 }
 
 TEST(FakePause, RecordsWhatEachControlShowedAndForHowLong) {

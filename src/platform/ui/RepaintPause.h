@@ -17,14 +17,36 @@ namespace tiravo {
 // repaint, in the time the frame would otherwise spend asleep.
 class RepaintPause final : public Pause {
 public:
+    // Where the frames read the time and wait: the monotonic clock and a
+    // real sleep, or a test's own, so that the length of each wait can be
+    // checked without timing a busy machine.
+    class Time {
+    public:
+        virtual ~Time() = default;
+        virtual qint64 nanoseconds() = 0; // monotonic
+        virtual void sleep(qint64 nanoseconds) = 0;
+    };
+
     RepaintPause();
+    explicit RepaintPause(Time& time);
 
     void showFor(QWidget* control, int milliseconds) override;
 
 private:
+    class RealTime final : public Time {
+    public:
+        RealTime() { clock_.start(); }
+        qint64 nanoseconds() override { return clock_.nsecsElapsed(); }
+        void sleep(qint64 nanoseconds) override;
+
+    private:
+        QElapsedTimer clock_;
+    };
+
     void workWhileShown(qint64 frameEnd);
 
-    QElapsedTimer clock_;
+    RealTime realTime_;
+    Time& time_;
     qint64 lastFrameEnd_ = -1; // nanoseconds, while frames follow one another
     // Fires only once the handler that runs the frames gives the event loop
     // back: that is where one run of frames ends.
