@@ -1,5 +1,6 @@
 #include "draws/IncluirFoto.h"
 
+#include "draws/model/PhotoCheck.h"
 #include "draws/model/PhotoSlots.h"
 #include "draws/model/PoolColumns.h"
 #include "platform/AppContext.h"
@@ -12,14 +13,23 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace tiravo {
 
 namespace {
 
 const QString kPhotoMask = QStringLiteral("*.jpg; *.gif;");
+
+// A folder of thousands of photos takes seconds to read.
+CheckedPhotos CheckPhotosWaiting(const QStringList& paths) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    return CheckPhotos(paths);
+}
 
 } // namespace
 
@@ -111,9 +121,13 @@ void TFIncluirFoto::BitBtn1Click() {
             QStringLiteral("Tem certeza que deseja inclur esta(s) foto(s)?"))) {
         FileListBox1->setFocus();
         FileListBox1->setCurrentRow(0);
-        AddPhotos(TbFoto, TbFotoBranco, paths, services_.random);
+        // Every file is read before the pool's write lock is taken.
+        const CheckedPhotos checked = CheckPhotosWaiting(paths);
+        AddPhotos(TbFoto, TbFotoBranco, checked.sound, services_.random);
         // Nothing is painted during the loop; the selection ends on the last.
         FileListBox1->setCurrentRow(FileListBox1->count() - 1);
+        if (!checked.refused.isEmpty())
+            services_.dialogs.notice(RefusedPhotosMessage(checked.refused));
     }
     services_.dialogs.notice(QStringLiteral("Fotos incluidas com sucesso!"));
     TbFoto.close();

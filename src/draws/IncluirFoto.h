@@ -19,7 +19,8 @@ class FolderTree;
 
 // "Incluir Fotos": puts the JPEG and GIF files of a folder into the photo
 // pool, filling free slots first. The pool keeps each photo as the path of
-// its file; no picture is opened here.
+// its file; each file is read once here, and one that the draw screen could
+// not show is left out and named to the operator.
 class TFIncluirFoto : public GuardedWindow {
     Q_OBJECT
 public:

@@ -26,6 +26,12 @@ Error notAFileError(const QString& path) {
                      .arg(shown(path)));
 }
 
+Error notARegularFileError(const QString& path) {
+    return Error(QStringLiteral("Cannot open file \"%1\": it is a device or a pipe, not a "
+                                "picture file")
+                     .arg(shown(path)));
+}
+
 Error unreadablePictureError(const QString& path, const QString& reason) {
     return Error(QStringLiteral("Cannot read file \"%1\": %2").arg(shown(path), reason));
 }

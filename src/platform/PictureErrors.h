@@ -14,6 +14,7 @@ namespace tiravo {
 Error unknownExtensionError(const QString& extension);
 Error missingPictureError(const QString& path);
 Error notAFileError(const QString& path);
+Error notARegularFileError(const QString& path);
 Error unreadablePictureError(const QString& path, const QString& reason);
 Error emptyPictureError(const QString& path);
 Error damagedPictureError(const QString& path, const QString& kind, const QString& reason);

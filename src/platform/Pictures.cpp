@@ -24,9 +24,17 @@ QByteArray readPictureFile(const QString& path) {
         throw missingPictureError(path);
     if (info.isDir())
         throw notAFileError(path);
+    // isFile() follows links: a link to a photo is a photo. A device such as
+    // /dev/zero says nothing of its size and never ends, and opening a pipe
+    // waits for a writer.
+    if (!info.isFile())
+        throw notARegularFileError(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw unreadablePictureError(path, file.errorString());
+    // Replaced by a device between the look and the opening.
+    if (file.isSequential())
+        throw notARegularFileError(path);
     if (file.size() > kMaxPictureFileBytes)
         throw pictureFileTooLargeError(path);
     // The size of a device or pipe says nothing, so the read is bounded too.
@@ -67,6 +75,11 @@ QImage LoadPicture(const QString& path) {
 
 QImage LoadPictureToFit(const QString& path, QSize box, Qt::AspectRatioMode mode) {
     return load(path, FitRequest{box, mode});
+}
+
+void CheckPicture(const QString& path) {
+    // The smallest box there is asks libjpeg for its smallest scale.
+    load(path, FitRequest{QSize(1, 1), Qt::KeepAspectRatio});
 }
 
 } // namespace tiravo

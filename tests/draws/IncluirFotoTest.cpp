@@ -4,6 +4,7 @@
 #include "PoolRows.h"
 #include "common/Error.h"
 #include "draws/model/PhotoSlots.h"
+#include "support/PictureSamples.h"
 #include "support/TestServices.h"
 #include "widgets/DriveSelector.h"
 #include "widgets/FileList.h"
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -38,9 +40,19 @@ protected:
     }
     void TearDown() override { QDir::setCurrent(previous); }
 
+    // A sound photo, a GIF or a JPEG by its name.
     void touch(const QString& name, const QString& in = {}) {
+        const QImage picture = test::quadrants(QSize(32, 24));
+        write(name,
+              name.endsWith(".gif", Qt::CaseInsensitive) ? test::encodeGif(picture)
+                                                         : test::encodeJpeg(picture),
+              in);
+    }
+
+    void write(const QString& name, const QByteArray& bytes, const QString& in = {}) {
         QFile file(QDir(in.isEmpty() ? folder : in).filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+        ASSERT_EQ(file.write(bytes), bytes.size());
     }
 
     std::unique_ptr<TFIncluirFoto> open() {
@@ -270,6 +282,59 @@ TEST_F(IncluirFoto, APathLongerThanTheColumnIsRefusedBeforeAnyPhotoIsStored) {
     fake.dialogs.answerYes();
     QTest::mouseClick(w->BitBtn1, Qt::LeftButton);
     EXPECT_EQ(column("Foto"), QStringList({inside + "/a.jpg", inside + "/b.jpg"}));
+}
+
+// A file the draw screen could not show would stop every draw whose frames
+// pass over it: it is left out, and named to the operator after the adding.
+TEST_F(IncluirFoto, FilesTheDrawScreenCouldNotShowAreLeftOutAndNamedAfterTheAdding) {
+    db.exec("INSERT INTO TbFoto (Foto, Ordem, Ok, Ativo) VALUES ('', 'aaaa', NULL, 1)");
+    touch("a.jpg");
+    touch("c.gif");
+    ASSERT_TRUE(QFile::link(path("a.jpg"), path("l.jpg"))); // a link to a photo is a photo
+    const QByteArray jpeg = test::encodeJpeg(test::quadrants(QSize(320, 240)));
+    write("b.jpg", jpeg.left(jpeg.size() / 2));
+    const QByteArray gif = test::encodeGif(test::quadrants(QSize(320, 240)));
+    write("d.gif", gif.left(gif.size() - 40));
+    write("e.jpg", {});
+    write("f.jpg", "Maria da Silva\r\n");
+    // A header that announces 60000 x 60000 pixels.
+    QByteArray huge = jpeg;
+    const qsizetype frame = huge.indexOf("\xFF\xC0");
+    ASSERT_GT(frame, 0);
+    qToBigEndian(quint16(60000), huge.data() + frame + 5);
+    qToBigEndian(quint16(60000), huge.data() + frame + 7);
+    write("g.jpg", huge);
+    auto w = open();
+    ASSERT_EQ(w->FileListBox1->count(), 8);
+
+    fake.dialogs.answerYes();
+    QTest::mouseClick(w->BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(column("Foto"), QStringList({path("a.jpg"), path("c.gif"), path("l.jpg")}));
+    EXPECT_EQ(column("Ok"), QStringList(3, "True"));
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Notice),
+              QStringList({"Estas fotos não foram incluídas porque o arquivo está danificado ou "
+                           "não é uma imagem válida:\nb.jpg\nd.gif\ne.jpg\nf.jpg\ng.jpg",
+                           kDone}));
+    EXPECT_TRUE(fake.dialogs.texts(DialogKind::Error).isEmpty());
+    EXPECT_EQ(w->TbFoto.recordCount(), 3);
+}
+
+TEST_F(IncluirFoto, HundredsOfRefusedFilesAreNamedTwentyAndCounted) {
+    for (int i = 0; i < 250; ++i)
+        write(QStringLiteral("p%1.jpg").arg(i, 3, 10, QLatin1Char('0')), "x");
+    touch("q.jpg");
+    auto w = open();
+    fake.dialogs.answerYes();
+    QTest::mouseClick(w->BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(column("Foto"), QStringList({path("q.jpg")}));
+    const QStringList notices = fake.dialogs.texts(DialogKind::Notice);
+    ASSERT_EQ(notices.size(), 2);
+    const QStringList lines = notices[0].split(u'\n');
+    ASSERT_EQ(lines.size(), 22);
+    EXPECT_EQ(lines[1], "p000.jpg");
+    EXPECT_EQ(lines[20], "p019.jpg");
+    EXPECT_EQ(lines[21], "e mais 230");
+    EXPECT_EQ(notices[1], kDone);
 }
 
 } // namespace

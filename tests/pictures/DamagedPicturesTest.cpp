@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 namespace tiravo {
@@ -98,6 +99,29 @@ TEST_F(DamagedPicturesTest, ThePhotoLoaderGivesAWholePictureOrAnErrorNamingTheFi
         }
         expectNoPartialPicture(damaged, image);
     }
+}
+
+// The photo editor's check stands for the draw screen's load: a file that
+// passes it shows, one the draw would fail on is refused.
+TEST_F(DamagedPicturesTest, TheQuickCheckRefusesExactlyWhatTheLoaderRefuses) {
+    const auto fails = [](const std::function<void()>& load) {
+        try {
+            load();
+        } catch (const Error&) {
+            return true;
+        }
+        return false;
+    };
+    int refused = 0;
+    for (const DamagedPicture& damaged : corpus()) {
+        SCOPED_TRACE(damaged.name.toStdString());
+        const QString path = write(damaged);
+        const bool checkFails = fails([&] { CheckPicture(path); });
+        EXPECT_EQ(checkFails, fails([&] { LoadPicture(path); }));
+        EXPECT_EQ(checkFails, fails([&] { LoadPictureToFit(path, QSize(640, 480)); }));
+        refused += checkFails;
+    }
+    EXPECT_GE(refused, int(corpus().size()) / 2);
 }
 
 TEST_F(DamagedPicturesTest, ALogoBoxShowsAWholePictureOrNothing) {

@@ -13,6 +13,8 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 namespace tiravo {
 namespace {
 
@@ -144,6 +146,37 @@ TEST_F(PicturesTest, MissingEmptyAndFolderPathsNameTheFile) {
         const QString empty = write(QString("empty.") + kind.extension, {});
         EXPECT_EQ(failureOf(empty),
                   QString("The picture file \"%1\" is empty").arg(QDir::toNativeSeparators(empty)));
+    }
+}
+
+TEST_F(PicturesTest, OnlyRegularFilesAreReadAndALinkToOneIsOne) {
+    const QString photo = write("photo.jpg", encodeJpeg(quadrants(kSize)));
+    const QString link = dir_.filePath("link.jpg");
+    ASSERT_TRUE(QFile::link(photo, link));
+    EXPECT_EQ(LoadPicture(link).size(), kSize);
+    EXPECT_NO_THROW(CheckPicture(link));
+
+    // A device that never ends and a pipe that nothing writes to are refused
+    // before a byte is read: the one was read up to the size limit, the
+    // other held the window for ever.
+    const QString zero = dir_.filePath("zero.jpg");
+    ASSERT_TRUE(QFile::link("/dev/zero", zero));
+    const QString pipe = dir_.filePath("pipe.gif");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString throughPipe = dir_.filePath("pipe-link.png");
+    ASSERT_TRUE(QFile::link(pipe, throughPipe));
+    for (const QString& path : {zero, pipe, throughPipe}) {
+        SCOPED_TRACE(path.toStdString());
+        const QString refused =
+            QString("Cannot open file \"%1\": it is a device or a pipe, not a picture file")
+                .arg(QDir::toNativeSeparators(path));
+        EXPECT_EQ(failureOf(path), refused);
+        try {
+            CheckPicture(path);
+            ADD_FAILURE() << "passed the check";
+        } catch (const Error& error) {
+            EXPECT_EQ(error.message(), refused);
+        }
     }
 }
 
