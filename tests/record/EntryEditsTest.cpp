@@ -3,6 +3,7 @@
 #include "../draws/PoolRows.h"
 #include "draws/IncluirNomes.h"
 #include "draws/IncluirNumero.h"
+#include "draws/model/NameImport.h"
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolDescription.h"
 #include "draws/model/PoolEntry.h"
@@ -15,6 +16,8 @@
 #include "widgets/DataNavigator.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -98,6 +101,48 @@ TEST(EntryEdits, NumbersAndNamesChangedInTheEditorsAreRecordedAndTheRecordVerifi
     const RecordCheck check = CheckRecord(db.connection());
     EXPECT_TRUE(check.holds) << check.problem.toStdString();
     EXPECT_EQ(check.rows, 6);
+}
+
+// Each row names the entry as the pool holds it, not as it was given: the
+// record is what the minutes print and what the fingerprints are checked by.
+TEST(EntryEdits, EachRecordRowNamesTheEntryAsThePoolStoresIt) {
+    test::TempDatabase db;
+    TestServices fake;
+    db.exec("INSERT INTO TbNome (Nome, Ordem, Ok, Ativo) VALUES ('Ana', 'aaaa', 1, 1)");
+    const QString given = QString::fromUtf8("João ") + QString(52, u'x');
+    const QString stored = given.left(40);
+    {
+        TableView pool(db.connection(),
+                       {.table = "TbNome", .filter = "Ok=True", .sortKey = "Nome"});
+        TableView freeSlots(db.connection(),
+                            {.table = "TbNome", .filter = "Ativo=False", .sortKey = "Nome"});
+        pool.open();
+        freeSlots.open();
+        AddAvailableName(pool, freeSlots, given, fake.random, NameSource::Typed);
+    }
+    EXPECT_EQ(test::ColumnOf(db.connection(), "Nome", "TbNome"), QStringList({"Ana", stored}));
+    {
+        auto w = Open<TFIncluirNomes>(fake, db.connection());
+        w->Edit1->setText(QString(57, u'M'));
+        QTest::mouseClick(w->Button1, Qt::LeftButton);
+        // A change of Ana still being typed when she is removed was never stored.
+        ASSERT_TRUE(w->TbNome.locate("Nome", "Ana"));
+        w->DBEdit1->setFocus();
+        w->DBEdit1->selectAll();
+        QTest::keyClicks(w->DBEdit1, "Anabela");
+        fake.dialogs.answerYes();
+        QTest::mouseClick(w->Button2, Qt::LeftButton);
+        ASSERT_TRUE(w->TbNome.locate("Nome", stored));
+        QTest::mouseClick(w->Button4, Qt::LeftButton);
+        QTest::mouseClick(w->Button5, Qt::LeftButton);
+    }
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error), QStringList());
+    EXPECT_EQ(
+        ActionsAndEntries(db.connection()),
+        QStringList({"inclusão " + stored + " 1", "inclusão " + QString(40, u'M') + " 2",
+                     "remoção Ana 3", "retirada " + stored + " 2", "devolução " + stored + " 1"}));
+    const RecordCheck check = CheckRecord(db.connection());
+    EXPECT_TRUE(check.holds) << check.problem.toStdString();
 }
 
 } // namespace

@@ -69,6 +69,26 @@ QString EntryText(const Value& value) {
     return {};
 }
 
+// A pool row as the file holds it now; nothing when it is gone.
+struct PoolRowNow {
+    Value place;
+    Value entry;
+};
+
+std::optional<PoolRowNow> ReadPoolRow(Connection& connection, const PoolDescription& pool,
+                                      std::int64_t item) {
+    SqlStatement& read = connection.statement(
+        QStringLiteral("SELECT \"Sorte\", \"%1\" FROM \"%2\" WHERE \"Cod\" = ?")
+            .arg(pool.entryColumn, pool.table));
+    read.bind(1, item);
+    std::optional<PoolRowNow> row;
+    if (read.step())
+        row = PoolRowNow{read.column(0, ColumnType::SmallInt),
+                         read.column(1, TableNamed(pool.table).find(pool.entryColumn)->type)};
+    read.reset();
+    return row;
+}
+
 std::int64_t CountAvailable(Connection& connection, const PoolDescription& pool) {
     SqlStatement& count = connection.statement(
         QStringLiteral("SELECT count(*) FROM \"%1\" WHERE \"Ok\" = 1").arg(pool.table));
@@ -184,15 +204,27 @@ RecordedMove::RecordedMove(Dataset& pool, std::initializer_list<Dataset*> showin
         available_ = CountAvailable(connection_, *pool_);
 }
 
-void RecordedMove::stored(RecordAction action, std::int64_t item, const Value& entry) {
+void RecordedMove::stored(RecordAction action, std::int64_t item) {
+    std::optional<PoolRowNow> row;
+    if (pool_)
+        row = ReadPoolRow(connection_, *pool_, item);
+    append(action, item, row ? row->entry : Value(), row ? row->place : Value());
+}
+
+void RecordedMove::storedWithout(RecordAction action, std::int64_t item, const Value& entry) {
+    append(action, item, entry, Value());
+}
+
+Value RecordedMove::entryNow(std::int64_t item) {
+    if (!pool_)
+        return {};
+    const std::optional<PoolRowNow> row = ReadPoolRow(connection_, *pool_, item);
+    return row ? row->entry : Value();
+}
+
+void RecordedMove::append(RecordAction action, std::int64_t item, const Value& entry,
+                          const Value& place) {
     if (pool_) {
-        SqlStatement& read = connection_.statement(
-            QStringLiteral("SELECT \"Sorte\" FROM \"%1\" WHERE \"Cod\" = ?").arg(pool_->table));
-        read.bind(1, item);
-        Value place;
-        if (read.step())
-            place = read.column(0, ColumnType::SmallInt);
-        read.reset();
         RecordRow row;
         row.pool = pool_->name;
         row.action = RecordActionText(action);

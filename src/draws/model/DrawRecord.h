@@ -81,11 +81,20 @@ public:
     RecordedMove(const RecordedMove&) = delete;
     RecordedMove& operator=(const RecordedMove&) = delete;
 
-    // The row `item` (its Cod), which held `entry`, was written: the record
-    // row follows, with the entry's place, for a draw, as the file now holds it.
-    void stored(RecordAction action, std::int64_t item, const Value& entry);
+    // The row `item` (its Cod) was written and holds its entry still: the
+    // record row follows, naming the entry, and for a draw its place, as the
+    // file now holds them, whatever text the view was given.
+    void stored(RecordAction action, std::int64_t item);
+    // The same for a row that no longer holds its entry (made a free slot, or
+    // deleted): the record row names `entry`, which it held (entryNow()).
+    void storedWithout(RecordAction action, std::int64_t item, const Value& entry);
+    // The entry the row `item` holds in the file now, inside the move's
+    // transaction: read before a write that takes it out of the row.
+    Value entryNow(std::int64_t item);
 
 private:
+    void append(RecordAction action, std::int64_t item, const Value& entry, const Value& place);
+
     OpenRecordedAction open_;
     Connection& connection_;
     const PoolDescription* pool_;

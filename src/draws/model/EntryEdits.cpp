@@ -81,15 +81,11 @@ bool WriteRecorded(Dataset& view, Dataset::RowWrite kind, const std::function<bo
     if (!write())
         return false;
     if (kind == Dataset::RowWrite::Delete) {
-        record->stored(*action, cod, before->entry);
+        record->storedWithout(*action, cod, before->entry);
         return true;
     }
-    // The new row's key is known once it is written; the entry is named as
-    // the file now holds it.
-    const std::int64_t item =
-        kind == Dataset::RowWrite::Insert ? view.field(kCod).asInteger() : cod;
-    const std::optional<StoredEntry> after = ReadStored(connection, *pool, item);
-    record->stored(*action, item, after ? after->entry : Value());
+    // The new row's key is known once it is written.
+    record->stored(*action, kind == Dataset::RowWrite::Insert ? view.field(kCod).asInteger() : cod);
     return true;
 }
 

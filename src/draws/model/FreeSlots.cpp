@@ -2,7 +2,6 @@
 
 #include "draws/model/DrawRecord.h"
 #include "draws/model/PoolColumns.h"
-#include "draws/model/PoolEntry.h"
 #include "store/RowLoop.h"
 #include "store/TableView.h"
 
@@ -22,10 +21,11 @@ void WriteFreeSlot(Dataset& names, FreeSlotPlace place) {
 
 void MakeNameFreeSlot(Dataset& names, FreeSlotPlace place) {
     const std::int64_t item = names.field(kCod).asInteger();
-    const Value name = PoolEntryValue(names);
     RecordedMove record(names, {&names});
+    // The name the file holds, not a change of it still being typed.
+    const Value name = record.entryNow(item);
     EditRow(names, [place](Dataset& row) { WriteFreeSlot(row, place); });
-    record.stored(RecordAction::NameRemoved, item, name);
+    record.storedWithout(RecordAction::NameRemoved, item, name);
 }
 
 void ClearNamePool(TableView& pool) {

@@ -80,7 +80,7 @@ void AddAvailableName(Dataset& pool, Dataset& freeSlots, const QString& name, Ra
         item = pool.connection().lastInsertedKey();
     }
     if (record)
-        record->stored(RecordAction::NameAdded, item, name);
+        record->stored(RecordAction::NameAdded, item);
 }
 
 void ImportNames(Dataset& pool, Dataset& freeSlots, const QStringList& names, Random& random) {

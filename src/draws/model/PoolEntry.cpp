@@ -35,11 +35,10 @@ void MoveAvailableRow(Dataset& pool, Dataset& winners, const EntryNaming& entry,
     // Read before the edit: the message names the entry as the screen shows it.
     const QString text = entry.column.isEmpty() ? QString() : pool.field(entry.column).asString();
     const std::int64_t item = pool.field(kCod).asInteger();
-    const Value stored = PoolEntryValue(pool);
     {
         RecordedMove record(pool, {&pool, &winners}, availableBefore);
         if (EditRowIfStill(pool, kOk, [&change](Dataset&) { change(); })) {
-            record.stored(action, item, stored);
+            record.stored(action, item);
             return;
         }
     }
@@ -66,13 +65,6 @@ EntryNaming PhotoEntries() {
 
 int NextWinnerPlace(const Dataset& winners) {
     return winners.recordCount() + 1;
-}
-
-Value PoolEntryValue(Dataset& row) {
-    const PoolDescription* pool = PoolOfTable(row.table());
-    if (!pool || row.fieldIndex(pool->entryColumn) < 0)
-        return {};
-    return row.field(pool->entryColumn).value();
 }
 
 void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNaming& entry,
@@ -111,7 +103,6 @@ void TakeOut(Dataset& pool, Dataset& winners, const EntryNaming& entry,
 
 bool ReturnWinner(Dataset& winners) {
     const std::int64_t item = winners.field(kCod).asInteger();
-    const Value entry = PoolEntryValue(winners);
     RecordedMove record(winners, {&winners});
     if (!EditRowIfStill(winners, kOk, [](Dataset& winner) {
             winner.field(kOk).setAsString(kTrueText);
@@ -125,7 +116,7 @@ bool ReturnWinner(Dataset& winners) {
     EditEachRow(winners, RowWalk::FromFirst, [](Dataset& winner) {
         winner.field(kSorte).setAsInteger(winner.recordCount() - winner.recNo());
     });
-    record.stored(RecordAction::Return, item, entry);
+    record.stored(RecordAction::Return, item);
     return true;
 }
 

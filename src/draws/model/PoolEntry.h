@@ -80,8 +80,4 @@ void TakeOut(Dataset& pool, Dataset& winners, const EntryNaming& entry = {},
 // the winners (another copy of the program returned or removed it).
 bool ReturnWinner(Dataset& winners);
 
-// The entry the current row of a pool view holds, as stored; null when the
-// view is over no pool or does not declare the entry.
-Value PoolEntryValue(Dataset& row);
-
 } // namespace tiravo
