@@ -2,6 +2,7 @@
 
 #include "draws/model/EntryEdits.h"
 #include "draws/model/FreeSlots.h"
+#include "draws/model/NameForm.h"
 #include "draws/model/NameImport.h"
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
@@ -64,6 +65,8 @@ TFIncluirNomes::TFIncluirNomes(QWidget* parent, AppContext& context)
       QrySorte(context.ADOConnection1, NamePool().winnersSql()), services_(context.services) {
     buildControls();
     TbNomeLimp.beforePost = [this](Dataset& dataset) { TbNomeLimpBeforePost(dataset); };
+    // A name changed in place is stored in the form every other one is.
+    TbNome.beforePost = StoreNameInItsForm;
     RecordEntryEdits(TbNome);
     guarded([this] { FormCreate(); });
     DBGrid1->setFocus();
@@ -174,7 +177,9 @@ void TFIncluirNomes::done(int result) {
 }
 
 void TFIncluirNomes::Button1Click() {
-    const QString name = Edit1->text();
+    // Tested, stored and found again as it will be stored: a name longer than
+    // the column, or spelt with invisible characters, is the name already there.
+    const QString name = StoredName(Edit1->text(), TbNome.field(kNome).column().width);
     if (name.isEmpty()) {
         services_.dialogs.notice(QStringLiteral("Qual o nome?"));
         Edit1->setFocus();

@@ -41,6 +41,10 @@ void Field::setValue(const Value& value) {
     emit dataset_->fieldChanged(static_cast<int>(index_));
 }
 
+bool Field::modified() const {
+    return dataset_->editing() && dataset_->dirty_.at(index_);
+}
+
 QString Field::asString() const {
     return column().formatText(value());
 }

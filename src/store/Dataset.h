@@ -44,6 +44,8 @@ public:
     void setValue(const Value& value);
 
     bool isNull() const { return IsNull(value()); }
+    // Whether the row being edited has been given a value here.
+    bool modified() const;
     QString asString() const;
     void setAsString(const QString& text);
     std::int64_t asInteger() const; // 0 for null

@@ -149,18 +149,71 @@ TEST_F(IncluirNomes, IncludeRefusesAnEmptyOrAvailableNameButNotAWinnersName) {
     EXPECT_EQ(w->Panel1->text(), "3");
 
     include(*w, "Davi");
-    // Letter case counts, and a name longer than the column is never found
-    // again by the whole text typed.
+    // Letter case counts; a name longer than the column is the name it is
+    // stored as, and is found again whatever follows its first 40 characters.
     include(*w, "ana");
     const QString longName = QString("Maria").repeated(9);
     include(*w, longName);
+    EXPECT_EQ(current(*w), longName.left(40));
     include(*w, longName);
-    EXPECT_EQ(fake.dialogs.asked().size(), 2);
+    include(*w, longName.left(40) + "Outra");
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Notice),
+              QStringList({"Qual o nome?", "Nome já está cadastrado!", "Nome já está cadastrado!",
+                           "Nome já está cadastrado!"}));
+    EXPECT_EQ(w->Edit1->text(), longName.left(40) + "Outra");
     const QStringList names = test::ColumnOf(db.connection(), "Nome", "TbNome");
     EXPECT_EQ(names.count("Davi"), 2);
     EXPECT_EQ(names.count("ana"), 1);
-    EXPECT_EQ(names.count(longName.left(40)), 2);
-    EXPECT_EQ(w->Panel1->text(), "7");
+    EXPECT_EQ(names.count(longName.left(40)), 1);
+    EXPECT_EQ(w->Panel1->text(), "6");
+}
+
+// Names that print alike are one name, and nothing invisible is stored,
+// whichever way a name comes in: typed, imported or changed in place.
+TEST_F(IncluirNomes, SpellingsThatPrintAlikeAreOneNameHoweverTheNameComesIn) {
+    const QString joao = QString::fromUtf8("João Silva");
+    const QString decomposed = QString::fromUtf8("Joa\u0303o Silva");
+    const QString zeroWidth = QString::fromUtf8("Jo\u200Bão Silva\uFEFF");
+    ASSERT_NE(decomposed, joao);
+    addNames({"Bia"});
+    auto w = open();
+    include(*w, joao);
+    for (const QString& spelling :
+         {decomposed, zeroWidth, QString::fromUtf8("\u2066João Silva\u2069")})
+        include(*w, spelling);
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Notice), QStringList(3, "Nome já está cadastrado!"));
+    EXPECT_EQ(current(*w), joao);
+
+    // A right-to-left override made this name print as another one.
+    include(*w, QString::fromUtf8("\u202Eavlis oaoj"));
+    // Nothing visible is no name.
+    fake.dialogs.clear();
+    include(*w, QString::fromUtf8("\u200B\u200D\u2060\u200E"));
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Notice), QStringList({"Qual o nome?"}));
+    EXPECT_EQ(QApplication::focusWidget(), w->Edit1);
+
+    // The file repeats the name in other spellings, and holds a line of
+    // nothing but invisible characters and a name with a control in it.
+    fake.dialogs.clear();
+    import(*w, writeFile((decomposed + "\n\u200B\u200C\r\n" + zeroWidth +
+                          "\n\u200B  Caio\x01\x7F Lima\n" + "Davi\tRocha\n")
+                             .toUtf8()));
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Information), QStringList({"Tarefa Concluida!"}));
+
+    // A change in place is stored in the same form.
+    ASSERT_TRUE(w->TbNome.locate("Nome", "Bia"));
+    w->DBEdit1->setFocus();
+    w->DBEdit1->selectAll();
+    // Typed key by key, as an input method sends what has no key of its own.
+    for (const QChar c : QString::fromUtf8("Beatri\u200Bz\u0301"))
+        QTest::sendKeyEvent(QTest::Click, w->DBEdit1, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    w->DBNavigator1->press(NavigatorButton::Post);
+    EXPECT_EQ(w->DBEdit1->text(), QString::fromUtf8("Beatriź"));
+
+    EXPECT_EQ(
+        test::ColumnOf(db.connection(), "Nome", "TbNome"),
+        QStringList({QString::fromUtf8("Beatriź"), joao, "avlis oaoj", "Caio Lima", "Davi Rocha"}));
+    EXPECT_TRUE(fake.dialogs.texts(DialogKind::Error).isEmpty());
 }
 
 TEST_F(IncluirNomes, RemoveAsksThenLeavesAFreeSlotWithItsPlaceKept) {
@@ -363,10 +416,10 @@ TEST_F(IncluirNomes, ImportSkipsBlanksAndKeysEveryNewRow) {
     EXPECT_EQ(shown(w->DBGrid1).size(), 4);
     EXPECT_EQ(w->Panel1->text(), "0");
 
-    // Tested by its first 80 characters, which were never stored as such, the
-    // long line is stored again; Maria is found.
-    import(*w, writeFile(hundred + "\nMaria\n"));
-    EXPECT_EQ(test::ColumnOf(db.connection(), "Nome", "TbNome").size(), 6);
+    // Tested as it was stored, by its first 40 characters, the long line is
+    // found, whatever follows them; so is Maria.
+    import(*w, writeFile(hundred + "\n" + hundred.left(40) + "outro fim\nMaria\n"));
+    EXPECT_EQ(test::ColumnOf(db.connection(), "Nome", "TbNome"), names);
 }
 
 TEST_F(IncluirNomes, ImportFillsFreeSlotsTheDuplicateTestDoesNotSee) {

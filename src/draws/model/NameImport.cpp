@@ -1,6 +1,7 @@
 #include "draws/model/NameImport.h"
 
 #include "draws/model/DrawRecord.h"
+#include "draws/model/NameForm.h"
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
 #include "platform/TextFile.h"
@@ -18,10 +19,13 @@ namespace {
 
 // The file's lines are split as every text file's are; what the import adds
 // is that everything up to the first character above the blank is skipped,
-// which leaves nothing of a blank or empty line.
+// which leaves nothing of a blank or empty line. The skip comes after the
+// name's normal form, so that a line of invisible characters is an empty
+// one and the blanks behind them are skipped too.
 QStringList NamesInLines(const QStringList& lines) {
     QStringList names;
-    for (const QString& line : lines) {
+    for (const QString& read : lines) {
+        const QString line = NormalizedName(read);
         qsizetype start = 0;
         while (start < line.size() && line.at(start).unicode() <= 32)
             ++start;
@@ -42,7 +46,7 @@ QStringList ReadNamesToImport(const QString& path) {
 }
 
 void WriteAvailableName(Dataset& row, const QString& name) {
-    row.field(kNome).setAsString(name);
+    row.field(kNome).setAsString(StoredName(name, row.field(kNome).column().width));
     row.field(kOk).setAsString(kTrueText);
     row.field(kAtivo).setAsString(kTrueText);
 }
@@ -85,9 +89,14 @@ void AddAvailableName(Dataset& pool, Dataset& freeSlots, const QString& name, Ra
 
 void ImportNames(Dataset& pool, Dataset& freeSlots, const QStringList& names, Random& random) {
     const RecordedBulk record(pool, RecordAction::Import, {&pool, &freeSlots});
-    for (const QString& name : names)
-        if (!pool.locate(kNome, name))
+    const int width = pool.field(kNome).column().width;
+    for (const QString& line : names) {
+        // Tested as it would be stored, or a name longer than the column
+        // would be added again by every import of its file.
+        const QString name = StoredName(line, width);
+        if (!name.isEmpty() && !pool.locate(kNome, name))
             AddAvailableName(pool, freeSlots, name, random, NameSource::Imported);
+    }
 }
 
 } // namespace tiravo

@@ -15,7 +15,9 @@ class Random;
 // begin a line), and a name runs from there to the end of its line, trailing
 // blanks and all. A carriage return before a line feed belongs to the line
 // break, one anywhere else is dropped; the character 26 ends the file. Each
-// name is its line's first 80 characters; the column keeps 40 of them.
+// name is its line's first 80 characters, in its normal form
+// (NormalizedName: a line of nothing but invisible characters is an empty
+// one); the column keeps 40 of them.
 QStringList NamesToImport(const QByteArray& bytes);
 
 // The same from a file; throws Error, with the system's reason, when the
@@ -24,7 +26,8 @@ QStringList ReadNamesToImport(const QString& path);
 
 inline constexpr int kImportedNameLength = 80;
 
-// The current row of a view over the name pool holds `name`, available.
+// The current row of a view over the name pool holds `name`, available, in
+// the form it is stored in (StoredName).
 void WriteAvailableName(Dataset& row, const QString& name);
 
 // Where a name comes from decides the key of a new row: a typed name gets a
@@ -35,13 +38,14 @@ void WriteAvailableName(Dataset& row, const QString& name);
 // times. A free slot's hook gives the row a fresh key of its own either way.
 enum class NameSource { Typed, Imported };
 
-// Adds `name` as available: into the current free slot of `freeSlots` while
-// there is one, else as a new row of the pool view. A row that fails is
-// dropped before the error goes on.
+// Adds `name` as available, in its stored form: into the current free slot
+// of `freeSlots` while there is one, else as a new row of the pool view. A row
+// that fails is dropped before the error goes on.
 void AddAvailableName(Dataset& pool, Dataset& freeSlots, const QString& name, Random& random,
                       NameSource source);
 
-// Adds each name that the pool view does not show yet: into the free slot
+// Adds each name whose stored form (StoredName) the pool view does not show
+// yet, in that form; one whose form is empty is no name. Into the free slot
 // current in `freeSlots` while there is one (its hook gives the key), else as
 // a new row of the pool view with a key of its own. One transaction; a row
 // that fails is dropped before the error goes on, and the rows stored before
