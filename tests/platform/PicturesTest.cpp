@@ -170,12 +170,12 @@ TEST_F(PicturesTest, OnlyRegularFilesAreReadAndALinkToOneIsOne) {
         const QString refused =
             QString("Cannot open file \"%1\": it is a device or a pipe, not a picture file")
                 .arg(QDir::toNativeSeparators(path));
-        EXPECT_EQ(failureOf(path), refused);
+        EXPECT_EQ(failureOf(path).toStdString(), refused.toStdString());
         try {
             CheckPicture(path);
             ADD_FAILURE() << "passed the check";
         } catch (const Error& error) {
-            EXPECT_EQ(error.message(), refused);
+            EXPECT_EQ(error.message().toStdString(), refused.toStdString());
         }
     }
 }

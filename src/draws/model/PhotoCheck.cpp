@@ -1,22 +1,43 @@
 #include "draws/model/PhotoCheck.h"
 
-#include "common/Error.h"
 #include "platform/Pictures.h"
 
 #include <QFileInfo>
+#include <QThread>
+#include <QThreadPool>
+
+#include <atomic>
+#include <vector>
 
 namespace tiravo {
 
 CheckedPhotos CheckPhotos(const QStringList& paths) {
-    CheckedPhotos checked;
-    for (const QString& path : paths) {
-        try {
-            CheckPicture(path);
-            checked.sound << path;
-        } catch (const Error&) {
-            checked.refused << path;
+    // Each file is read through to its end, a millisecond or so for a photo
+    // of 640 x 480: a folder of thousands is shared out among the cores, each
+    // taking the next file not yet taken. The loader keeps nothing between
+    // files that two threads could share.
+    std::vector<char> shows(std::size_t(paths.size()), 0);
+    std::atomic<qsizetype> next{0};
+    const auto work = [&] {
+        for (qsizetype at = next++; at < paths.size(); at = next++) {
+            try {
+                CheckPicture(paths[at]);
+                shows[std::size_t(at)] = 1;
+            } catch (...) {
+                // Whatever stops the loader here would stop it in a draw.
+            }
         }
-    }
+    };
+    QThreadPool workers;
+    const int helpers = int(qMin<qsizetype>(QThread::idealThreadCount(), paths.size())) - 1;
+    for (int i = 0; i < helpers; ++i)
+        workers.start(work);
+    work();
+    workers.waitForDone();
+
+    CheckedPhotos checked;
+    for (qsizetype at = 0; at < paths.size(); ++at)
+        (shows[std::size_t(at)] ? checked.sound : checked.refused) << paths[at];
     return checked;
 }
 
