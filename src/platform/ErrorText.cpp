@@ -1,11 +1,46 @@
 #include "platform/ErrorText.h"
 
+#include "store/StoreError.h"
+
 namespace tiravo {
 
 QString errorBoxText(const QString& message) {
     if (message.isEmpty() || message.back() <= QLatin1Char('.'))
         return message;
     return message + QLatin1Char('.');
+}
+
+QString operatorText(const Error& error) {
+    const auto* store = dynamic_cast<const StoreError*>(&error);
+    if (!store || store->file().isEmpty())
+        return error.message();
+    const QString& file = store->file();
+    switch (store->fault()) {
+    case FileFault::CannotOpen:
+        return QStringLiteral("O arquivo de dados %1 não pôde ser aberto. Verifique se ele existe "
+                              "e se este usuário pode lê-lo e criar arquivos na pasta dele.")
+            .arg(file);
+    case FileFault::ReadOnly:
+        return QStringLiteral("O arquivo %1 está protegido contra gravação: nada foi gravado. "
+                              "Para gravar, libere a gravação do arquivo e abra o programa de "
+                              "novo.")
+            .arg(file);
+    case FileFault::Full:
+        return QStringLiteral("O disco de %1 está cheio: libere espaço e tente de novo. Nada foi "
+                              "gravado.")
+            .arg(file);
+    case FileFault::Locked:
+        return QStringLiteral("O arquivo %1 está em uso por outra cópia do programa: espere que "
+                              "ela termine o que está fazendo e tente de novo.")
+            .arg(file);
+    case FileFault::Damaged:
+        return QStringLiteral("O arquivo %1 está danificado ou não é um banco de dados do Tiravo. "
+                              "Verifique-o com 'tiravo-db check'.")
+            .arg(file);
+    case FileFault::Other:
+        break;
+    }
+    return error.message();
 }
 
 } // namespace tiravo

@@ -6,6 +6,7 @@
 #include "store/FlatColumn.h"
 #include "store/Schema.h"
 #include "store/SchemaUpgrade.h"
+#include "store/StoreError.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,7 +36,7 @@ void RunPlain(sqlite3* db, const char* sql) {
     if (sqlite3_exec(db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
         const QString text = QString::fromUtf8(message ? message : sqlite3_errmsg(db));
         sqlite3_free(message);
-        throw Error(text);
+        throw EngineError(db, text);
     }
 }
 
@@ -48,9 +49,10 @@ void Prepare(sqlite3* db, const QString& path, const QString& password, int busy
     if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) !=
         SQLITE_OK) {
         if (sqlite3_errcode(db) == SQLITE_NOTADB)
-            throw Error(QStringLiteral("Not a valid password, or not a database file: '%1'")
-                            .arg(QDir::toNativeSeparators(path)));
-        throw Error(QString::fromUtf8(sqlite3_errmsg(db)));
+            throw EngineError(db, QStringLiteral("Not a valid password, or not a database file: "
+                                                 "'%1'")
+                                      .arg(QDir::toNativeSeparators(path)));
+        throw EngineError(db);
     }
     RunPlain(db, "PRAGMA journal_mode = WAL");
     RunPlain(db, "PRAGMA synchronous = FULL");
@@ -65,9 +67,11 @@ sqlite3* OpenHandle(const QString& path, const QString& password, int flags, int
     flags |= SQLITE_OPEN_NOMUTEX;
     if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK) {
         const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : "out of memory");
+        const int code = db ? sqlite3_extended_errcode(db) : SQLITE_NOMEM;
         sqlite3_close(db);
-        throw Error(QStringLiteral("Could not open the database file '%1': %2")
-                        .arg(QDir::toNativeSeparators(path), message));
+        throw StoreError(QStringLiteral("Could not open the database file '%1': %2")
+                             .arg(QDir::toNativeSeparators(path), message),
+                         code, path);
     }
     try {
         Prepare(db, path, password, busyTimeoutMs);
@@ -160,9 +164,9 @@ void Connection::open() {
 void Connection::registerFunctions() {
     if (sqlite3_create_function_v2(db_, "tiravo_slice_text", 1, SQLITE_UTF8, this, SliceText,
                                    nullptr, nullptr, nullptr) != SQLITE_OK) {
-        const QString message = QString::fromUtf8(sqlite3_errmsg(db_));
+        const StoreError error = EngineError(db_);
         close();
-        throw Error(message);
+        throw error;
     }
 }
 

@@ -1,6 +1,6 @@
 #include "store/SqlStatement.h"
 
-#include "common/Error.h"
+#include "store/StoreError.h"
 
 #include <sqlite3.h>
 
@@ -18,8 +18,9 @@ SqlStatement::~SqlStatement() {
 }
 
 void SqlStatement::fail(const char* doing) const {
-    throw Error(QStringLiteral("%1 (while the database ran: %2; %3)")
-                    .arg(QString::fromUtf8(sqlite3_errmsg(db_)), sql_, QLatin1String(doing)));
+    throw EngineError(db_,
+                      QStringLiteral("%1 (while the database ran: %2; %3)")
+                          .arg(QString::fromUtf8(sqlite3_errmsg(db_)), sql_, QLatin1String(doing)));
 }
 
 void SqlStatement::bind(int index, const Value& value) {
@@ -47,10 +48,10 @@ bool SqlStatement::step() {
         return false;
     // A failed step leaves the statement to be reset before its next use;
     // resetting here keeps the cached statement usable after a caught error.
-    const QString message = QString::fromUtf8(sqlite3_errmsg(db_));
+    const StoreError error = EngineError(db_);
     sqlite3_reset(statement_);
     sqlite3_clear_bindings(statement_);
-    throw Error(message);
+    throw error;
 }
 
 void SqlStatement::reset() {

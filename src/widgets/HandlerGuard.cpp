@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 #include "platform/Dialogs.h"
+#include "platform/ErrorText.h"
 
 #include <exception>
 
@@ -12,7 +13,7 @@ bool RunGuarded(Dialogs& dialogs, const std::function<void()>& handler) {
         handler();
         return true;
     } catch (const Error& error) {
-        dialogs.error(error.message());
+        dialogs.error(operatorText(error));
     } catch (const std::exception& error) {
         // Not ours, but the operator still reads what went wrong, and the
         // program goes on as after any other error.

@@ -7,6 +7,7 @@
 #include "widgets/DataNavigator.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -144,8 +145,11 @@ TEST_F(IncluirNumero, ADiskThatFillsInARangeShowsTheErrorAndOnlyTheStoredNumbers
     auto w = open();
     addRange(*w, 100, 100000);
     // The engine gave up the whole range with the transaction: the grid and
-    // the counter show what the file holds, and the operator learns why.
-    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error), QStringList({"database or disk is full."}));
+    // the counter show what the file holds, and the operator learns why, in
+    // his own language.
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error),
+              QStringList({"O disco de " + QDir::toNativeSeparators(db.path()) +
+                           " está cheio: libere espaço e tente de novo. Nada foi gravado."}));
     EXPECT_EQ(ColumnOf(db.connection(), "Numero"), QStringList({"1", "2"}));
     EXPECT_EQ(w->TbNumero.recordCount(), 2);
     EXPECT_EQ(w->DBGrid1->model()->rowCount(), 2);

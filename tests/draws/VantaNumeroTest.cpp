@@ -9,6 +9,7 @@
 #include "widgets/PictureBox.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -261,7 +262,10 @@ TEST_F(VantaNumero, AWinnerThatCouldNotBeSavedIsNeverSavedLaterBesideAnother) {
     auto holder = db.openSecond(); // another program holding the write lock
     holder->execute("BEGIN IMMEDIATE");
     click(w->Button5);
-    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error), QStringList({"database is locked."}));
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error),
+              QStringList({"O arquivo " + QDir::toNativeSeparators(db.path()) +
+                           " está em uso por outra cópia do programa: espere que ela termine o "
+                           "que está fazendo e tente de novo."}));
     EXPECT_FALSE(w->TbNumero.editing());
     EXPECT_EQ(w->Panel1->text(), "5");
     holder->execute("ROLLBACK");

@@ -3,6 +3,7 @@
 #include "shell/Menu.h"
 #include "shell/Usuario.h"
 #include "support/ModalDriver.h"
+#include "support/OrdinaryUser.h"
 #include "support/ProgramDatabase.h"
 #include "support/TestServices.h"
 #include "widgets/PictureBox.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -252,6 +254,35 @@ TEST(MenuStartUp, MissingDatabaseShowsTheErrorAndOnlySairLeads) {
         errors += box.kind == DialogKind::Error;
     EXPECT_EQ(errors, 4);
     EXPECT_FALSE(QFileInfo::exists(missing.path()));
+}
+
+TEST(MenuStartUp, ADamagedOrUnreadableFileIsToldInPortugueseNamingTheFile) {
+    test::ProgramDatabase db;
+    db.closeConnection();
+    const QString file = QDir::toNativeSeparators(db.path());
+    {
+        test::OrdinaryUser user(db.folder());
+        if (user.ready()) {
+            QFile::setPermissions(db.path(), QFile::Permissions());
+            TestServices fakes;
+            TFMenu menu(fakes.programContext());
+            EXPECT_EQ(fakes.dialogs.texts(DialogKind::Error),
+                      QStringList{"O arquivo de dados " + file +
+                                  " não pôde ser aberto. Verifique se ele existe e se este "
+                                  "usuário pode lê-lo e criar arquivos na pasta dele."});
+        }
+    }
+    QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::WriteOwner);
+    QFile raw(db.path());
+    ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
+    raw.write(QByteArray(4096, 'x'));
+    raw.close();
+    TestServices fakes;
+    TFMenu menu(fakes.programContext());
+    EXPECT_EQ(fakes.dialogs.texts(DialogKind::Error),
+              QStringList{"O arquivo " + file +
+                          " está danificado ou não é um banco de dados do Tiravo. Verifique-o "
+                          "com 'tiravo-db check'."});
 }
 
 TEST(MenuStartUp, MissingImageTableStillLetsTheOperatorIn) {

@@ -20,6 +20,9 @@ public:
     QString path() const;
     // A connection of the test's own, as another program would have.
     Connection& connection();
+    // Lets go of the test's own connection: no other program has the file
+    // open then, and the engine's side files are gone with it.
+    void closeConnection() { connection_.reset(); }
     void exec(const QString& sql) { connection().execute(sql); }
     QString folder() const { return home_.path(); }
 
