@@ -39,6 +39,7 @@ TFParceiros::TFParceiros(QWidget* parent, AppContext& context)
           {.table = QStringLiteral("TbImage"),
            .columns = {"Cod", {"Logo1", 200}, {"Logo2", 200}, {"Logo3", 200}, {"TelaFundo", 200}}}),
       OpenDialog1{.filter = kPictureFilter}, context_(context) {
+    commandsWriteTo(context.ADOConnection1);
     buildControls();
     guarded([this] { FormCreate(); });
 }

@@ -38,6 +38,7 @@ DrawScreen::DrawScreen(QWidget* parent, AppContext& context, const QString& obje
       context_(context), services_(context.services) {
     InitResources();
     fullScreen = new FullScreenPresenter(this);
+    commandsWriteTo(context.ADOConnection1);
 }
 
 DrawScreen::~DrawScreen() = default;
@@ -52,6 +53,11 @@ QPushButton* DrawScreen::addButton(int number, const QString& caption, QRect pla
     const auto index = static_cast<std::size_t>(number - 1);
     *buttons.at(index) = button;
     const auto handler = handlers.at(index);
+    if (number == 1) {
+        // The list editor may be looked at even when the file cannot be written.
+        wireLooking(button, [this, handler] { (this->*handler)(); });
+        return button;
+    }
     if (number < 4) {
         wire(button, handler);
         return button;

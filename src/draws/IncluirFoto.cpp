@@ -44,6 +44,7 @@ TFIncluirFoto::TFIncluirFoto(QWidget* parent, AppContext& context)
                                             .columns = {"Cod", "Foto", "Ordem", "Ok"},
                                             .filter = QStringLiteral("Foto = ''")}),
       services_(context.services) {
+    commandsWriteTo(context.ADOConnection1);
     buildControls();
     guarded([this] { FormCreate(); });
 }

@@ -63,6 +63,7 @@ TFIncluirNomes::TFIncluirNomes(QWidget* parent, AppContext& context)
                                           .sortKey = kNome,
                                           .required = {kNome}}),
       QrySorte(context.ADOConnection1, NamePool().winnersSql()), services_(context.services) {
+    commandsWriteTo(context.ADOConnection1);
     buildControls();
     TbNomeLimp.beforePost = [this](Dataset& dataset) { TbNomeLimpBeforePost(dataset); };
     // A name changed in place is stored in the form every other one is.

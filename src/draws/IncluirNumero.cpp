@@ -45,6 +45,7 @@ TFIncluirNumero::TFIncluirNumero(QWidget* parent, AppContext& context)
                                         .filter = kAvailableFilter,
                                         .required = {QStringLiteral("Numero")}}),
       services_(context.services) {
+    commandsWriteTo(context.ADOConnection1);
     buildControls();
     TbNumero.afterInsert = [this](Dataset& dataset) { TbNumeroAfterInsert(dataset); };
     RecordEntryEdits(TbNumero);

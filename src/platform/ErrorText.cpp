@@ -43,4 +43,10 @@ QString operatorText(const Error& error) {
     return error.message();
 }
 
+QString readOnlyNotice(const QString& file) {
+    return QStringLiteral("O arquivo %1 está protegido contra gravação: os sorteios não podem ser "
+                          "gravados.")
+        .arg(file);
+}
+
 } // namespace tiravo

@@ -20,4 +20,7 @@ QString errorBoxText(const QString& message);
 // message is left as it is, for the database tool.
 QString operatorText(const Error& error);
 
+// Shown once, when the program opens a file it cannot write.
+QString readOnlyNotice(const QString& file);
+
 } // namespace tiravo

@@ -7,6 +7,7 @@
 #include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
 #include "platform/Desktop.h"
+#include "platform/ErrorText.h"
 #include "platform/Pictures.h"
 #include "shell/Acesso.h"
 #include "shell/Usuario.h"
@@ -19,6 +20,7 @@
 #include "widgets/WindowLook.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -135,6 +137,9 @@ void TFMenu::FormCreate() {
         ADOConnection1.close();
         ADOConnection1.setConnectionText(ConnectionTextFor(FixedDatabasePath()) + password);
         ADOConnection1.open();
+        // Said once; each command that would write is refused on its own.
+        if (ADOConnection1.readOnly())
+            services_.dialogs.notice(readOnlyNotice(QDir::toNativeSeparators(FixedDatabasePath())));
         TbImage.open();
     });
 }
@@ -209,6 +214,8 @@ void TFMenu::ToolButton8Click() {
 }
 
 void TFMenu::ToolButton9Click() {
+    // The operators' window is there to change the list of operators.
+    ADOConnection1.requireWritable();
     TFAcesso window(this, context_);
     window.exec();
 }

@@ -6,6 +6,7 @@
 #include "store/FlatColumn.h"
 #include "store/Schema.h"
 #include "store/SchemaUpgrade.h"
+#include "store/SideFiles.h"
 #include "store/StoreError.h"
 
 #include <QDir>
@@ -41,7 +42,8 @@ void RunPlain(sqlite3* db, const char* sql) {
 }
 
 // Keys the handle, proves the key by reading the schema, and sets the
-// journal so that a returned write has reached the disk.
+// journal so that a returned write has reached the disk. A file opened only
+// for reading keeps the journal it has: setting it would be a write.
 void Prepare(sqlite3* db, const QString& path, const QString& password, int busyTimeoutMs) {
     sqlite3_busy_timeout(db, busyTimeoutMs);
     const QByteArray key = QStringLiteral("PRAGMA key = %1").arg(QuotedLiteral(password)).toUtf8();
@@ -54,6 +56,8 @@ void Prepare(sqlite3* db, const QString& path, const QString& password, int busy
                                       .arg(QDir::toNativeSeparators(path)));
         throw EngineError(db);
     }
+    if (sqlite3_db_readonly(db, "main") == 1)
+        return;
     RunPlain(db, "PRAGMA journal_mode = WAL");
     RunPlain(db, "PRAGMA synchronous = FULL");
 }
@@ -151,7 +155,16 @@ void Connection::open() {
     if (!file.isFile())
         throw Error(QStringLiteral("'%1' is not a database file")
                         .arg(QDir::toNativeSeparators(settings.dataSource)));
+    // Side files left read-only by an earlier run would make the engine fail
+    // before it has read a page.
+    KeepSideFilesWritable(settings.dataSource);
+    // The engine opens a file this program may not write for reading only,
+    // and says so: the answer comes from the very call a write would meet.
     db_ = OpenHandle(settings.dataSource, settings.password, SQLITE_OPEN_READWRITE, busyTimeoutMs_);
+    file_ = settings.dataSource;
+    readOnly_ = sqlite3_db_readonly(db_, "main") == 1;
+    if (readOnly_)
+        KeepSideFilesWritable(file_);
     try {
         UpgradeSchema(*this);
     } catch (...) {
@@ -159,6 +172,14 @@ void Connection::open() {
         throw;
     }
     registerFunctions();
+}
+
+void Connection::requireWritable() const {
+    if (readOnly_)
+        throw StoreError(QStringLiteral("The database file '%1' is read-only: nothing can be "
+                                        "stored")
+                             .arg(QDir::toNativeSeparators(file_)),
+                         SQLITE_READONLY, file_);
 }
 
 void Connection::registerFunctions() {
@@ -206,7 +227,12 @@ void Connection::close() {
     if (db_) {
         sqlite3_close(db_);
         db_ = nullptr;
+        // The engine may have made its side files anew while the file was
+        // open (it sets their permissions each time it opens an empty one).
+        if (readOnly_)
+            KeepSideFilesWritable(file_);
     }
+    readOnly_ = false;
     batchDepth_ = 0;
 }
 

@@ -36,6 +36,14 @@ public:
     void create();
     void close();
     bool isOpen() const { return db_ != nullptr; }
+    // Whether the file was opened for reading only, because this program may
+    // not write it (its permissions, a read-only disk). Everything can be
+    // read; nothing can be stored until the program opens it again.
+    bool readOnly() const { return readOnly_; }
+    // Refuses, with an error that names the file, when the file is open for
+    // reading only: what would write calls it before it shows or asks
+    // anything.
+    void requireWritable() const;
 
     // Runs one of the program's statements that returns no rows.
     void execute(const QString& programSql);
@@ -109,7 +117,9 @@ private:
     void registerFunctions();
 
     QString text_;
+    QString file_;
     sqlite3* db_ = nullptr;
+    bool readOnly_ = false;
     std::map<QString, std::unique_ptr<SqlStatement>> statements_;
     int batchDepth_ = 0;
     QString operatorName_;

@@ -264,6 +264,9 @@ void Dataset::edit() {
     requireActive();
     if (editing())
         return;
+    // Refused before the row is put into editing: nothing typed into it could
+    // be stored.
+    connection_.requireWritable();
     if (shown_.empty()) {
         insert();
         return;
@@ -275,6 +278,7 @@ void Dataset::edit() {
 }
 
 void Dataset::insert() {
+    connection_.requireWritable();
     checkBrowseMode();
     buffer_.assign(columns_.size(), Value{});
     dirty_.assign(columns_.size(), false);
@@ -444,6 +448,7 @@ void Dataset::removeShownAtCursor() {
 }
 
 void Dataset::deleteRecord() {
+    connection_.requireWritable();
     if (aroundWrite && !insideAroundWrite_ && state_ != DatasetState::Insert) {
         // The delete itself is called back from inside the hook.
         const QScopedValueRollback<bool> inside(insideAroundWrite_, true);

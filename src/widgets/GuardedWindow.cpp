@@ -1,5 +1,6 @@
 #include "widgets/GuardedWindow.h"
 
+#include "store/Connection.h"
 #include "widgets/HandlerGuard.h"
 
 #include <QAbstractButton>
@@ -32,6 +33,16 @@ bool GuardedWindow::guarded(const std::function<void()>& handler) {
 }
 
 void GuardedWindow::wire(QAbstractButton* button, std::function<void()> handler) {
+    connect(button, &QAbstractButton::clicked, this, [this, handler = std::move(handler)] {
+        guarded([this, &handler] {
+            if (writesTo_)
+                writesTo_->requireWritable();
+            handler();
+        });
+    });
+}
+
+void GuardedWindow::wireLooking(QAbstractButton* button, std::function<void()> handler) {
     connect(button, &QAbstractButton::clicked, this,
             [this, handler = std::move(handler)] { guarded(handler); });
 }

@@ -12,6 +12,7 @@ class QKeyEvent;
 
 namespace tiravo {
 
+class Connection;
 class Dialogs;
 
 // How a secondary window takes its keys.
@@ -43,6 +44,14 @@ protected:
     bool guarded(const std::function<void()>& handler);
     // A click on `button` runs `handler` through the guard.
     void wire(QAbstractButton* button, std::function<void()> handler);
+    // Every command wired in this window writes to the file of `connection`:
+    // while that file is open for reading only, a click is refused before
+    // its command shows or asks anything, and the error box says why. The
+    // window still opens, to be looked at.
+    void commandsWriteTo(const Connection& connection) { writesTo_ = &connection; }
+    // A command of such a window that only shows (opens another window to be
+    // looked at): it runs whether the file can be written or not.
+    void wireLooking(QAbstractButton* button, std::function<void()> handler);
     template <class Window> void wire(QAbstractButton* button, void (Window::*handler)()) {
         auto* window = static_cast<Window*>(this);
         wire(button, [window, handler] { (window->*handler)(); });
@@ -51,6 +60,9 @@ protected:
     bool event(QEvent* event) override;
 
     Dialogs& dialogs_;
+
+private:
+    const Connection* writesTo_ = nullptr;
 };
 
 } // namespace tiravo
