@@ -22,14 +22,14 @@ void LabelPictureStage::putPlainFrame(bool paint) {
         pause_.showFor(parts_.picture, 0);
 }
 
-void LabelPictureStage::showEntry(int milliseconds) {
-    parts_.label->setText(held_ ? *held_ : parts_.entryText());
+void LabelPictureStage::showEntry(int place, int milliseconds) {
+    parts_.label->setText(held_ ? *held_ : parts_.entryText(place));
     held_.reset();
     pause_.showFor(parts_.label, milliseconds);
 }
 
-void LabelPictureStage::holdEntry() {
-    held_ = parts_.entryText();
+void LabelPictureStage::holdEntry(int place) {
+    held_ = parts_.entryText(place);
 }
 
 void LabelPictureStage::showPickTitle(int milliseconds) {

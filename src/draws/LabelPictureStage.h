@@ -27,8 +27,8 @@ struct LabelPictureStageParts {
     QLabel* label = nullptr;
     const PictureBox* teaser = nullptr;
     const PictureBox* plainFrame = nullptr;
-    // The text of the entry under the pool's cursor.
-    std::function<QString()> entryText;
+    // The text of the entry at a place of the pool view.
+    std::function<QString(int place)> entryText;
     // What the hidden pick writes before its last frame.
     QString pickTitle = QStringLiteral("QUEM SERÁ ??????????");
 };
@@ -40,9 +40,9 @@ public:
     Pause& pause() override { return pause_; }
     void showTeaser(int milliseconds) override;
     void putPlainFrame(bool paint) override;
-    void showEntry(int milliseconds) override;
+    void showEntry(int place, int milliseconds) override;
     void showPickTitle(int milliseconds) override;
-    void holdEntry() override;
+    void holdEntry(int place) override;
 
     // The teaser behind an empty label, as the screen stands between draws.
     void restOnTeaser();

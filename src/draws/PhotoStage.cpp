@@ -1,6 +1,5 @@
 #include "draws/PhotoStage.h"
 
-#include "draws/model/FramePlan.h"
 #include "draws/model/PoolColumns.h"
 #include "platform/Pause.h"
 #include "store/Dataset.h"
@@ -14,10 +13,6 @@ PhotoStage::PhotoStage(PhotoStageParts parts, Pause& pause)
 
 void PhotoStage::showTeaser(int milliseconds) {
     copyPicture(parts_.teaser);
-    // The photo revealed after the suspense is the one under the cursor now,
-    // and no other is needed.
-    fitPrefetchToBox();
-    prefetch_.expect(ComingEntries(*parts_.pool, kFoto, 1));
     pause_.showFor(parts_.picture, milliseconds);
 }
 
@@ -27,20 +22,19 @@ void PhotoStage::putPlainFrame(bool paint) {
         pause_.showFor(parts_.picture, 0);
 }
 
-void PhotoStage::showEntry(int milliseconds) {
+void PhotoStage::showEntry(int place, int milliseconds) {
     if (held_) {
         parts_.picture->setPicture(held_->picture, held_->path);
         held_.reset();
     } else {
-        expectComingPhotos();
-        const QString path = parts_.pool->field(kFoto).asString();
+        const QString path = photoAt(place);
         parts_.picture->setPicture(prefetch_.take(path), path);
     }
     pause_.showFor(parts_.picture, milliseconds);
 }
 
-void PhotoStage::holdEntry() {
-    const QString path = parts_.pool->field(kFoto).asString();
+void PhotoStage::holdEntry(int place) {
+    const QString path = photoAt(place);
     held_ = Held{prefetch_.take(path), path};
 }
 
@@ -66,9 +60,16 @@ void PhotoStage::fitPrefetchToBox() {
     prefetch_.setBox(FullScreenPresenter::PresentedSize(parts_.picture));
 }
 
-void PhotoStage::expectComingPhotos() {
+void PhotoStage::expectEntries(const std::vector<int>& places) {
     fitPrefetchToBox();
-    prefetch_.expect(ComingEntries(*parts_.pool, kFoto, 1 + kFramesAhead));
+    QStringList paths;
+    for (std::size_t i = 0; i < places.size() && i < std::size_t(1 + kFramesAhead); ++i)
+        paths << photoAt(places[i]);
+    prefetch_.expect(paths);
+}
+
+QString PhotoStage::photoAt(int place) const {
+    return parts_.pool->displayText(place, kFoto);
 }
 
 } // namespace tiravo

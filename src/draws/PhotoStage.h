@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace tiravo {
 
@@ -14,8 +15,8 @@ class Dataset;
 class Pause;
 class PictureBox;
 
-// The stage of the photo screen: the entry is the photo of the row under the
-// cursor, loaded into the big picture box, which shows the teaser picture
+// The stage of the photo screen: the entry is the photo of a row of the pool
+// view, loaded into the big picture box, which shows the teaser picture
 // during the suspense and before the hidden pick's last frame. The teaser and
 // the plain frame are kept in boxes of their own and copied in.
 struct PhotoStageParts {
@@ -34,11 +35,13 @@ public:
     void putPlainFrame(bool paint) override;
     // A photo that cannot be loaded throws the loader's error and leaves the
     // box as it was.
-    void showEntry(int milliseconds) override;
+    void showEntry(int place, int milliseconds) override;
     void showPickTitle(int milliseconds) override;
     // The photo is decoded here: one that cannot be loaded fails before the
     // winner is written.
-    void holdEntry() override;
+    void holdEntry(int place) override;
+    // The photos of the coming places are decoded ahead, a few at a time.
+    void expectEntries(const std::vector<int>& places) override;
 
     // The teaser, as the screen stands before its first draw.
     void restOnTeaser();
@@ -52,7 +55,7 @@ public:
 private:
     void copyPicture(const PictureBox* from);
     void fitPrefetchToBox();
-    void expectComingPhotos();
+    QString photoAt(int place) const;
 
     PhotoStageParts parts_;
     Pause& pause_;

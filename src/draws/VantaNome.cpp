@@ -32,11 +32,12 @@ TFVantaNome::TFVantaNome(QWidget* parent, AppContext& context)
       QrySorte(context.ADOConnection1, NamePool().winnersSql()) {
     buildControls();
     stage_ = std::make_unique<LabelPictureStage>(
-        LabelPictureStageParts{.picture = Image1,
-                               .label = LabNome,
-                               .teaser = Image2,
-                               .plainFrame = Image3,
-                               .entryText = [this] { return TbNome.field(kNome).asString(); }},
+        LabelPictureStageParts{
+            .picture = Image1,
+            .label = LabNome,
+            .teaser = Image2,
+            .plainFrame = Image3,
+            .entryText = [this](int place) { return TbNome.displayText(place, kNome); }},
         services_.pause);
     drawsFrom(TbNome, QrySorte, *stage_, NamePool());
     TbNome.afterInsert = [this](Dataset& dataset) { TbNomeAfterInsert(dataset); };

@@ -40,11 +40,12 @@ TFVantaNumero::TFVantaNumero(QWidget* parent, AppContext& context)
                 {QStringLiteral("UPDATE TbNumero SET Ativo = False,  Ok=False, Sorte=Null")}) {
     buildControls();
     stage_ = std::make_unique<LabelPictureStage>(
-        LabelPictureStageParts{.picture = Image1,
-                               .label = LabNome,
-                               .teaser = Image2,
-                               .plainFrame = Image3,
-                               .entryText = [this] { return TbNumero.field(kNumero).asString(); }},
+        LabelPictureStageParts{
+            .picture = Image1,
+            .label = LabNome,
+            .teaser = Image2,
+            .plainFrame = Image3,
+            .entryText = [this](int place) { return TbNumero.displayText(place, kNumero); }},
         services_.pause);
     drawsFrom(TbNumero, QrySorte, *stage_, NumberPool());
     guarded([this] { FormCreate(); });

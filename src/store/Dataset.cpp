@@ -527,6 +527,13 @@ Field Dataset::field(const QString& name) {
     return Field(*this, static_cast<std::size_t>(index));
 }
 
+QString Dataset::displayText(int place, const QString& column) const {
+    const int index = fieldIndex(column);
+    if (index < 0)
+        throw Error(QStringLiteral("Field '%1' not found").arg(column));
+    return displayText(place, std::size_t(index));
+}
+
 QString Dataset::displayText(int place, std::size_t column) const {
     if (place < 0 || static_cast<std::size_t>(place) >= shown_.size())
         return {};

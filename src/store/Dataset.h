@@ -122,6 +122,9 @@ public:
 
     // The value shown at a place of the view, for grids that draw every row.
     QString displayText(int place, std::size_t column) const;
+    // The same by the column's name, which must be declared: as
+    // field(name).asString() gives it with the cursor at `place`.
+    QString displayText(int place, const QString& column) const;
 
     std::function<void(Dataset&)> afterInsert;
     std::function<void(Dataset&)> beforePost;

@@ -46,9 +46,9 @@ public:
         if (paint)
             pause_.showFor(nullptr, 0);
     }
-    void showEntry(int milliseconds) override { pause_.showFor(nullptr, milliseconds); }
+    void showEntry(int, int milliseconds) override { pause_.showFor(nullptr, milliseconds); }
     void showPickTitle(int milliseconds) override { pause_.showFor(nullptr, milliseconds); }
-    void holdEntry() override {}
+    void holdEntry(int) override {}
 
 private:
     SleepingPause pause_;

@@ -14,7 +14,7 @@ namespace tiravo::test {
 
 // A stage that paints nothing and writes down every call, in order: "teaser@2000",
 // "plain" (painted at once), "plain unpainted", "title@2000" and, for every
-// entry shown, "entry " and the entry under the pool's cursor as the screen
+// entry shown, "entry " and the entry at its place of the pool as the screen
 // shows it, e.g. "entry 07@70". Each call is held by a fake pause, so that the
 // draw's own work goes on in its frames as on a screen.
 class RecordingStage final : public DrawStage {
@@ -29,13 +29,13 @@ public:
     void putPlainFrame(bool paint) override {
         record(paint ? QStringLiteral("plain") : QStringLiteral("plain unpainted"));
     }
-    void showEntry(int milliseconds) override {
-        const QString entry = held_.isNull() ? pool_.field(column_).asString() : held_;
+    void showEntry(int place, int milliseconds) override {
+        const QString entry = held_.isNull() ? pool_.displayText(place, column_) : held_;
         held_ = QString();
         record(QStringLiteral("entry %1@%2").arg(entry).arg(milliseconds));
         pause_.showFor(nullptr, milliseconds);
     }
-    void holdEntry() override { held_ = pool_.field(column_).asString(); }
+    void holdEntry(int place) override { held_ = pool_.displayText(place, column_); }
     void showPickTitle(int milliseconds) override {
         record(QStringLiteral("title@%1").arg(milliseconds));
         pause_.showFor(nullptr, milliseconds);

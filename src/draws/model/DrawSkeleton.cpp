@@ -1,6 +1,6 @@
 #include "draws/model/DrawSkeleton.h"
 
-#include "common/Error.h"
+#include "draws/model/DrawPlan.h"
 #include "draws/model/DrawWork.h"
 #include "draws/model/Stepping.h"
 #include "platform/Dialogs.h"
@@ -12,41 +12,10 @@ namespace tiravo {
 
 namespace {
 
-void Reveal(DrawStage& stage, const DrawSettings& settings) {
+void Reveal(DrawStage& stage, const DrawSettings& settings, int place) {
     if (settings.revealOnPlainFrame)
         stage.putPlainFrame(true);
-    stage.showEntry(settings.revealMilliseconds);
-}
-
-void Run(TableView& pool, DrawStage& stage, const DrawRun& run) {
-    switch (run.kind) {
-    case DrawRun::Kind::Nothing:
-        break;
-    case DrawRun::Kind::SkipSteps:
-        SkipSteps(pool, run.count);
-        break;
-    case DrawRun::Kind::Frames:
-        for (int i = 0; i < run.count; ++i) {
-            stage.showEntry(run.frameMilliseconds);
-            FrameStep(pool);
-        }
-        break;
-    }
-}
-
-// Where the cursor will stand once the draw has taken its steps and its run.
-int LandingPlace(const TableView& pool, int steps, const DrawRun& run) {
-    const int rows = pool.recordCount();
-    CursorPlace at = PlaceOf(pool);
-    for (int i = 0; i < steps; ++i)
-        at = SkipStepPlace(at, rows);
-    if (run.kind == DrawRun::Kind::SkipSteps)
-        for (int i = 0; i < run.count; ++i)
-            at = SkipStepPlace(at, rows);
-    if (run.kind == DrawRun::Kind::Frames)
-        for (int i = 0; i < run.count; ++i)
-            at = FrameStepPlace(at, rows);
-    return at.place;
+    stage.showEntry(place, settings.revealMilliseconds);
 }
 
 // The winner is written only while it is still available in the file. When
@@ -81,11 +50,13 @@ DrawOutcome RunDraw(TableView& pool, Query& winners, DrawStage& stage, const Dra
     }
     DrawWork work(stage.pause(), pool.connection());
     if (n == 1) {
+        const int only = PlaceOf(pool).place;
+        stage.expectEntries({only});
         stage.showTeaser(settings.singleTeaserMilliseconds);
-        stage.holdEntry();
+        stage.holdEntry(only);
         if (!Record(pool, winners, settings, dialogs))
             return DrawOutcome::TakenElsewhere;
-        Reveal(stage, settings);
+        Reveal(stage, settings, only);
         return DrawOutcome::SingleEntry;
     }
     stage.putPlainFrame(false);
@@ -93,15 +64,16 @@ DrawOutcome RunDraw(TableView& pool, Query& winners, DrawStage& stage, const Dra
     const DrawRun run = settings.run(n, steps);
     // The walk is known before it is taken, so the keys of every entry but
     // the winner are made while the frames are on the screen.
-    const int winnerPlace = LandingPlace(pool, steps, run);
+    const DrawPlan plan = PlanDraw(n, PlaceOf(pool), steps, run);
+    const int winnerPlace = plan.landing.place;
     work.reshuffle(pool, winnerPlace, random);
-    SkipSteps(pool, steps);
-    Run(pool, stage, run);
+    for (std::size_t frame = 0; frame < plan.frames.size(); ++frame)
+        ShowPlannedFrame(pool, stage, plan, frame, run.frameMilliseconds);
+    PlaceCursor(pool, plan.landing);
+    stage.expectEntries({winnerPlace});
     stage.showTeaser(settings.suspenseMilliseconds);
     work.finish();
-    if (pool.recNo() != winnerPlace)
-        throw Error(QStringLiteral("The draw did not end on the entry its keys were made for"));
-    stage.holdEntry();
+    stage.holdEntry(winnerPlace);
     if (!Record(pool, winners, settings, dialogs, &work))
         return DrawOutcome::TakenElsewhere;
     try {
@@ -112,8 +84,20 @@ DrawOutcome RunDraw(TableView& pool, Query& winners, DrawStage& stage, const Dra
         ReadAgain(winners);
         throw;
     }
-    Reveal(stage, settings);
+    Reveal(stage, settings, winnerPlace);
     return DrawOutcome::MultiEntry;
+}
+
+void ShowPlannedFrame(Dataset& pool, DrawStage& stage, const DrawPlan& plan, std::size_t frame,
+                      int milliseconds) {
+    const CursorPlace at = plan.frames.at(frame);
+    try {
+        stage.expectEntries(plan.shownFrom(frame));
+        stage.showEntry(at.place, milliseconds);
+    } catch (...) {
+        PlaceCursor(pool, at);
+        throw;
+    }
 }
 
 } // namespace tiravo

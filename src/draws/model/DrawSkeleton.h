@@ -3,12 +3,14 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 #include "draws/model/PoolEntry.h"
 
 namespace tiravo {
 
 class Clock;
+struct DrawPlan;
 class Dataset;
 class Dialogs;
 class Pause;
@@ -29,16 +31,20 @@ public:
     virtual void showTeaser(int milliseconds) = 0;
     // The plain frame picture behind the entry; painted now only when asked.
     virtual void putPlainFrame(bool paint) = 0;
-    // The entry under the pool's cursor, held for `milliseconds`.
-    virtual void showEntry(int milliseconds) = 0;
+    // The entry at `place` of the pool view, held for `milliseconds`; the
+    // held entry instead, once one is held.
+    virtual void showEntry(int place, int milliseconds) = 0;
     // What the hidden pick shows before its last frame, held for `milliseconds`.
     virtual void showPickTitle(int milliseconds) = 0;
-    // Takes the entry under the pool's cursor for the next showEntry, which
-    // shows it even once the cursor has moved on. A winner is held before it
-    // is written (the written row leaves the pool view) and revealed only once
-    // the file has taken it; an entry that cannot be shown fails here, while
-    // nothing is written yet.
-    virtual void holdEntry() = 0;
+    // Takes the entry at `place` for the next showEntry, which shows it even
+    // once the pool view has changed. A winner is held before it is written
+    // (the written row leaves the pool view) and revealed only once the file
+    // has taken it; an entry that cannot be shown fails here, while nothing
+    // is written yet.
+    virtual void holdEntry(int place) = 0;
+    // The places the draw shows next, in order, the next one first: a stage
+    // that makes its pictures ahead of time reads them here.
+    virtual void expectEntries(const std::vector<int>& places) { (void)places; }
 };
 
 // What happens between the step count and the suspense, by pool size.
@@ -78,10 +84,10 @@ struct DrawSettings {
 // further (no winners list to re-run, no reshuffle).
 enum class DrawOutcome { NoEntries, SingleEntry, MultiEntry, TakenElsewhere };
 
-// "Fazer Sorteio" up to the recorded winner: the cursor walks the pool from
-// wherever it stands, the screen shows the frames, and the row under the
-// cursor at the end is drawn at the next place of `winners` (which is not read
-// again first). The winner is revealed only once the file holds it: when the
+// "Fazer Sorteio" up to the recorded winner: the walk from wherever the cursor
+// stands is planned at once (DrawPlan.h), the screen shows the plan's frames,
+// the cursor is put where the walk ends, and the row there is drawn at the next place of `winners`
+// (which is not read again first). The winner is revealed only once the file holds it: when the
 // file cannot take the draw, the suspense stays on the screen and the error
 // ends the draw, so the audience never sees a winner that is not stored. A multi-entry draw also
 // reshuffles the pool: the keys are written while its frames are shown and stored with the winner,
@@ -91,5 +97,12 @@ enum class DrawOutcome { NoEntries, SingleEntry, MultiEntry, TakenElsewhere };
 // from the first row.
 DrawOutcome RunDraw(TableView& pool, Query& winners, DrawStage& stage, const DrawSettings& settings,
                     const Clock& clock, Dialogs& dialogs, Random& random);
+
+// Frame `frame` of `plan`, held for `milliseconds`, after the places from it
+// on are told to the stage. When it cannot be shown, the cursor of `pool` is
+// put where the walk stands at that frame, so that the next draw steps on
+// from the frame that failed.
+void ShowPlannedFrame(Dataset& pool, DrawStage& stage, const DrawPlan& plan, std::size_t frame,
+                      int milliseconds);
 
 } // namespace tiravo

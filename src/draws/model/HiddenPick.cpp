@@ -1,5 +1,6 @@
 #include "draws/model/HiddenPick.h"
 
+#include "draws/model/DrawPlan.h"
 #include "draws/model/DrawSkeleton.h"
 #include "draws/model/DrawWork.h"
 #include "draws/model/PoolEntry.h"
@@ -24,22 +25,22 @@ bool RunHiddenPick(TableView& pool, Dataset& winners, DrawStage& stage,
     // read the pool's entries for its record row.
     DrawWork work(stage.pause(), pool.connection());
     work.readAvailable(pool);
-    SkipSteps(pool, DayMinutesSecondsStepCount(clock));
-    for (int frame = 1; frame < kFrames; ++frame) {
-        FrameStep(pool);
-        stage.showEntry(settings.frameMilliseconds);
-    }
+    const DrawPlan plan = PlanHiddenPick(pool.recordCount(), PlaceOf(pool),
+                                         DayMinutesSecondsStepCount(clock), kFrames);
+    // Every frame but the last, which shows the entry taken out.
+    for (std::size_t frame = 0; frame + 1 < plan.frames.size(); ++frame)
+        ShowPlannedFrame(pool, stage, plan, frame, settings.frameMilliseconds);
     stage.showPickTitle(settings.titleMilliseconds);
-    FrameStep(pool);
+    PlaceCursor(pool, plan.landing);
     // The last frame shows the entry taken out, once the file holds it.
-    stage.holdEntry();
+    stage.holdEntry(plan.landing.place);
     try {
         TakeOut(pool, winners, settings.entry, work.availableBefore());
     } catch (const EntryTakenElsewhere& gone) {
         dialogs.error(gone.message());
         return true;
     }
-    stage.showEntry(settings.frameMilliseconds);
+    stage.showEntry(plan.landing.place, settings.frameMilliseconds);
     return true;
 }
 

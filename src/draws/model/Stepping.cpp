@@ -4,24 +4,6 @@
 
 namespace tiravo {
 
-void SkipStep(Dataset& pool) {
-    pool.next();
-    if (pool.eof())
-        pool.first();
-}
-
-void SkipSteps(Dataset& pool, int count) {
-    for (int i = 0; i < count; ++i)
-        SkipStep(pool);
-}
-
-void FrameStep(Dataset& pool) {
-    if (pool.eof())
-        pool.first();
-    else
-        pool.next();
-}
-
 CursorPlace PlaceOf(const Dataset& pool) {
     return {pool.recNo() < 0 ? 0 : pool.recNo(), pool.eof()};
 }
@@ -51,6 +33,14 @@ CursorPlace SkipStepPlace(CursorPlace from, int rows) {
 
 CursorPlace FrameStepPlace(CursorPlace from, int rows) {
     return from.atEnd ? FirstPlace(rows) : NextPlace(from, rows);
+}
+
+void PlaceCursor(Dataset& pool, CursorPlace place) {
+    // Landing on a row clears the end flag; a step from the last row sets it
+    // again and leaves the rest as it was.
+    pool.moveTo(place.place);
+    if (place.atEnd)
+        pool.next();
 }
 
 } // namespace tiravo
