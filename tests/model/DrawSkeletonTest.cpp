@@ -11,6 +11,8 @@
 
 #include <QTime>
 
+#include <functional>
+
 namespace tiravo {
 namespace {
 
@@ -165,6 +167,44 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"ThreePhotosFrames", test::PhotoScreen, 3, 1, QTime(12, 0, 7),
                 "03 03 01 02 03 03 01 02 03 03 01 02", 1500, 3}),
     [](const testing::TestParamInfo<RunCase>& row) { return row.param.name; });
+
+// A frame that cannot be shown (a photo gone from the disk) ends the draw
+// with nothing written, and the cursor stays on the frame's row, the end flag
+// too, so that the next draw steps on from there.
+TEST(AFrameThatFails, LeavesTheCursorWhereTheWalkStoodAtIt) {
+    const ScreenPool screen = test::NumberScreen();
+    struct Failure {
+        int frame; // of "04 05 06 07 08 09 10 11 11 01 02 03"
+        int recNo;
+        bool eof;
+    };
+    for (const Failure failure : {Failure{4, 6, false}, Failure{8, 10, false}, Failure{9, 10, true},
+                                  Failure{10, 0, false}}) {
+        SCOPED_TRACE(failure.frame);
+        test::TempDatabase db;
+        test::AddEntries(db, screen, 1, 11);
+        ScreenViews views(db.connection(), screen);
+        const QStringList before = FileRows(db.connection(), screen);
+        FakeClock clock;
+        clock.setTime(QTime(12, 0, 0)); // three steps
+        FakeDialogs dialogs;
+        FakeRandom random;
+        // The stage's first call puts the plain frame; the frames follow.
+        std::function<void()> failAtFrame = [&] {
+            if (views.stage.calls.size() == failure.frame + 1)
+                throw Error(QStringLiteral("cannot be shown"));
+            views.stage.duringNextCall = failAtFrame;
+        };
+        views.stage.duringNextCall = failAtFrame;
+
+        EXPECT_THROW(RunDraw(views.pool, views.winners, views.stage, screen.pool->draw, clock,
+                             dialogs, random),
+                     Error);
+        EXPECT_EQ(views.pool.recNo(), failure.recNo);
+        EXPECT_EQ(views.pool.eof(), failure.eof);
+        EXPECT_EQ(FileRows(db.connection(), screen), before);
+    }
+}
 
 // Another copy of the program on the same file drew or deleted the winner
 // after this one read its pool.
