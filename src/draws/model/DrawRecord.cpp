@@ -2,6 +2,7 @@
 
 #include "draws/model/AvailableEntries.h"
 #include "draws/model/PoolDescription.h"
+#include "draws/model/PoolRowNow.h"
 #include "draws/model/RecordChain.h"
 #include "store/Column.h"
 #include "store/Connection.h"
@@ -67,26 +68,6 @@ QString EntryText(const Value& value) {
     if (const auto* text = std::get_if<QString>(&value))
         return *text;
     return {};
-}
-
-// A pool row as the file holds it now; nothing when it is gone.
-struct PoolRowNow {
-    Value place;
-    Value entry;
-};
-
-std::optional<PoolRowNow> ReadPoolRow(Connection& connection, const PoolDescription& pool,
-                                      std::int64_t item) {
-    SqlStatement& read = connection.statement(
-        QStringLiteral("SELECT \"Sorte\", \"%1\" FROM \"%2\" WHERE \"Cod\" = ?")
-            .arg(pool.entryColumn, pool.table));
-    read.bind(1, item);
-    std::optional<PoolRowNow> row;
-    if (read.step())
-        row = PoolRowNow{read.column(0, ColumnType::SmallInt),
-                         read.column(1, TableNamed(pool.table).find(pool.entryColumn)->type)};
-    read.reset();
-    return row;
 }
 
 std::int64_t CountAvailable(Connection& connection, const PoolDescription& pool) {

@@ -3,6 +3,7 @@
 #include "draws/model/DrawRecord.h"
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolDescription.h"
+#include "draws/model/PoolRowNow.h"
 #include "store/Batch.h"
 #include "store/Connection.h"
 #include "store/Dataset.h"
@@ -15,29 +16,10 @@ namespace tiravo {
 
 namespace {
 
-struct StoredEntry {
-    bool available = false;
-    Value entry;
-};
-
-std::optional<StoredEntry> ReadStored(Connection& connection, const PoolDescription& pool,
-                                      std::int64_t cod) {
-    SqlStatement& select = connection.statement(
-        QStringLiteral("SELECT coalesce(\"Ok\" = 1, 0), \"%1\" FROM \"%2\" WHERE \"Cod\" = ?")
-            .arg(pool.entryColumn, pool.table));
-    select.bind(1, cod);
-    std::optional<StoredEntry> stored;
-    if (select.step())
-        stored = StoredEntry{std::get<std::int64_t>(select.column(0, ColumnType::Integer)) != 0,
-                             select.column(1, TableNamed(pool.table).find(pool.entryColumn)->type)};
-    select.reset();
-    return stored;
-}
-
 // The action the record names for this write, if any.
 std::optional<RecordAction> ActionOf(Dataset& view, const PoolDescription& pool,
                                      Dataset::RowWrite kind,
-                                     const std::optional<StoredEntry>& before) {
+                                     const std::optional<PoolRowNow>& before) {
     const bool availableAfter =
         view.fieldIndex(kOk) >= 0 ? view.field(kOk).asBoolean() : before && before->available;
     switch (kind) {
@@ -68,8 +50,8 @@ bool WriteRecorded(Dataset& view, Dataset::RowWrite kind, const std::function<bo
     // The write lock first, so that the row read is the row written.
     Batch batch(connection);
     const std::int64_t cod = kind == Dataset::RowWrite::Insert ? 0 : view.field(kCod).asInteger();
-    const std::optional<StoredEntry> before =
-        kind == Dataset::RowWrite::Insert ? std::nullopt : ReadStored(connection, *pool, cod);
+    const std::optional<PoolRowNow> before =
+        kind == Dataset::RowWrite::Insert ? std::nullopt : ReadPoolRow(connection, *pool, cod);
     const std::optional<RecordAction> action = ActionOf(view, *pool, kind, before);
     if (!action)
         return write();
