@@ -15,12 +15,6 @@ void ReadyForKills() {
     raise(SIGSTOP);
 }
 
-qint64 CountOf(Connection& connection, const QString& sql) {
-    Query query(connection, {sql});
-    query.open();
-    return query.field(std::size_t{0}).asInteger();
-}
-
 QStringList BrokenPoolRows(Connection& connection, const QString& table) {
     QStringList problems;
     const qint64 badKeys =

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/FileInspection.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -49,7 +51,7 @@ CrashKind DrawKind();        // a draw over 1,000,000 numbers
 std::vector<CrashKind> AllCrashKinds();
 
 // The number of rows of `sql`'s first column's first row, as an integer.
-qint64 CountOf(Connection& connection, const QString& sql);
+using test::CountOf;
 
 // The problems every pool row may have: a key that is not four lower-case
 // letters, an Ok flag not set.

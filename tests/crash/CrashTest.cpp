@@ -92,20 +92,7 @@ WorkRun RunAndKill(const CrashKind& kind, const QString& path,
 
 // What is wrong with the file the killed work left.
 QStringList Inspect(const CrashKind& kind, const QString& path) {
-    try {
-        Connection connection;
-        connection.setConnectionText(test::ProgramConnectionText(path));
-        connection.open();
-        Query integrity(connection, {QStringLiteral("PRAGMA integrity_check")});
-        integrity.open();
-        QStringList problems;
-        for (; !integrity.eof(); integrity.next())
-            if (const QString line = integrity.field(std::size_t{0}).asString(); line != "ok")
-                problems << QStringLiteral("integrity: ") + line;
-        return problems + kind.check(connection);
-    } catch (const std::exception& error) {
-        return {QStringLiteral("the file cannot be read: ") + QString::fromUtf8(error.what())};
-    }
+    return test::FileProblems(path, kind.check);
 }
 
 void Copy(const QString& from, const QString& to) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/FileInspection.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -47,6 +49,6 @@ using PowerCutFactory = std::unique_ptr<PowerCutKind> (*)();
 std::vector<PowerCutFactory> AllPowerCutKinds();
 
 // The integer in the first column of the first row `sql` yields.
-qint64 CountOf(Connection& connection, const QString& sql);
+using test::CountOf;
 
 } // namespace tiravo::powercut

@@ -76,20 +76,8 @@ WorkRun RunWork(PowerCutKind& kind, const QString& path, std::uint64_t cutAt) {
 
 // What is wrong with the file the disk holds, read through the plain layer.
 QStringList Inspect(const PowerCutKind& kind, const QString& path) {
-    try {
-        Connection connection;
-        connection.setConnectionText(test::ProgramConnectionText(path));
-        connection.open();
-        Query integrity(connection, {QStringLiteral("PRAGMA integrity_check")});
-        integrity.open();
-        QStringList problems;
-        for (; !integrity.eof(); integrity.next())
-            if (const QString line = integrity.field(std::size_t{0}).asString(); line != "ok")
-                problems << QStringLiteral("integrity: ") + line;
-        return problems + kind.check(connection);
-    } catch (const std::exception& error) {
-        return {QStringLiteral("the file cannot be read: ") + QString::fromUtf8(error.what())};
-    }
+    return test::FileProblems(path,
+                              [&kind](Connection& connection) { return kind.check(connection); });
 }
 
 class PowerCut : public testing::TestWithParam<PowerCutFactory> {};
