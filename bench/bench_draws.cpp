@@ -7,7 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "platform/ui/RepaintPause.h"
-#include "store/Batch.h"
+#include "store/WriteScope.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePause.h"

@@ -10,10 +10,10 @@
 #include "draws/model/PoolKeys.h"
 #include "draws/model/RecordCheck.h"
 #include "platform/Random.h"
-#include "store/Batch.h"
 #include "store/Query.h"
 #include "store/RowLoop.h"
 #include "store/TableView.h"
+#include "store/WriteScope.h"
 #include "support/TempDatabase.h"
 
 #include <QTemporaryDir>
@@ -129,7 +129,7 @@ void FillRecord(test::TempDatabase& db, int rows) {
     views.pool.open();
     views.winners.open();
     SystemRandom random;
-    Batch batch(db.connection());
+    WriteScope batch(db.connection(), WriteScope::Keeps::WhatWasWritten);
     for (int written = 0; written < rows; written += 101) {
         while (views.pool.recordCount() > 0) {
             RecordWinner(views.pool, views.winners, WinnerFlag::OkPlaceAndActive, NumberEntries());

@@ -4,9 +4,9 @@
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
 #include "platform/Random.h"
-#include "store/Batch.h"
 #include "store/DatabasePassword.h"
 #include "store/TableView.h"
+#include "store/WriteScope.h"
 #include "support/TempDatabase.h"
 
 #include "RawFile.h"
@@ -92,7 +92,7 @@ void BM_Insert_View(benchmark::State& state) {
         TableView view(db.connection(), {.table = "TbNumero", .filter = "Ok = True"});
         view.open();
         state.ResumeTiming();
-        Batch batch(db.connection());
+        WriteScope batch(db.connection(), WriteScope::Keeps::WhatWasWritten);
         for (int i = 0; i < kRows; ++i) {
             view.insert();
             view.field("Numero").setAsInteger(i);
@@ -122,7 +122,7 @@ void BM_Reshuffle_View(benchmark::State& state) {
     TableView view(db->connection(), kPool);
     view.open();
     for (auto _ : state) {
-        Batch batch(db->connection());
+        WriteScope batch(db->connection(), WriteScope::Keeps::WhatWasWritten);
         view.setSortKey("Cod");
         while (!view.eof()) {
             view.edit();

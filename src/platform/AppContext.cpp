@@ -1,5 +1,7 @@
 #include "platform/AppContext.h"
 
+#include "platform/Clock.h"
+
 namespace tiravo {
 
 namespace {
@@ -15,13 +17,24 @@ AppContext::AppContext(Services given)
     : ownConnection_(std::make_unique<Connection>()), ADOConnection1(*ownConnection_),
       TbImage(ADOConnection1, MainImageView()),
       TbUsuario(ADOConnection1, {.table = QStringLiteral("Usuario")}), dsUsuario(TbUsuario),
-      services(given) {}
+      services(given) {
+    useServicesClock();
+}
 
 AppContext::AppContext(Connection& connection, Services given)
     : ADOConnection1(connection), TbImage(ADOConnection1, MainImageView()),
       TbUsuario(ADOConnection1, {.table = QStringLiteral("Usuario")}), dsUsuario(TbUsuario),
-      services(given) {}
+      services(given) {
+    useServicesClock();
+}
 
-AppContext::~AppContext() = default;
+AppContext::~AppContext() {
+    // The connection may outlive the clock.
+    ADOConnection1.setClock({});
+}
+
+void AppContext::useServicesClock() {
+    ADOConnection1.setClock([&clock = services.clock] { return clock.now(); });
+}
 
 } // namespace tiravo

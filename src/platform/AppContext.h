@@ -28,6 +28,9 @@ public:
     AppContext& operator=(const AppContext&) = delete;
 
 private:
+    // The record of draws takes its times from the program's clock.
+    void useServicesClock();
+
     std::unique_ptr<Connection> ownConnection_;
 
 public:

@@ -29,7 +29,8 @@ ColumnRewrite::ColumnRewrite(Dataset& view, const QString& column, std::optional
     : view_(view), reading_(view.readings()), undo_(undo) {
     view_.checkBrowseMode();
     if (view_.beforePost)
-        throw Error(QStringLiteral("A view with a hook before its posts is written row by row"));
+        throw Error(QStringLiteral(
+            "A view with a hook before its posts cannot have a whole column rewritten"));
     const int index = view_.fieldIndex(column);
     if (index < 0)
         throw Error(QStringLiteral("Field '%1' not found").arg(column));

@@ -8,6 +8,7 @@
 #include "store/SchemaUpgrade.h"
 #include "store/SideFiles.h"
 #include "store/StoreError.h"
+#include "store/WriteScope.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -233,7 +234,11 @@ void Connection::close() {
             KeepSideFilesWritable(file_);
     }
     readOnly_ = false;
-    batchDepth_ = 0;
+    // Closing ended the transaction: the changes still open have nothing
+    // left to commit or undo.
+    for (WriteScope* scope = openScope_; scope; scope = scope->enclosing_)
+        scope->forget();
+    openScope_ = nullptr;
 }
 
 void Connection::requireOpen() const {

@@ -2,10 +2,12 @@
 
 #include "store/SqlStatement.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -14,6 +16,7 @@ struct sqlite3;
 namespace tiravo {
 
 class FlatColumn;
+class WriteScope;
 
 // The one connection to the database file. Views, queries and batches all
 // run through it.
@@ -67,8 +70,13 @@ public:
     // commits leave it as it was. One statement that reads no table.
     std::int64_t dataVersion();
 
-    // Nesting count of Batch objects; the outermost one owns the transaction.
-    int& batchDepth() { return batchDepth_; }
+    // The innermost change still open on this connection, if any.
+    const WriteScope* openScope() const { return openScope_; }
+
+    // The time the record of draws gives its rows: the program's clock,
+    // which tests may fix; without one, the computer's.
+    void setClock(std::function<QDateTime()> now) { clock_ = std::move(now); }
+    QDateTime now() const { return clock_ ? clock_() : QDateTime::currentDateTime(); }
 
     // The texts that the SQL function tiravo_slice_text(key) answers while a
     // statement runs: the text of the row with that key, null for any other
@@ -113,6 +121,8 @@ public:
     static constexpr int kBusyTimeoutMs = 10000;
 
 private:
+    friend class WriteScope;
+
     void requireOpen() const;
     void registerFunctions();
 
@@ -121,7 +131,8 @@ private:
     sqlite3* db_ = nullptr;
     bool readOnly_ = false;
     std::map<QString, std::unique_ptr<SqlStatement>> statements_;
-    int batchDepth_ = 0;
+    WriteScope* openScope_ = nullptr;
+    std::function<QDateTime()> clock_;
     QString operatorName_;
     int busyTimeoutMs_ = kBusyTimeoutMs;
     const TextSlice* textSlice_ = nullptr;

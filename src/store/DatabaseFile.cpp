@@ -1,9 +1,9 @@
 #include "store/DatabaseFile.h"
 
-#include "store/Batch.h"
 #include "store/Connection.h"
 #include "store/ConnectionText.h"
 #include "store/Schema.h"
+#include "store/WriteScope.h"
 
 namespace tiravo {
 
@@ -11,9 +11,11 @@ void CreateDatabaseFile(Connection& connection, const QString& path, const QStri
     connection.close();
     connection.setConnectionText(ConnectionTextFor(path) + password);
     connection.create();
-    Batch batch(connection);
+    // A file with some of its tables is no file of the program's.
+    WriteScope tables(connection, WriteScope::Keeps::AllOrNothing);
     for (const QString& statement : CreateTableStatements())
         connection.execute(statement);
+    tables.commit();
 }
 
 } // namespace tiravo

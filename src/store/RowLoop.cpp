@@ -1,8 +1,8 @@
 #include "store/RowLoop.h"
 
 #include "common/Error.h"
-#include "store/Batch.h"
 #include "store/Dataset.h"
+#include "store/WriteScope.h"
 
 namespace tiravo {
 
@@ -33,7 +33,7 @@ bool EditRowIfStill(Dataset& rows, const QString& column,
 }
 
 void EditEachRow(Dataset& rows, RowWalk walk, const std::function<void(Dataset&)>& write) {
-    Batch batch(rows.connection(), {&rows});
+    const WriteScope change(rows.connection(), WriteScope::Keeps::WhatWasWritten, {&rows});
     if (walk == RowWalk::UntilEmpty) {
         for (int left = rows.recordCount(); left > 0; --left) {
             EditRow(rows, write);

@@ -3,6 +3,7 @@
 #include "store/Connection.h"
 #include "store/Schema.h"
 #include "store/SqlStatement.h"
+#include "store/WriteScope.h"
 
 namespace tiravo {
 
@@ -17,27 +18,21 @@ int SchemaVersion(Connection& connection) {
 void UpgradeSchema(Connection& connection) {
     if (SchemaVersion(connection) >= kSchemaVersion)
         return;
-    // Whole or not at all: a batch would keep the statements done before an
-    // error, and a record table without its triggers is no upgrade.
-    connection.execute(QStringLiteral("BEGIN IMMEDIATE"));
-    try {
-        // Another copy may have upgraded the file while this one waited for
-        // the lock.
-        const int found = SchemaVersion(connection);
-        if (found < 1)
-            for (const QString& statement : RecordTableStatements())
-                connection.execute(statement);
-        if (found < 2)
-            for (const QString& statement : CreateIndexStatements())
-                connection.execute(statement);
-        if (found < kSchemaVersion)
-            connection.execute(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
-        connection.execute(QStringLiteral("COMMIT"));
-    } catch (...) {
-        if (connection.inTransaction())
-            connection.execute(QStringLiteral("ROLLBACK"));
-        throw;
-    }
+    // Whole or not at all: a record table without its triggers is no
+    // upgrade.
+    WriteScope upgrade(connection, WriteScope::Keeps::AllOrNothing);
+    // Another copy may have upgraded the file while this one waited for the
+    // lock.
+    const int found = SchemaVersion(connection);
+    if (found < 1)
+        for (const QString& statement : RecordTableStatements())
+            connection.execute(statement);
+    if (found < 2)
+        for (const QString& statement : CreateIndexStatements())
+            connection.execute(statement);
+    if (found < kSchemaVersion)
+        connection.execute(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+    upgrade.commit();
 }
 
 } // namespace tiravo

@@ -11,10 +11,10 @@
 #include "platform/Clock.h"
 #include "platform/Pause.h"
 #include "platform/Random.h"
-#include "store/Batch.h"
 #include "store/Connection.h"
 #include "store/Query.h"
 #include "store/TableView.h"
+#include "store/WriteScope.h"
 #include "support/FakeDialogs.h"
 
 #include <stdexcept>
@@ -74,7 +74,7 @@ CrashKind DrawKind() {
     kind.defaultKills = 3;
     kind.prepare = [](Connection& connection) {
         // As in the reshuffle's kind, every available row starts on one key.
-        Batch batch(connection);
+        WriteScope batch(connection, WriteScope::Keeps::WhatWasWritten);
         SqlStatement& insert = connection.statement(QStringLiteral(
             "INSERT INTO TbNumero (Numero, Ordem, Ok, Ativo, Sorte) VALUES (?, ?, ?, ?, ?)"));
         for (int n = 1; n <= kAvailable + kDrawn; ++n) {

@@ -4,9 +4,9 @@
 
 #include "draws/model/PoolKeys.h"
 #include "platform/Random.h"
-#include "store/Batch.h"
 #include "store/Connection.h"
 #include "store/TableView.h"
+#include "store/WriteScope.h"
 
 namespace tiravo::crash {
 
@@ -24,7 +24,7 @@ CrashKind ReshuffleKind() {
         // Every available row starts on one key that a new key repeats only
         // once in 456,976 draws: a file holding some rows on it and some on
         // new keys was left half written.
-        Batch batch(connection);
+        WriteScope batch(connection, WriteScope::Keeps::WhatWasWritten);
         SqlStatement& insert = connection.statement(QStringLiteral(
             "INSERT INTO TbNumero (Numero, Ordem, Ok, Ativo, Sorte) VALUES (?, ?, ?, ?, ?)"));
         for (int n = 1; n <= kAvailable + kDrawn; ++n) {

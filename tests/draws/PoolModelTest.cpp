@@ -6,8 +6,8 @@
 #include "draws/model/PoolEntry.h"
 #include "draws/model/PoolKeys.h"
 #include "draws/model/StepCounts.h"
-#include "store/Batch.h"
 #include "store/Query.h"
+#include "store/WriteScope.h"
 #include "support/FakeClock.h"
 #include "support/FakeRandom.h"
 
@@ -29,28 +29,33 @@ void FailSecondPost(Dataset& view) {
     };
 }
 
-TEST(PoolKeys, ALoopThatFailsLeavesThePoolOnItsKeysAndOnAvailableRowsOnly) {
+TEST(PoolKeys, ARewriteThatFailsLeavesThePoolOnItsKeysAndOnAvailableRowsOnly) {
     test::TempDatabase db;
     test::AddNumbers(db, {{1, "dddd"}, {2, "cccc"}, {3, "bbbb"}, {4, "aaaa"}});
     db.exec("UPDATE TbNumero SET Ok = 0, Ativo = 1, Sorte = Cod WHERE Numero <= 2");
+    db.exec("CREATE TEMP TRIGGER refuse BEFORE UPDATE ON TbNumero WHEN NEW.Cod = 3 "
+            "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END");
     FakeRandom random;
-    random.script({25});
     TableView pool(db.connection(), test::NumberPool());
     pool.open();
 
     // Left sorted by Cod, the next draw would start from the first number added.
-    FailSecondPost(pool);
     EXPECT_THROW(ReshufflePool(pool, random), Error);
     EXPECT_EQ(pool.sortKey(), "Ordem");
     EXPECT_FALSE(pool.editing());
-    EXPECT_EQ(ColumnOf(db.connection(), "Ordem"), QStringList({"dddd", "cccc", "zzzz", "aaaa"}));
+    EXPECT_EQ(ColumnOf(db.connection(), "Ordem"), QStringList({"dddd", "cccc", "bbbb", "aaaa"}));
 
     // Left unfiltered, it would offer a drawn number to the next draw.
-    FailSecondPost(pool);
     EXPECT_THROW(ReleaseThroughFilter(pool, QString(), random), Error);
     EXPECT_EQ(pool.filter(), "Ok = True");
     EXPECT_EQ(pool.recordCount(), 2);
     EXPECT_EQ(ColumnOf(db.connection(), "Ok"), QStringList({"False", "False", "True", "True"}));
+
+    // A view whose hook must see each row is never rewritten behind its back.
+    db.exec("DROP TRIGGER refuse");
+    pool.beforePost = [](Dataset&) {};
+    EXPECT_THROW(ReshufflePool(pool, random), Error);
+    EXPECT_EQ(ColumnOf(db.connection(), "Ordem"), QStringList({"dddd", "cccc", "bbbb", "aaaa"}));
 }
 
 // A release of more rows than one statement writes, refused by the file
@@ -85,9 +90,9 @@ TEST(PoolKeys, AReleaseRefusedPartWayStoresNothingOfIt) {
     for (const bool insideABatch : {false, true}) {
         SCOPED_TRACE(insideABatch ? "inside a batch" : "alone");
         {
-            std::optional<Batch> batch;
+            std::optional<WriteScope> batch;
             if (insideABatch) {
-                batch.emplace(db.connection());
+                batch.emplace(db.connection(), WriteScope::Keeps::WhatWasWritten);
                 db.exec("INSERT INTO TbNumero (Numero, Ordem, Ok, Ativo) VALUES (0, 'abcd', 0, 0)");
             }
             EXPECT_THROW(ReleaseThroughFilter(pool, QString(), random), Error);

@@ -4,10 +4,9 @@
 // numbers.
 #include "store/ColumnRewrite.h"
 #include "common/Error.h"
-#include "store/Batch.h"
 #include "store/ShortTextSort.h"
 #include "store/TableView.h"
-#include "store/Transaction.h"
+#include "store/WriteScope.h"
 #include "support/TempDatabase.h"
 
 #include <gtest/gtest.h>
@@ -76,7 +75,7 @@ TEST_F(ColumnRewriteTest, TheFileTakesTheShownRowsInCodOrderAndTheViewOrdersThem
 
 TEST_F(ColumnRewriteTest, ATransactionKeepsTheWholeRewriteOrNoneOfItAndJoinsABatch) {
     {
-        Transaction whole(db.connection());
+        WriteScope whole(db.connection(), WriteScope::Keeps::AllOrNothing);
         ColumnRewrite keys(pool, "Ordem");
         for (std::size_t i = 0; i < keys.size(); ++i)
             keys.setText(i, "qqqq");
@@ -86,11 +85,11 @@ TEST_F(ColumnRewriteTest, ATransactionKeepsTheWholeRewriteOrNoneOfItAndJoinsABat
     EXPECT_EQ(Column(db, "Ordem"), QStringList({"dddd", "bbbb", "xxxx", "cccc", "yyyy", "aaaa"}));
 
     {
-        Batch batch(db.connection());
+        WriteScope batch(db.connection(), WriteScope::Keeps::WhatWasWritten);
         pool.edit();
         pool.field("Numero").setAsInteger(61);
         pool.post();
-        Transaction inner(db.connection());
+        WriteScope inner(db.connection(), WriteScope::Keeps::AllOrNothing);
         ColumnRewrite keys(pool, "Ordem");
         keys.setText(0, "qqqq");
         keys.writeUpTo(1);
@@ -101,7 +100,7 @@ TEST_F(ColumnRewriteTest, ATransactionKeepsTheWholeRewriteOrNoneOfItAndJoinsABat
     EXPECT_EQ(Column(db, "Ordem"), QStringList({"dddd", "bbbb", "xxxx", "cccc", "yyyy", "aaaa"}));
 
     {
-        Transaction whole(db.connection());
+        WriteScope whole(db.connection(), WriteScope::Keeps::AllOrNothing);
         ColumnRewrite keys(pool, "Ordem");
         for (std::size_t i = 0; i < keys.size(); ++i)
             keys.setText(i, "qqqq");
@@ -114,7 +113,7 @@ TEST_F(ColumnRewriteTest, ATransactionKeepsTheWholeRewriteOrNoneOfItAndJoinsABat
 TEST_F(ColumnRewriteTest, AViewReadAgainMeanwhileIsLetGoOf) {
     // An error half way (a full disk, a cut) closes and reopens the view
     // inside the rewrite's transaction: its old rows are gone.
-    Transaction whole(db.connection());
+    WriteScope whole(db.connection(), WriteScope::Keeps::AllOrNothing);
     ColumnRewrite keys(pool, "Ordem");
     for (std::size_t i = 0; i < keys.size(); ++i)
         keys.setText(i, "qqqq");
@@ -136,7 +135,7 @@ TEST(ColumnRewriteTexts, LongAccentedEmptyAndUnsetTextsReachTheFileAsSet) {
     names.open();
     const QString accented = QStringLiteral("Conceição Araújo de São João");
     {
-        Transaction whole(db.connection());
+        WriteScope whole(db.connection(), WriteScope::Keeps::AllOrNothing);
         ColumnRewrite rewrite(names, "Nome");
         rewrite.setText(0, accented);
         rewrite.setText(1, QStringLiteral("José"));

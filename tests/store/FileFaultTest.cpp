@@ -2,11 +2,11 @@
 // told apart by the engine's result code, wherever the engine meets them, and
 // each names the file; the message itself stays the engine's, as the
 // database tool prints it.
-#include "store/Batch.h"
 #include "store/Connection.h"
 #include "store/Query.h"
 #include "store/StoreError.h"
 #include "store/TableView.h"
+#include "store/WriteScope.h"
 #include "support/OrdinaryUser.h"
 #include "support/TempDatabase.h"
 
@@ -85,7 +85,7 @@ TEST_F(FileFaults, AFullDiskAndAFileHeldByAnotherProgramMidWay) {
 
 TEST_F(FileFaults, ADamagedFileWhenOpenedAndWhenATableIsRead) {
     {
-        Batch batch(db.connection());
+        WriteScope batch(db.connection(), WriteScope::Keeps::WhatWasWritten);
         for (int i = 0; i < 3000; ++i)
             db.exec(
                 QStringLiteral("INSERT INTO TbNumero (Numero, Ordem) VALUES (%1, 'abcd')").arg(i));

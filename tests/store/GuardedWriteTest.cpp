@@ -1,9 +1,9 @@
 // Writes that must not go through blindly: a post guarded by the value it
 // read, two copies of the program on one file, and views too wide to write.
 #include "common/Error.h"
-#include "store/Batch.h"
 #include "store/Query.h"
 #include "store/TableView.h"
+#include "store/WriteScope.h"
 #include "support/TempDatabase.h"
 
 #include <gtest/gtest.h>
@@ -99,7 +99,7 @@ TEST_F(GuardedPostTest, ABatchWalksTheRowsTheFileHoldsOnceAnotherProgramHasChang
     // made elsewhere: the snapshot rule stays as it is.
     db.exec("UPDATE TbNumero SET Ordem = 'mine'");
     EXPECT_FALSE(mine.changedElsewhere());
-    { Batch batch(db.connection(), {&mine}); }
+    { WriteScope batch(db.connection(), WriteScope::Keeps::WhatWasWritten, {&mine}); }
     EXPECT_EQ(mine.field("Ordem").asString(), "aaaa");
 
     other->execute("DELETE FROM TbNumero WHERE Numero = 84");
@@ -111,7 +111,7 @@ TEST_F(GuardedPostTest, ABatchWalksTheRowsTheFileHoldsOnceAnotherProgramHasChang
     other->execute("INSERT INTO TbNumero (Numero) VALUES (87)");
     editing.edit();
     {
-        Batch batch(db.connection(), {&mine, &editing});
+        WriteScope batch(db.connection(), WriteScope::Keeps::WhatWasWritten, {&mine, &editing});
         QStringList walked;
         for (mine.first(); !mine.eof(); mine.next())
             walked << mine.field("Numero").asString();

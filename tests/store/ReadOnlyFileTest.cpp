@@ -1,10 +1,10 @@
 // A database file this program may not write: it opens for reading, every
 // write is refused with an error that names the file, and what the engine
 // leaves beside it serves the next start once the file can be written again.
-#include "store/Batch.h"
 #include "store/Connection.h"
 #include "store/StoreError.h"
 #include "store/TableView.h"
+#include "store/WriteScope.h"
 #include "support/OrdinaryUser.h"
 #include "support/TempDatabase.h"
 
@@ -78,7 +78,7 @@ TEST_F(ReadOnlyFile, OpensForReadingAndRefusesEveryWriteNamingTheFile) {
     EXPECT_FALSE(numbers.editing());
     EXPECT_EQ(numbers.recordCount(), 1);
     // What goes past them meets the engine's own refusal, told the same way.
-    EXPECT_TRUE(refused([&] { Batch batch(*connection); }));
+    EXPECT_TRUE(refused([&] { WriteScope batch(*connection, WriteScope::Keeps::WhatWasWritten); }));
     EXPECT_TRUE(refused([&] { connection->execute("UPDATE TbNumero SET Sorte = 1"); }));
     EXPECT_TRUE(refused([&] { connection->requireWritable(); }));
     connection.reset();

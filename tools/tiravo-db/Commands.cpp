@@ -12,8 +12,8 @@
 #include "draws/model/Minutes.h"
 #include "draws/model/RecordCheck.h"
 #include "platform/Random.h"
-#include "store/Batch.h"
 #include "store/Connection.h"
+#include "store/WriteScope.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,7 +31,7 @@ int Create(const Arguments& arguments, QTextStream& out) {
     BuildDatabaseFile(arguments.file, arguments.force, [&](Connection& connection) {
         if (!arguments.operatorName)
             return;
-        Batch batch(connection);
+        WriteScope batch(connection, WriteScope::Keeps::WhatWasWritten);
         RowWriter(connection, QStringLiteral("Usuario"))
             .add({{"Nome", *arguments.operatorName}, {"Senha", *arguments.password}});
     });

@@ -3,7 +3,7 @@
 #include "DemoPictures.h"
 #include "RowWriter.h"
 #include "draws/model/OrderKey.h"
-#include "store/Batch.h"
+#include "store/WriteScope.h"
 
 namespace tiravo::db {
 
@@ -44,7 +44,7 @@ const QStringList& DemoNames() {
 }
 
 void FillDemo(Connection& connection, const DemoPictureFiles& pictures, Random& random) {
-    Batch batch(connection);
+    WriteScope batch(connection, WriteScope::Keeps::WhatWasWritten);
 
     RowWriter(connection, QStringLiteral("Usuario"))
         .add({{"Nome", Text(QStringLiteral("demo"))}, {"Senha", Text(QStringLiteral("demo"))}});

@@ -7,7 +7,7 @@
 #include "store/ColumnRewrite.h"
 #include "store/Connection.h"
 #include "store/TableView.h"
-#include "store/Transaction.h"
+#include "store/WriteScope.h"
 
 #include <algorithm>
 #include <optional>
@@ -29,7 +29,7 @@ struct DrawWork::Reshuffle {
     TableView& pool;
     int winnerPlace;
     Random& random;
-    std::optional<Transaction> transaction;
+    std::optional<WriteScope> transaction;
     std::optional<ColumnRewrite> keys;
     bool winnerGone = false;
     // What follows the last key, a slice each.
@@ -99,7 +99,7 @@ bool DrawWork::slice() {
         return false;
     Reshuffle& r = *reshuffle_;
     if (!r.keys) {
-        r.transaction.emplace(connection_);
+        r.transaction.emplace(connection_, WriteScope::Keeps::AllOrNothing);
         // Another program that drew the winner first makes this draw store
         // nothing; no key is made for it. From here on the transaction keeps
         // every other program from changing the file.

@@ -4,11 +4,11 @@
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolDescription.h"
 #include "draws/model/PoolRowNow.h"
-#include "store/Batch.h"
 #include "store/Connection.h"
 #include "store/Dataset.h"
 #include "store/Schema.h"
 #include "store/SqlStatement.h"
+#include "store/WriteScope.h"
 
 #include <optional>
 
@@ -44,11 +44,11 @@ std::optional<RecordAction> ActionOf(Dataset& view, const PoolDescription& pool,
 bool WriteRecorded(Dataset& view, Dataset::RowWrite kind, const std::function<bool()>& write) {
     const PoolDescription* pool = PoolOfTable(view.table());
     Connection& connection = view.connection();
-    if (!pool || RecordedActionOpen(connection) || view.fieldIndex(kCod) < 0 ||
+    if (!pool || WriteScope::RecordedChangeOpen(connection) || view.fieldIndex(kCod) < 0 ||
         (kind != Dataset::RowWrite::Insert && view.recordCount() == 0))
         return write();
     // The write lock first, so that the row read is the row written.
-    Batch batch(connection);
+    const WriteScope lock(connection, WriteScope::Keeps::WhatWasWritten);
     const std::int64_t cod = kind == Dataset::RowWrite::Insert ? 0 : view.field(kCod).asInteger();
     const std::optional<PoolRowNow> before =
         kind == Dataset::RowWrite::Insert ? std::nullopt : ReadPoolRow(connection, *pool, cod);

@@ -1,8 +1,8 @@
 #include "draws/model/Minutes.h"
 
 #include "common/Error.h"
-#include "draws/model/DrawRecord.h"
 #include "draws/model/PoolDescription.h"
+#include "draws/model/RecordActions.h"
 #include "draws/model/RecordChain.h"
 #include "platform/OutputFile.h"
 #include "store/VisibleText.h"

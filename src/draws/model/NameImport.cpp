@@ -5,7 +5,6 @@
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
 #include "platform/TextFile.h"
-#include "store/Batch.h"
 #include "store/Column.h"
 #include "store/Connection.h"
 #include "store/Dataset.h"

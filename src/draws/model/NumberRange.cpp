@@ -4,7 +4,6 @@
 #include "draws/model/DrawRecord.h"
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
-#include "store/Batch.h"
 #include "store/Dataset.h"
 
 #include <cstdint>
@@ -13,7 +12,6 @@ namespace tiravo {
 
 int InsertNumberRange(Dataset& view, int first, int last, Random& random) {
     const RecordedBulk record(view, RecordAction::Range, {&view});
-    Batch batch(view.connection(), {&view});
     int added = 0;
     // 64 bits, so that a range ending at the largest number still ends.
     for (std::int64_t number = first; number <= last; ++number) {
@@ -37,9 +35,9 @@ int InsertNumberRange(Dataset& view, int first, int last, Random& random) {
         } catch (const Error&) {
             view.cancel();
             // A refused row undoes only itself; a full disk or an I/O error
-            // may have cost every row of the batch, and going on would store
+            // may have cost every row of the range, and going on would store
             // the rest one by one while the view still shows the lost ones.
-            if (batch.lost())
+            if (record.lost())
                 throw;
         }
     }

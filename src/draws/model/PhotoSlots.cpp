@@ -4,7 +4,6 @@
 #include "draws/model/DrawRecord.h"
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
-#include "store/Batch.h"
 #include "store/Column.h"
 #include "store/Dataset.h"
 #include "store/RowLoop.h"

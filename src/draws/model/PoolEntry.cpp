@@ -3,11 +3,11 @@
 #include "draws/model/DrawRecord.h"
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolDescription.h"
-#include "store/Batch.h"
 #include "store/ChangedElsewhere.h"
 #include "store/Dataset.h"
 #include "store/Query.h"
 #include "store/RowLoop.h"
+#include "store/WriteScope.h"
 
 #include <functional>
 
@@ -72,7 +72,7 @@ void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNam
                   const AvailableEntries* availableBefore) {
     // The write lock is held from here to the commit: no other copy can store
     // a winner between the choice of the place and the row that takes it.
-    Batch batch(pool.connection());
+    const WriteScope lock(pool.connection(), WriteScope::Keeps::WhatWasWritten);
     int place = NextWinnerPlace(winners);
     if (winners.changedElsewhere()) {
         const Value highest = winners.highestInFile(kSorte);
@@ -95,7 +95,7 @@ void TakeOut(Dataset& pool, Dataset& winners, const EntryNaming& entry,
     // The write lock first, as for a winner: the guarded write, not a read
     // of the views at the start of the record's transaction, decides whether
     // the entry under the cursor is still there.
-    Batch batch(pool.connection());
+    const WriteScope lock(pool.connection(), WriteScope::Keeps::WhatWasWritten);
     MoveAvailableRow(
         pool, winners, entry, RecordAction::HiddenPick,
         [&] { pool.field(kOk).setAsString(kFalseText); }, {}, availableBefore);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/Error.h"
-#include "draws/model/DrawRecord.h"
+#include "draws/model/RecordActions.h"
 #include "store/Value.h"
 
 #include <QString>
@@ -10,6 +10,7 @@
 
 namespace tiravo {
 
+struct AvailableEntries;
 class Dataset;
 class Query;
 

@@ -13,18 +13,17 @@ class Dataset;
 class Random;
 class TableView;
 
-// The bulk loops that give pool rows new order keys. Each runs in one
-// transaction; rows stored before an error stay stored, unless the error cost
-// the whole transaction, and then the view is read again. A row whose post
-// fails is never left in editing, where the next move would post it.
+// The bulk loops that give pool rows new order keys, each in one write scope.
+// The reshuffle and the release write a whole column of keys at once, and
+// store it whole or not at all; a view with a hook before its posts, which
+// would have to see each row, is refused by them. The key renewal posts row
+// by row: rows stored before an error stay stored, unless the error cost the
+// whole transaction, and then the view is read again. A row whose post fails
+// is never left in editing, where the next move would post it.
 
 // Gives every row of the pool view, in Cod order, a key built from fresh
 // entropy, and sorts the view by its keys again; the cursor goes to the first
-// row. The keys are written by one statement and stored whole or not at all.
-// A view with a hook before its posts is walked row by row instead, each row
-// posted; it is sorted by its keys again even when the walk fails, so that a
-// draw never starts from rows in the order they were added. A draw makes its
-// keys itself, while its frames are shown (DrawWork).
+// row. A draw makes its keys itself, while its frames are shown (DrawWork).
 void ReshufflePool(TableView& pool, Random& random);
 
 // Makes every row of `rows`, from the first, available again, each with a

@@ -1,7 +1,7 @@
 #include "draws/model/RecordCheck.h"
 
-#include "draws/model/DrawRecord.h"
 #include "draws/model/PoolDescription.h"
+#include "draws/model/RecordActions.h"
 #include "draws/model/RecordChain.h"
 #include "store/Connection.h"
 #include "store/Schema.h"

@@ -1,16 +1,10 @@
-// Opening the file, the database password, and bulk work in one transaction.
+// Changes of the file in one write scope: what an error keeps of them, how
+// scopes nest, the record row each carries, and the write lock.
+#include "store/WriteScope.h"
 #include "common/Error.h"
-#include "store/Batch.h"
-#include "store/ConnectionText.h"
-#include "store/DatabasePassword.h"
 #include "store/Query.h"
 #include "store/TableView.h"
 #include "support/TempDatabase.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -19,66 +13,7 @@
 namespace tiravo {
 namespace {
 
-QString OpenError(const QString& text) {
-    Connection c;
-    c.setConnectionText(text);
-    try {
-        c.open();
-    } catch (const Error& e) {
-        EXPECT_FALSE(c.isOpen());
-        return e.message();
-    }
-    return QStringLiteral("<opened>");
-}
-
-TEST(Connection, MissingFileIsAnErrorAndNoFileIsMade) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Zodizi.db");
-    EXPECT_EQ(OpenError(ConnectionTextFor(path) + JoinDatabasePassword()),
-              QStringLiteral("Could not find file '%1'").arg(path));
-    EXPECT_FALSE(QFileInfo::exists(path));
-}
-
-TEST(Connection, WrongPasswordIsAnErrorNeverAnEmptyDatabase) {
-    test::TempDatabase db;
-    db.connection().close();
-    const QString message = OpenError(ConnectionTextFor(db.path()) + "wrong-password-here!");
-    EXPECT_TRUE(message.startsWith("Not a valid password")) << message.toStdString();
-    // The file is encrypted as a whole: not even the table names can be read.
-    QFile raw(db.path());
-    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
-    EXPECT_FALSE(raw.readAll().contains("TbNumero"));
-}
-
-TEST(Connection, TextNeedsProviderFileAndPassword) {
-    EXPECT_TRUE(OpenError("Provider=Other;Data Source=/tmp/x.db;Database Password=x")
-                    .startsWith("Provider cannot be found"));
-    EXPECT_TRUE(OpenError("Provider=SQLCipher;Data Source=/tmp/x.db").contains("password"));
-    EXPECT_TRUE(OpenError("Provider=SQLCipher;Database Password=x").contains("names no"));
-    const ConnectionSettings s = ParseConnectionText(ConnectionTextFor("/a/b.db") + "p;w=d;");
-    EXPECT_EQ(s.dataSource, "/a/b.db");
-    EXPECT_EQ(s.password, "p;w=d;");
-}
-
-TEST(Connection, TextCannotChangeWhileOpenAndPasswordHasTwentyCharacters) {
-    test::TempDatabase db;
-    EXPECT_THROW(db.connection().setConnectionText("x"), Error);
-    EXPECT_EQ(JoinDatabasePassword().size(), 20);
-    EXPECT_TRUE(ConnectionTextFor("/x").endsWith("Password="));
-}
-
-TEST(Connection, FixedPathFollowsTheDataHome) {
-    const QByteArray old = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", "/tmp/tiravo-data-home");
-    EXPECT_EQ(FixedDatabasePath(),
-              QStringLiteral("/tmp/tiravo-data-home/Korvane/Tiravo/Zodizi.db"));
-    if (old.isEmpty())
-        qunsetenv("XDG_DATA_HOME");
-    else
-        qputenv("XDG_DATA_HOME", old);
-}
-
-class BatchTest : public testing::Test {
+class WriteScopeTest : public testing::Test {
 protected:
     void SetUp() override {
         // A row the engine itself refuses, as a full disk or a broken file would.
@@ -94,12 +29,12 @@ protected:
     test::TempDatabase db;
 };
 
-TEST_F(BatchTest, FailedRowUndoesOnlyItselfAndTheLoopGoesOn) {
+TEST_F(WriteScopeTest, FailedRowUndoesOnlyItselfAndTheLoopGoesOn) {
     TableView view(db.connection(), {.table = "TbNumero"});
     view.open();
     int failures = 0;
     {
-        Batch batch(db.connection());
+        WriteScope batch(db.connection(), WriteScope::Keeps::WhatWasWritten);
         for (int n = 10; n <= 15; ++n) {
             try {
                 view.insert();
@@ -117,11 +52,11 @@ TEST_F(BatchTest, FailedRowUndoesOnlyItselfAndTheLoopGoesOn) {
     EXPECT_EQ(rowsOnDisk(), 5);
 }
 
-TEST_F(BatchTest, RowsPostedBeforeAnUncaughtErrorStayPosted) {
+TEST_F(WriteScopeTest, RowsPostedBeforeAnUncaughtErrorStayPosted) {
     TableView view(db.connection(), {.table = "TbNumero"});
     view.open();
     try {
-        Batch batch(db.connection());
+        WriteScope batch(db.connection(), WriteScope::Keeps::WhatWasWritten);
         for (int n = 10; n <= 15; ++n) {
             view.insert();
             view.field("Numero").setAsInteger(n);
@@ -135,13 +70,13 @@ TEST_F(BatchTest, RowsPostedBeforeAnUncaughtErrorStayPosted) {
     EXPECT_EQ(view.recordCount(), 3);
 }
 
-TEST_F(BatchTest, NestedBatchesCommitOnceAtTheOutermost) {
+TEST_F(WriteScopeTest, NestedBatchesCommitOnceAtTheOutermost) {
     TableView view(db.connection(), {.table = "TbNumero"});
     view.open();
     {
-        Batch outer(db.connection());
+        WriteScope outer(db.connection(), WriteScope::Keeps::WhatWasWritten);
         {
-            Batch inner(db.connection());
+            WriteScope inner(db.connection(), WriteScope::Keeps::WhatWasWritten);
             view.insert();
             view.field("Numero").setAsInteger(1);
             view.post();
@@ -151,30 +86,30 @@ TEST_F(BatchTest, NestedBatchesCommitOnceAtTheOutermost) {
     EXPECT_EQ(rowsOnDisk(), 1);
 }
 
-TEST_F(BatchTest, SavepointUndoesTheStatementsOfOneRow) {
-    Batch batch(db.connection());
+TEST_F(WriteScopeTest, SavepointUndoesTheStatementsOfOneRow) {
+    WriteScope batch(db.connection(), WriteScope::Keeps::WhatWasWritten);
     {
-        Savepoint row(db.connection());
+        WriteScope row(db.connection(), WriteScope::Keeps::AllOrNothing);
         db.exec("INSERT INTO TbNumero (Numero) VALUES (1)");
         db.exec("INSERT INTO TbNumero (Numero) VALUES (2)");
     } // not released: both undone
     {
-        Savepoint row(db.connection());
+        WriteScope row(db.connection(), WriteScope::Keeps::AllOrNothing);
         db.exec("INSERT INTO TbNumero (Numero) VALUES (3)");
-        row.release();
+        row.commit();
     }
     TableView view(db.connection(), {.table = "TbNumero"});
     view.open();
     EXPECT_EQ(view.recordCount(), 1);
 }
 
-TEST_F(BatchTest, SecondConnectionWaitsForTheWriteLockInsteadOfFailing) {
+TEST_F(WriteScopeTest, SecondConnectionWaitsForTheWriteLockInsteadOfFailing) {
     auto second = db.openSecond();
     TableView other(*second, {.table = "TbNumero"});
     other.open();
     std::thread writer;
     {
-        Batch batch(db.connection());
+        WriteScope batch(db.connection(), WriteScope::Keeps::WhatWasWritten);
         db.exec("INSERT INTO TbNumero (Numero) VALUES (1)");
         writer = std::thread([&] {
             other.insert();
@@ -196,7 +131,7 @@ struct LoopResult {
     QString endedWith;
 };
 
-void InsertCatchingErrors(Batch& batch, TableView& view, int from, int to, LoopResult& result,
+void InsertCatchingErrors(WriteScope& batch, TableView& view, int from, int to, LoopResult& result,
                           bool swallowLoss = false) {
     for (int n = from; n <= to; ++n) {
         try {
@@ -217,7 +152,7 @@ void InsertCatchingErrors(Batch& batch, TableView& view, int from, int to, LoopR
     }
 }
 
-TEST(Batch, AFullDiskCostsTheWholeBatchAndItsViewShowsTheFileAgain) {
+TEST(WriteScope, AFullDiskCostsTheWholeBatchAndItsViewShowsTheFileAgain) {
     // No trigger here: a statement with one keeps a journal of its own, and a
     // full disk then undoes only that statement.
     test::TempDatabase db;
@@ -236,7 +171,7 @@ TEST(Batch, AFullDiskCostsTheWholeBatchAndItsViewShowsTheFileAgain) {
     view.open();
     LoopResult result;
     try {
-        Batch batch(db.connection(), {&view});
+        WriteScope batch(db.connection(), WriteScope::Keeps::WhatWasWritten, {&view});
         InsertCatchingErrors(batch, view, 100, 100000, result);
     } catch (const Error& e) {
         result.endedWith = e.message();
@@ -254,7 +189,7 @@ TEST(Batch, AFullDiskCostsTheWholeBatchAndItsViewShowsTheFileAgain) {
     LoopResult swallowed;
     QString reported;
     try {
-        Batch batch(db.connection(), {&view});
+        WriteScope batch(db.connection(), WriteScope::Keeps::WhatWasWritten, {&view});
         InsertCatchingErrors(batch, view, 100, 100000, swallowed, true);
     } catch (const Error& e) {
         reported = e.message();
@@ -267,7 +202,7 @@ TEST(Batch, AFullDiskCostsTheWholeBatchAndItsViewShowsTheFileAgain) {
     db.exec("PRAGMA max_page_count = 1073741823");
     LoopResult roomy;
     {
-        Batch batch(db.connection(), {&view});
+        WriteScope batch(db.connection(), WriteScope::Keeps::WhatWasWritten, {&view});
         InsertCatchingErrors(batch, view, 1, 500, roomy);
     }
     EXPECT_EQ(roomy.posted, 500);
@@ -275,7 +210,7 @@ TEST(Batch, AFullDiskCostsTheWholeBatchAndItsViewShowsTheFileAgain) {
     EXPECT_EQ(view.recordCount(), 501);
 }
 
-TEST_F(BatchTest, AFailedCommitIsReportedAndItsViewsReadTheFileAgain) {
+TEST_F(WriteScopeTest, AFailedCommitIsReportedAndItsViewsReadTheFileAgain) {
     // A deferred foreign key is only checked by the commit.
     db.exec("PRAGMA foreign_keys = ON");
     db.exec("CREATE TABLE Parent (Id INTEGER PRIMARY KEY)");
@@ -287,7 +222,7 @@ TEST_F(BatchTest, AFailedCommitIsReportedAndItsViewsReadTheFileAgain) {
     view.open();
     QString reported;
     try {
-        Batch batch(db.connection(), {&view});
+        WriteScope batch(db.connection(), WriteScope::Keeps::WhatWasWritten, {&view});
         for (int n = 1; n <= 5; ++n) {
             view.insert();
             view.field("Numero").setAsInteger(n);
@@ -306,7 +241,7 @@ TEST_F(BatchTest, AFailedCommitIsReportedAndItsViewsReadTheFileAgain) {
     // Rows posted after an error in flight: the commit's own error stays
     // behind the one the operator sees.
     try {
-        Batch batch(db.connection(), {&view});
+        WriteScope batch(db.connection(), WriteScope::Keeps::WhatWasWritten, {&view});
         view.insert();
         view.field("Numero").setAsInteger(3);
         view.post();
@@ -315,6 +250,110 @@ TEST_F(BatchTest, AFailedCommitIsReportedAndItsViewsReadTheFileAgain) {
         EXPECT_EQ(e.message(), "the loop's own error");
     }
     EXPECT_EQ(view.recordCount(), 0);
+}
+
+// A record row of its own: a number in the same table, so that the test
+// sees whether it went with the change.
+class MarkerRow final : public ChangeRecord {
+public:
+    MarkerRow(test::TempDatabase& db, bool fails) : db_(db), fails_(fails) {}
+    void append() override {
+        ++appended;
+        if (fails_)
+            throw Error("the record is full");
+        db_.exec("INSERT INTO TbNumero (Numero) VALUES (99)");
+    }
+    int appended = 0;
+
+private:
+    test::TempDatabase& db_;
+    bool fails_;
+};
+
+TEST_F(WriteScopeTest, TheRecordRowGoesWithItsChangeOrTheChangeGoesToo) {
+    TableView view(db.connection(), {.table = "TbNumero"});
+    view.open();
+    const auto addNumber = [&](int n) {
+        view.insert();
+        view.field("Numero").setAsInteger(n);
+        view.post();
+    };
+    for (const WriteScope::Keeps keeps :
+         {WriteScope::Keeps::AllOrNothing, WriteScope::Keeps::WhatWasWritten}) {
+        SCOPED_TRACE(keeps == WriteScope::Keeps::AllOrNothing ? "all or nothing" : "keeps");
+        MarkerRow failing(db, true);
+        QString reported;
+        try {
+            WriteScope change(db.connection(), keeps, {&view}, &failing);
+            addNumber(1);
+            change.commit();
+        } catch (const Error& e) {
+            reported = e.message();
+        }
+        EXPECT_EQ(reported, "the record is full");
+        EXPECT_EQ(failing.appended, 1);
+        EXPECT_EQ(rowsOnDisk(), 0);
+        EXPECT_EQ(view.recordCount(), 0); // read again: it shows the file
+        EXPECT_FALSE(db.connection().inTransaction());
+    }
+
+    // Joined to a scope that keeps what it wrote, an all-or-nothing change
+    // and its record row are undone alone.
+    {
+        WriteScope loop(db.connection(), WriteScope::Keeps::WhatWasWritten);
+        addNumber(1);
+        MarkerRow failing(db, true);
+        WriteScope change(db.connection(), WriteScope::Keeps::AllOrNothing, {}, &failing);
+        EXPECT_EQ(change.level(), WriteScope::Level::Nested);
+        addNumber(2);
+        EXPECT_THROW(change.commit(), Error);
+    }
+    EXPECT_EQ(rowsOnDisk(), 1);
+
+    MarkerRow marker(db, false);
+    {
+        WriteScope change(db.connection(), WriteScope::Keeps::AllOrNothing, {}, &marker);
+        addNumber(3);
+        change.commit();
+    }
+    EXPECT_EQ(marker.appended, 1);
+    EXPECT_EQ(rowsOnDisk(), 3);
+}
+
+TEST_F(WriteScopeTest, TheWritesOfARecordedChangeAreKnownToBeItsOwnWhileItIsOpen) {
+    MarkerRow marker(db, false);
+    EXPECT_FALSE(WriteScope::RecordedChangeOpen(db.connection()));
+    {
+        WriteScope plain(db.connection(), WriteScope::Keeps::WhatWasWritten);
+        EXPECT_EQ(plain.level(), WriteScope::Level::Outermost);
+        EXPECT_FALSE(WriteScope::RecordedChangeOpen(db.connection()));
+        WriteScope recorded(db.connection(), WriteScope::Keeps::AllOrNothing, {}, &marker);
+        {
+            WriteScope inside(db.connection(), WriteScope::Keeps::WhatWasWritten);
+            EXPECT_TRUE(inside.recorded());
+            EXPECT_TRUE(WriteScope::RecordedChangeOpen(db.connection()));
+        }
+        recorded.commit();
+        EXPECT_FALSE(WriteScope::RecordedChangeOpen(db.connection()));
+    }
+    EXPECT_EQ(rowsOnDisk(), 1);
+}
+
+TEST_F(WriteScopeTest, AConnectionClosedWithinAChangeForgetsItAndBeginsAfreshOnceOpen) {
+    {
+        WriteScope outer(db.connection(), WriteScope::Keeps::WhatWasWritten);
+        WriteScope inner(db.connection(), WriteScope::Keeps::AllOrNothing);
+        db.exec("INSERT INTO TbNumero (Numero) VALUES (1)");
+        db.connection().close(); // the engine drops the open transaction
+        db.connection().open();
+        WriteScope fresh(db.connection(), WriteScope::Keeps::AllOrNothing);
+        EXPECT_EQ(fresh.level(), WriteScope::Level::Outermost);
+        db.exec("INSERT INTO TbNumero (Numero) VALUES (2)");
+        fresh.commit();
+        inner.commit(); // nothing left to do, and no error
+    }
+    EXPECT_EQ(rowsOnDisk(), 1);
+    EXPECT_FALSE(db.connection().inTransaction());
 }
 
 } // namespace
