@@ -7,7 +7,6 @@
 // picks it again far too often after a release; and one that keeps the order
 // of the pool between draws lets anybody who watched the flashing run name
 // the next winner.
-#include "PoolRows.h"
 #include "draws/IncluirNumero.h"
 #include "draws/VantaFoto.h"
 #include "draws/VantaNome.h"
@@ -15,6 +14,7 @@
 #include "draws/model/OrderKey.h"
 #include "platform/Random.h"
 #include "support/FakePause.h"
+#include "support/PoolRows.h"
 #include "support/TempDatabase.h"
 #include "support/TestServices.h"
 #include "widgets/CounterPanel.h"

@@ -1,10 +1,10 @@
 // The photo list editor driven through its controls, over real files in a
 // temporary folder.
 #include "draws/IncluirFoto.h"
-#include "PoolRows.h"
 #include "common/Error.h"
 #include "draws/model/PhotoSlots.h"
 #include "support/PictureSamples.h"
+#include "support/PoolRows.h"
 #include "support/TestServices.h"
 #include "widgets/DriveSelector.h"
 #include "widgets/FileList.h"

@@ -1,6 +1,6 @@
 // The name list editor driven through its controls, over a real file.
 #include "draws/IncluirNomes.h"
-#include "PoolRows.h"
+#include "support/PoolRows.h"
 #include "support/TestServices.h"
 #include "widgets/CounterPanel.h"
 #include "widgets/DataEdit.h"

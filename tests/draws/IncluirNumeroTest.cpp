@@ -1,7 +1,7 @@
 // The number list editor driven through its controls.
 #include "draws/IncluirNumero.h"
-#include "PoolRows.h"
 #include "store/Query.h"
+#include "support/PoolRows.h"
 #include "support/TestServices.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataNavigator.h"

@@ -2,10 +2,10 @@
 // own windows, as two operators at one event have them: draws in turn, a name
 // editor working beside a draw screen, and a draw stored while the other
 // copy's draw is on screen.
-#include "PoolRows.h"
 #include "draws/IncluirNomes.h"
 #include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
+#include "support/PoolRows.h"
 #include "support/TestServices.h"
 #include "widgets/CounterPanel.h"
 

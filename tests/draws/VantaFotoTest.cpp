@@ -2,9 +2,9 @@
 // a temporary folder: the frames a draw paints, what it stores, the column of
 // winners, and its other commands.
 #include "draws/VantaFoto.h"
-#include "PoolRows.h"
 #include "draws/IncluirFoto.h"
 #include "support/ModalDriver.h"
+#include "support/PoolRows.h"
 #include "support/TestServices.h"
 #include "widgets/CounterPanel.h"
 #include "widgets/PictureBox.h"

@@ -1,8 +1,8 @@
 // The name draw screen driven through its controls: the roll a draw paints,
 // what it stores, and the commands that empty and release the list.
 #include "draws/VantaNome.h"
-#include "PoolRows.h"
 #include "draws/IncluirNomes.h"
+#include "support/PoolRows.h"
 #include "support/TestServices.h"
 #include "widgets/CounterPanel.h"
 #include "widgets/DataGrid.h"

@@ -1,8 +1,8 @@
 // The number draw screen driven through its controls: the frames a draw
 // paints, what it stores, and its other commands.
 #include "draws/VantaNumero.h"
-#include "PoolRows.h"
 #include "draws/IncluirNumero.h"
+#include "support/PoolRows.h"
 #include "support/TestServices.h"
 #include "widgets/CounterPanel.h"
 #include "widgets/DataGrid.h"

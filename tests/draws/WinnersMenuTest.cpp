@@ -1,8 +1,8 @@
 // The right-click menu on the draw screens' winners lists: the winners as
 // CSV and the day's minutes, through the save dialog, never during a draw.
-#include "PoolRows.h"
 #include "draws/VantaFoto.h"
 #include "draws/VantaNumero.h"
+#include "support/PoolRows.h"
 #include "support/TestServices.h"
 #include "widgets/DataGrid.h"
 #include "widgets/PictureBox.h"

@@ -1,7 +1,6 @@
 // The draw screens full screen on a second monitor, driven through the
 // scaled picture: clicks at the scaled places, the keys, the frames as the
 // monitor shows them, and the way back to the window.
-#include "draws/PoolRows.h"
 #include "draws/VantaFoto.h"
 #include "draws/VantaNumero.h"
 #include "draws/model/PoolColumns.h"
@@ -12,6 +11,7 @@
 #include "support/FakeDialogs.h"
 #include "support/FakeRandom.h"
 #include "support/OffscreenScreens.h"
+#include "support/PoolRows.h"
 #include "support/TempDatabase.h"
 #include "widgets/FullScreenPresenter.h"
 #include "widgets/PictureBox.h"

@@ -7,7 +7,6 @@
 // CMake list); each run opens every screen twice on fresh, equal files, once
 // windowed and once full screen, with the same fixed clock and random numbers,
 // so both runs paint the same frames.
-#include "draws/PoolRows.h"
 #include "draws/VantaFoto.h"
 #include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
@@ -17,6 +16,7 @@
 #include "support/FakeDesktop.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeRandom.h"
+#include "support/PoolRows.h"
 #include "support/TempDatabase.h"
 #include "widgets/DigitalClock.h"
 #include "widgets/FullScreenPresenter.h"

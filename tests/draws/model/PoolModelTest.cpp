@@ -1,6 +1,5 @@
 // The pool model's bulk loops where a window cannot easily reach them: a store
 // that fails half way, and the ends of the range of numbers.
-#include "PoolRows.h"
 #include "common/Error.h"
 #include "draws/model/NumberRange.h"
 #include "draws/model/PoolEntry.h"
@@ -10,6 +9,7 @@
 #include "store/WriteScope.h"
 #include "support/FakeClock.h"
 #include "support/FakeRandom.h"
+#include "support/PoolRows.h"
 
 #include <gtest/gtest.h>
 

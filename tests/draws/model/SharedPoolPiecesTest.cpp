@@ -1,12 +1,12 @@
 // The pieces the three draw screens share, where a screen cannot easily reach
 // their edges: the seconds step count, the row loop and the name free slots.
-#include "PoolRows.h"
 #include "common/Error.h"
 #include "draws/model/FreeSlots.h"
 #include "draws/model/PoolColumns.h"
 #include "draws/model/StepCounts.h"
 #include "store/RowLoop.h"
 #include "support/FakeClock.h"
+#include "support/PoolRows.h"
 
 #include <gtest/gtest.h>
 

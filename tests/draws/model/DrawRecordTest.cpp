@@ -1,6 +1,5 @@
 // The record of draws as the pool moves write it: one chained row per change,
 // in the change's own transaction, whoever else writes to the file.
-#include "../draws/PoolRows.h"
 #include "common/Error.h"
 #include "draws/VantaNumero.h"
 #include "draws/model/AvailableEntries.h"
@@ -12,6 +11,7 @@
 #include "store/Query.h"
 #include "support/FakePause.h"
 #include "support/FakeRandom.h"
+#include "support/PoolRows.h"
 #include "support/TestServices.h"
 
 #include <QPushButton>

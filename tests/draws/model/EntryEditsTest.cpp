@@ -1,6 +1,5 @@
 // Entries typed into the editors by hand go into the record with the draws,
 // so that the record goes on telling what the pools hold.
-#include "../draws/PoolRows.h"
 #include "draws/IncluirNomes.h"
 #include "draws/IncluirNumero.h"
 #include "draws/model/NameImport.h"
@@ -10,6 +9,7 @@
 #include "draws/model/RecordChain.h"
 #include "draws/model/RecordCheck.h"
 #include "store/Query.h"
+#include "support/PoolRows.h"
 #include "support/TestServices.h"
 #include "widgets/DataEdit.h"
 #include "widgets/DataGrid.h"
