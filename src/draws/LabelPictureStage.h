@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draws/model/DrawSkeleton.h"
+#include "draws/PictureStage.h"
 
 #include <QString>
 
@@ -15,43 +15,29 @@ namespace tiravo {
 inline const QString kLabelTeaserPicture = QStringLiteral("teaser.png");
 inline const QString kLabelFramePicture = QStringLiteral("frame.png");
 
-class Pause;
-class PictureBox;
-
 // The stage of the screens that draw a text: the entry is written on a big
-// label over a picture box, which shows the teaser picture during the suspense
-// and the plain frame picture behind the entry. The teaser and the frame are
-// kept in boxes of their own, outside the visible area, and copied in.
+// label over the picture box.
 struct LabelPictureStageParts {
-    PictureBox* picture = nullptr; // the big picture behind the label
+    StagePictures pictures; // the big one lies behind the label
     QLabel* label = nullptr;
-    const PictureBox* teaser = nullptr;
-    const PictureBox* plainFrame = nullptr;
     // The text of the entry at a place of the pool view.
     std::function<QString(int place)> entryText;
     // What the hidden pick writes before its last frame.
     QString pickTitle = QStringLiteral("QUEM SERÁ ??????????");
 };
 
-class LabelPictureStage final : public DrawStage {
+class LabelPictureStage final : public PictureStage {
 public:
     LabelPictureStage(LabelPictureStageParts parts, Pause& pause);
 
-    Pause& pause() override { return pause_; }
-    void showTeaser(int milliseconds) override;
-    void putPlainFrame(bool paint) override;
     void showEntry(int place, int milliseconds) override;
     void showPickTitle(int milliseconds) override;
     void holdEntry(int place) override;
 
-    // The teaser behind an empty label, as the screen stands between draws.
-    void restOnTeaser();
-
 private:
-    void copyPicture(const PictureBox* from);
+    void clearEntry() override;
 
     LabelPictureStageParts parts_;
-    Pause& pause_;
     std::optional<QString> held_;
 };
 

@@ -9,28 +9,18 @@
 namespace tiravo {
 
 PhotoStage::PhotoStage(PhotoStageParts parts, Pause& pause)
-    : parts_(parts), pause_(pause), prefetch_(parts.picture->size()) {}
-
-void PhotoStage::showTeaser(int milliseconds) {
-    copyPicture(parts_.teaser);
-    pause_.showFor(parts_.picture, milliseconds);
-}
-
-void PhotoStage::putPlainFrame(bool paint) {
-    copyPicture(parts_.plainFrame);
-    if (paint)
-        pause_.showFor(parts_.picture, 0);
-}
+    : PictureStage(parts.pictures, pause), pool_(parts.pool),
+      prefetch_(parts.pictures.picture->size()) {}
 
 void PhotoStage::showEntry(int place, int milliseconds) {
     if (held_) {
-        parts_.picture->setPicture(held_->picture, held_->path);
+        picture()->setPicture(held_->picture, held_->path);
         held_.reset();
     } else {
         const QString path = photoAt(place);
-        parts_.picture->setPicture(prefetch_.take(path), path);
+        picture()->setPicture(prefetch_.take(path), path);
     }
-    pause_.showFor(parts_.picture, milliseconds);
+    pause().showFor(picture(), milliseconds);
 }
 
 void PhotoStage::holdEntry(int place) {
@@ -39,25 +29,17 @@ void PhotoStage::holdEntry(int place) {
 }
 
 void PhotoStage::showPickTitle(int milliseconds) {
-    copyPicture(parts_.teaser);
-    pause_.showFor(parts_.picture, milliseconds);
-}
-
-void PhotoStage::restOnTeaser() {
-    copyPicture(parts_.teaser);
+    // The photo stage has no title to write: the teaser stands for it.
+    showTeaser(milliseconds);
 }
 
 void PhotoStage::endRun() {
     prefetch_.forget();
 }
 
-void PhotoStage::copyPicture(const PictureBox* from) {
-    parts_.picture->setPicture(from->picture(), from->pictureName());
-}
-
 void PhotoStage::fitPrefetchToBox() {
     // Full screen, the box covers more pixels than in the window.
-    prefetch_.setBox(FullScreenPresenter::PresentedSize(parts_.picture));
+    prefetch_.setBox(FullScreenPresenter::PresentedSize(picture()));
 }
 
 void PhotoStage::expectEntries(const std::vector<int>& places) {
@@ -69,7 +51,7 @@ void PhotoStage::expectEntries(const std::vector<int>& places) {
 }
 
 QString PhotoStage::photoAt(int place) const {
-    return parts_.pool->displayText(place, kFoto);
+    return pool_->displayText(place, kFoto);
 }
 
 } // namespace tiravo

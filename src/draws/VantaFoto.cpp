@@ -52,7 +52,8 @@ TFVantaFoto::TFVantaFoto(QWidget* parent, AppContext& context)
       QrySorte(context.ADOConnection1, PhotoPool().winnersSql()) {
     buildControls();
     stage_ = std::make_unique<PhotoStage>(
-        PhotoStageParts{.picture = Image1, .teaser = Image2, .plainFrame = Image4, .pool = &TbFoto},
+        PhotoStageParts{.pictures = {.picture = Image1, .teaser = Image2, .plainFrame = Image4},
+                        .pool = &TbFoto},
         services_.pause);
     drawsFrom(TbFoto, QrySorte, *stage_, PhotoPool());
     guarded([this] { FormCreate(); });

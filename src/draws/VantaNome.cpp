@@ -33,10 +33,8 @@ TFVantaNome::TFVantaNome(QWidget* parent, AppContext& context)
     buildControls();
     stage_ = std::make_unique<LabelPictureStage>(
         LabelPictureStageParts{
-            .picture = Image1,
+            .pictures = {.picture = Image1, .teaser = Image2, .plainFrame = Image3},
             .label = LabNome,
-            .teaser = Image2,
-            .plainFrame = Image3,
             .entryText = [this](int place) { return TbNome.displayText(place, kNome); }},
         services_.pause);
     drawsFrom(TbNome, QrySorte, *stage_, NamePool());

@@ -41,10 +41,8 @@ TFVantaNumero::TFVantaNumero(QWidget* parent, AppContext& context)
     buildControls();
     stage_ = std::make_unique<LabelPictureStage>(
         LabelPictureStageParts{
-            .picture = Image1,
+            .pictures = {.picture = Image1, .teaser = Image2, .plainFrame = Image3},
             .label = LabNome,
-            .teaser = Image2,
-            .plainFrame = Image3,
             .entryText = [this](int place) { return TbNumero.displayText(place, kNumero); }},
         services_.pause);
     drawsFrom(TbNumero, QrySorte, *stage_, NumberPool());
