@@ -5,6 +5,7 @@
 #include "common/Error.h"
 #include "draws/model/HiddenPick.h"
 #include "draws/model/Minutes.h"
+#include "draws/model/PoolColumns.h"
 #include "draws/model/PoolDescription.h"
 #include "draws/model/SpreadsheetCsv.h"
 #include "platform/AppContext.h"
@@ -166,13 +167,33 @@ void DrawScreen::saveMinutes() {
         WriteMinutesPdf(context_.ADOConnection1, today, *path, MessageLanguage::Portuguese);
 }
 
+void DrawScreen::readViews(ViewsRead read) {
+    switch (read.pool) {
+    case PoolRead::AsLeft:
+        break;
+    case PoolRead::Afresh:
+        drawPool_->close();
+        drawPool_->open();
+        break;
+    case PoolRead::AvailableOnly:
+    case PoolRead::AvailableOneOn:
+        drawPool_->setFilter(kAvailableFilter);
+        if (read.pool == PoolRead::AvailableOneOn)
+            drawPool_->next();
+        break;
+    }
+    Panel1->setCount(drawPool_->recordCount());
+    if (read.winners)
+        drawWinners_->requery();
+}
+
 DrawOutcome DrawScreen::drawWinner() {
     const DrawOutcome outcome =
         RunDraw(*drawPool_, *drawWinners_, *drawStage_, drawDescription_->draw, services_.clock,
                 services_.dialogs, services_.random);
     // Even without a draw: the pool may have been read again after another
     // copy of the program changed the file.
-    Panel1->setCount(drawPool_->recordCount());
+    readViews({});
     return outcome;
 }
 
@@ -180,7 +201,7 @@ void DrawScreen::pickHidden() {
     // The counter follows the pool even when nothing was picked, as above.
     RunHiddenPick(*drawPool_, *drawWinners_, *drawStage_, drawDescription_->pick, services_.clock,
                   services_.dialogs);
-    Panel1->setCount(drawPool_->recordCount());
+    readViews({});
 }
 
 void DrawScreen::FormActivate() {

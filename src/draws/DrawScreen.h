@@ -84,6 +84,23 @@ protected:
     // pool's description; the screen names them once, when its parts exist.
     void drawsFrom(TableView& pool, Query& winners, DrawStage& stage,
                    const PoolDescription& description);
+
+    // How a command of the screen leaves the pool view for the counter.
+    enum class PoolRead {
+        AsLeft,         // as the command left it
+        Afresh,         // (re)opened: read from the file, the cursor on the first row
+        AvailableOnly,  // filtered to the available entries again: the cursor goes to
+                        // the first row if the filter was another
+        AvailableOneOn, // the same, then the cursor one row on
+    };
+    struct ViewsRead {
+        PoolRead pool = PoolRead::AsLeft;
+        bool winners = false; // the winners list read again
+    };
+    // What the screen's creation and commands end with, in this order: the
+    // pool view as asked, the counter from it, the winners list when asked.
+    void readViews(ViewsRead read);
+
     // "Fazer Sorteio" up to the recorded winner and, for more than one entry,
     // the reshuffle stored with it; then the counter anew. What follows (the winners list) is the
     // screen's.

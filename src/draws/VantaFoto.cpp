@@ -127,9 +127,7 @@ void TFVantaFoto::done(int result) {
 
 void TFVantaFoto::FormCreate() {
     TbImage.open();
-    TbFoto.open();
-    Panel1->setCount(TbFoto.recordCount());
-    QrySorte.open();
+    readViews({.pool = PoolRead::Afresh, .winners = true});
     fillWinnerPhotos();
 }
 
@@ -162,9 +160,7 @@ void TFVantaFoto::Button1Click() {
         TFIncluirFoto editor(this, context_);
         editor.exec();
     }
-    TbFoto.close();
-    TbFoto.open();
-    Panel1->setCount(TbFoto.recordCount());
+    readViews({.pool = PoolRead::Afresh});
 }
 
 void TFVantaFoto::Button2Click() {
@@ -172,12 +168,11 @@ void TFVantaFoto::Button2Click() {
         ClearPhotoPool(TbFoto);
         services_.dialogs.notice(QStringLiteral("Banco de Dados zerado com sucesso!"));
     }
-    TbFoto.setFilter(kAvailableFilter);
-    Panel1->setCount(TbFoto.recordCount());
-    QrySorte.requery();
+    readViews({.pool = PoolRead::AvailableOnly, .winners = true});
 }
 
 void TFVantaFoto::Button3Click() {
+    PoolRead pool = PoolRead::AsLeft;
     if (services_.dialogs.confirm(
             QStringLiteral("Tem Certeza Que deseja Liberar todos desta lista?"))) {
         // Read afresh on every press: a snapshot kept from an earlier one
@@ -195,13 +190,12 @@ void TFVantaFoto::Button3Click() {
             throw;
         }
         TbFotoLiberar.close();
-        TbFoto.close();
-        TbFoto.open();
+        // Read with the counter, which changes once the notice is closed.
+        pool = PoolRead::Afresh;
         services_.dialogs.notice(QStringLiteral("Lista de Fotos Liberada com Sucesso!!"));
     }
-    Panel1->setCount(TbFoto.recordCount());
     stage_->restOnTeaser();
-    QrySorte.requery();
+    readViews({.pool = pool, .winners = true});
 }
 
 void TFVantaFoto::Button4Click() {
@@ -227,7 +221,7 @@ void TFVantaFoto::Button5Click() {
     }
     if (!changedElsewhere)
         ShiftWinnerPhotos();
-    QrySorte.requery();
+    readViews({.winners = true});
     if (changedElsewhere)
         fillWinnerPhotos();
 }

@@ -107,10 +107,8 @@ void TFVantaNome::buildControls() {
 
 void TFVantaNome::FormCreate() {
     TbImage.open();
-    TbNome.open();
-    QrySorte.open();
+    readViews({.pool = PoolRead::Afresh, .winners = true});
     LabNome->clear();
-    Panel1->setCount(TbNome.recordCount());
 }
 
 void TFVantaNome::TbNomeAfterInsert(Dataset& dataset) {
@@ -122,9 +120,7 @@ void TFVantaNome::Button1Click() {
         TFIncluirNomes editor(this, context_);
         editor.exec();
     }
-    TbNome.close();
-    TbNome.open();
-    Panel1->setCount(TbNome.recordCount());
+    readViews({.pool = PoolRead::Afresh});
 }
 
 void TFVantaNome::Button2Click() {
@@ -132,10 +128,8 @@ void TFVantaNome::Button2Click() {
         ClearNamePool(TbNome);
         services_.dialogs.notice(QStringLiteral("Banco de Dados zerado com sucesso!"));
     }
-    TbNome.setFilter(kAvailableFilter);
-    TbNome.next();
-    Panel1->setCount(TbNome.recordCount());
-    QrySorte.requery();
+    // After a "No" the next draw starts one row further on.
+    readViews({.pool = PoolRead::AvailableOneOn, .winners = true});
 }
 
 void TFVantaNome::Button3Click() {
@@ -146,9 +140,7 @@ void TFVantaNome::Button3Click() {
             return;
         services_.dialogs.notice(QStringLiteral("Lista de Nomes Liberada com Sucesso!"));
     }
-    TbNome.setFilter(kAvailableFilter);
-    Panel1->setCount(TbNome.recordCount());
-    QrySorte.requery();
+    readViews({.pool = PoolRead::AvailableOnly, .winners = true});
 }
 
 void TFVantaNome::Button4Click() {
@@ -159,7 +151,7 @@ void TFVantaNome::Button5Click() {
     const DrawOutcome outcome = drawWinner();
     if (outcome == DrawOutcome::NoEntries)
         return;
-    QrySorte.requery();
+    readViews({.winners = true});
 }
 
 } // namespace tiravo

@@ -117,10 +117,8 @@ void TFVantaNumero::buildControls() {
 
 void TFVantaNumero::FormCreate() {
     LabNome->clear();
-    TbNumero.open();
-    QrySorte.open();
+    readViews({.pool = PoolRead::Afresh, .winners = true});
     TbImage.open();
-    Panel1->setCount(TbNumero.recordCount());
 }
 
 void TFVantaNumero::Button1Click() {
@@ -129,17 +127,13 @@ void TFVantaNumero::Button1Click() {
         TFIncluirNumero editor(this, context_);
         editor.exec();
     }
-    TbNumero.open();
-    Panel1->setCount(TbNumero.recordCount());
+    readViews({.pool = PoolRead::Afresh});
 }
 
 void TFVantaNumero::Button2Click() {
     if (services_.dialogs.confirm(QStringLiteral("Tem Certeza Que deseja Limpar esta lista?")))
         ClearNumberPool(QryUpdate);
-    TbNumero.close();
-    TbNumero.open();
-    QrySorte.requery();
-    Panel1->setCount(TbNumero.recordCount());
+    readViews({.pool = PoolRead::Afresh, .winners = true});
     stage_->restOnTeaser();
 }
 
@@ -149,9 +143,7 @@ void TFVantaNumero::Button3Click() {
             return;
         services_.dialogs.notice(QStringLiteral("Liberação executada com sucesso!"));
     }
-    TbNumero.setFilter(kAvailableFilter);
-    Panel1->setCount(TbNumero.recordCount());
-    QrySorte.requery();
+    readViews({.pool = PoolRead::AvailableOnly, .winners = true});
     stage_->restOnTeaser();
 }
 
@@ -163,7 +155,7 @@ void TFVantaNumero::Button5Click() {
     const DrawOutcome outcome = drawWinner();
     if (outcome == DrawOutcome::NoEntries || outcome == DrawOutcome::TakenElsewhere)
         return;
-    QrySorte.requery();
+    readViews({.winners = true});
 }
 
 } // namespace tiravo
