@@ -4,10 +4,10 @@
 #include "draws/model/FreeSlots.h"
 #include "draws/model/NameForm.h"
 #include "draws/model/NameImport.h"
-#include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolDescription.h"
 #include "draws/model/PoolEntry.h"
+#include "draws/model/RowDefaults.h"
 #include "platform/AppContext.h"
 #include "platform/Dialogs.h"
 #include "store/ChangedElsewhere.h"
@@ -204,9 +204,7 @@ void TFIncluirNomes::Button1Click() {
 }
 
 void TFIncluirNomes::TbNomeLimpBeforePost(Dataset& dataset) {
-    if (!dataset.field(kNome).asString().isEmpty())
-        dataset.field(kOk).setAsString(kTrueText);
-    dataset.field(kOrdem).setAsString(NewReseededOrderKey(services_.random));
+    SetFilledSlotDefaults(dataset, services_.random);
 }
 
 void TFIncluirNomes::Button2Click() {

@@ -2,9 +2,9 @@
 
 #include "draws/model/EntryEdits.h"
 #include "draws/model/NumberRange.h"
-#include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolKeys.h"
+#include "draws/model/RowDefaults.h"
 #include "platform/AppContext.h"
 #include "platform/Dialogs.h"
 #include "widgets/ControlKit.h"
@@ -116,10 +116,7 @@ void TFIncluirNumero::done(int result) {
 }
 
 void TFIncluirNumero::TbNumeroAfterInsert(Dataset& dataset) {
-    dataset.field(kOk).setAsString(kTrueText);
-    // Without a key of its own a new number would sort before every keyed one,
-    // and the next draw would start from a row anybody could name.
-    dataset.field(kOrdem).setAsString(NewOrderKey(services_.random));
+    SetNewNumberDefaults(dataset, services_.random);
 }
 
 void TFIncluirNumero::Button1Click() {

@@ -5,6 +5,7 @@
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolDescription.h"
 #include "draws/model/PoolKeys.h"
+#include "draws/model/RowDefaults.h"
 #include "draws/model/StepCounts.h"
 #include "platform/Dialogs.h"
 #include "widgets/ControlKit.h"
@@ -112,7 +113,7 @@ void TFVantaNome::FormCreate() {
 }
 
 void TFVantaNome::TbNomeAfterInsert(Dataset& dataset) {
-    dataset.field(kOk).setAsString(kTrueText);
+    SetNewNameDefaults(dataset);
 }
 
 void TFVantaNome::Button1Click() {

@@ -36,8 +36,7 @@ TFVantaNumero::TFVantaNumero(QWidget* parent, AppContext& context)
                                         .sortKey = kOrdem,
                                         .formats = {{kNumero, QStringLiteral("00")}}}),
       QrySorte(context.ADOConnection1, NumberPool().winnersSql()),
-      QryUpdate(context.ADOConnection1,
-                {QStringLiteral("UPDATE TbNumero SET Ativo = False,  Ok=False, Sorte=Null")}) {
+      QryUpdate(context.ADOConnection1, NumberPool().clearSql) {
     buildControls();
     stage_ = std::make_unique<LabelPictureStage>(
         LabelPictureStageParts{

@@ -260,6 +260,16 @@ TEST_F(VantaNome, TheEditorOpensModallyThePoolIsReadAgainAndEscCloses) {
     EXPECT_FALSE(w->isVisible());
 }
 
+TEST_F(VantaNome, ANameBegunInThePoolViewIsAvailableOnceStored) {
+    // No control of the screen begins a row, but its view's hook still sets one.
+    auto w = open(db);
+    w->TbNome.insert();
+    w->TbNome.field("Nome").setAsString("Caio");
+    w->TbNome.post();
+    EXPECT_EQ(column("Ok"), QStringList({"True"}));
+    EXPECT_EQ(w->TbNome.recordCount(), 1);
+}
+
 TEST_F(VantaNome, AMissingLogoTableIsReportedOnceAndNotAtEveryActivation) {
     db.exec("DROP TABLE TbImage");
     auto w = open(db);

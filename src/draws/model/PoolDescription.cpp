@@ -15,6 +15,9 @@ const PoolDescription& NumberPool() {
                                 .table = QStringLiteral("TbNumero"),
                                 .entryColumn = QStringLiteral("Numero"),
                                 .entry = NumberEntries()};
+        // Every number leaves the winners list and the pool at once.
+        numbers.clearSql = {
+            QStringLiteral("UPDATE TbNumero SET Ativo = False,  Ok=False, Sorte=Null")};
         numbers.draw.needOneEntry =
             QStringLiteral("Você necessita ter cadastrado no mínimo UM Número!");
         numbers.draw.stepCount = TensOfSecondsStepCount;

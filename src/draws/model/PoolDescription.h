@@ -23,6 +23,10 @@ struct PoolDescription {
     DrawSettings draw;
     HiddenPickSettings pick;
 
+    // The one statement that "Limpar Lista" runs over the whole pool
+    // (`QryUpdate`); empty where the pool is cleared row by row.
+    QStringList clearSql;
+
     // The winners list (`QrySorte`): every drawn entry still listed, the
     // highest place first.
     QStringList winnersSql() const;
