@@ -71,6 +71,10 @@ QStringList textLines(const QByteArray& bytes) {
 }
 
 QStringList readTextFileLines(const QString& path) {
+    return textLines(readTextFileBytes(path));
+}
+
+QByteArray readTextFileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw Error(cannotRead("open", path, file.errorString()));
@@ -83,7 +87,7 @@ QStringList readTextFileLines(const QString& path) {
         throw Error(cannotRead("read", path, file.errorString()));
     if (bytes.size() > kMaxTextFileBytes)
         throw Error(cannotRead("read", path, tooLarge));
-    return textLines(bytes);
+    return bytes;
 }
 
 } // namespace tiravo

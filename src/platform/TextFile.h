@@ -20,6 +20,9 @@ namespace tiravo {
 // text file of lines (more than kMaxTextFileBytes).
 QStringList readTextFileLines(const QString& path);
 
+// The bytes of such a file, or of a spreadsheet, undecoded; throws as above.
+QByteArray readTextFileBytes(const QString& path);
+
 QStringList textLines(const QByteArray& bytes);
 QString decodeText(const QByteArray& bytes);
 
