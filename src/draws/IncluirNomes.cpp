@@ -1,5 +1,7 @@
 #include "draws/IncluirNomes.h"
 
+#include "draws/ColunaNomes.h"
+
 #include "draws/model/EntryEdits.h"
 #include "draws/model/FreeSlots.h"
 #include "draws/model/NameForm.h"
@@ -8,6 +10,7 @@
 #include "draws/model/PoolDescription.h"
 #include "draws/model/PoolEntry.h"
 #include "draws/model/RowDefaults.h"
+#include "draws/model/SheetNames.h"
 #include "platform/AppContext.h"
 #include "platform/Dialogs.h"
 #include "store/ChangedElsewhere.h"
@@ -218,15 +221,23 @@ void TFIncluirNomes::Button2Click() {
 
 void TFIncluirNomes::Button3Click() {
     if (services_.dialogs.confirm(QStringLiteral("Tem certeza que gostaria de IMPORTAR NOMES ?"))) {
-        const std::optional<QString> path =
-            services_.dialogs.openFile({.title = QStringLiteral("Selecione Arquivo a importar"),
-                                        .filter = QStringLiteral("Arquivo Texto|*.txt"),
-                                        .defaultExtension = QStringLiteral("*.txt")});
-        if (path) {
-            const QStringList names = ReadNamesToImport(*path);
+        const std::optional<QString> path = services_.dialogs.openFile(
+            {.title = QStringLiteral("Selecione Arquivo a importar"),
+             .filter = QStringLiteral("Arquivo Texto|*.txt|Planilha|*.csv;*.xlsx"),
+             .defaultExtension = QStringLiteral("*.txt")});
+        // A spreadsheet of several columns asks which holds the names; the
+        // choice cancelled imports nothing, as the dialog cancelled does.
+        const std::optional<QStringList> names =
+            path ? ReadNamesFromFile(*path,
+                                     [this](const SheetColumns& sheet) {
+                                         return TFColunaNomes::Choose(this, services_.dialogs,
+                                                                      sheet);
+                                     })
+                 : std::nullopt;
+        if (names) {
             const ControlsAside pool(TbNome, {DBGrid1}, {DBNavigator1}, {DBEdit1});
             const ControlsAside freeSlots(TbNomeLimp, {DBGrid2});
-            ImportNames(TbNome, TbNomeLimp, names, services_.random);
+            ImportNames(TbNome, TbNomeLimp, *names, services_.random);
         }
     }
     services_.dialogs.information(QStringLiteral("Tarefa Concluida!"));

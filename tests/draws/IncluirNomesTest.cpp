@@ -402,7 +402,7 @@ TEST_F(IncluirNomes, ImportSkipsBlanksAndKeysEveryNewRow) {
                          "Depois\r\n"));
     EXPECT_EQ(fake.dialogs.asked().size(), 3);
     EXPECT_EQ(fake.dialogs.asked()[1].caption, "Selecione Arquivo a importar");
-    EXPECT_EQ(fake.dialogs.asked()[1].text, "Arquivo Texto|*.txt");
+    EXPECT_EQ(fake.dialogs.asked()[1].text, "Arquivo Texto|*.txt|Planilha|*.csv;*.xlsx");
     EXPECT_EQ(fake.dialogs.texts(DialogKind::Information), QStringList({"Tarefa Concluida!"}));
 
     const QStringList names = test::ColumnOf(db.connection(), "Nome", "TbNome");

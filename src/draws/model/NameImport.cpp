@@ -14,14 +14,12 @@
 
 namespace tiravo {
 
-namespace {
-
-// The file's lines are split as every text file's are; what the import adds
-// is that everything up to the first character above the blank is skipped,
-// which leaves nothing of a blank or empty line. The skip comes after the
-// name's normal form, so that a line of invisible characters is an empty
-// one and the blanks behind them are skipped too.
-QStringList NamesInLines(const QStringList& lines) {
+QStringList ImportedNames(const QStringList& lines) {
+    // The file's lines are split as every text file's are; what the import
+    // adds is that everything up to the first character above the blank is
+    // skipped, which leaves nothing of a blank or empty line. The skip comes
+    // after the name's normal form, so that a line of invisible characters
+    // is an empty one and the blanks behind them are skipped too.
     QStringList names;
     for (const QString& read : lines) {
         const QString line = NormalizedName(read);
@@ -34,14 +32,12 @@ QStringList NamesInLines(const QStringList& lines) {
     return names;
 }
 
-} // namespace
-
 QStringList NamesToImport(const QByteArray& bytes) {
-    return NamesInLines(textLines(bytes));
+    return ImportedNames(textLines(bytes));
 }
 
 QStringList ReadNamesToImport(const QString& path) {
-    return NamesInLines(readTextFileLines(path));
+    return ImportedNames(readTextFileLines(path));
 }
 
 void WriteAvailableName(Dataset& row, const QString& name) {

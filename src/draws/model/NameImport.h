@@ -20,6 +20,11 @@ class Random;
 // one); the column keeps 40 of them.
 QStringList NamesToImport(const QByteArray& bytes);
 
+// The names of the lines of a text, or of the cells of a spreadsheet's
+// column, by the rules above: blanks before a name skipped, and a line of
+// nothing else no name.
+QStringList ImportedNames(const QStringList& lines);
+
 // The same from a file; throws Error, with the system's reason, when the
 // file cannot be opened or read.
 QStringList ReadNamesToImport(const QString& path);
