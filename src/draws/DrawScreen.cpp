@@ -8,10 +8,12 @@
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolDescription.h"
 #include "draws/model/SpreadsheetCsv.h"
+#include "draws/model/WinnersWorkbook.h"
 #include "platform/AppContext.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
+#include "platform/Documents.h"
 #include "platform/OutputFile.h"
 #include "store/Query.h"
 #include "widgets/ControlKit.h"
@@ -140,18 +142,24 @@ void DrawScreen::exportWinners() {
         return;
     const std::optional<QString> path = services_.dialogs.saveFile(
         {.title = QStringLiteral("Exportar premiados"),
-         .filter = QStringLiteral("Planilha CSV|*.csv"),
-         .defaultExtension = QStringLiteral("csv"),
-         .start = QStringLiteral("premiados-%1.csv").arg(drawDescription_->name)});
+         .filter = QStringLiteral("Pasta de trabalho do Excel|*.xlsx|Planilha CSV|*.csv"),
+         .defaultExtension = QStringLiteral("xlsx"),
+         .start = InDocuments(QStringLiteral("premiados-%1.xlsx").arg(drawDescription_->name))});
     if (!path)
         return;
     Connection& connection = context_.ADOConnection1;
+    const bool csv = path->endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
     WriteOutputFile({*path, DatabaseFileOf(connection), MessageLanguage::Portuguese},
                     [&](QFileDevice& file) {
+                        if (!csv) {
+                            WriteWinnersWorkbook(connection, *drawDescription_, file);
+                            return;
+                        }
                         QTextStream out(&file);
-                        WriteWinnersCsv(connection, {drawDescription_}, CsvTexts::Guarded, out);
+                        WriteWinnersCsv(connection, {drawDescription_}, kSpreadsheetCsv, out);
                         out.flush();
                     });
+    services_.dialogs.information(SavedFileText(*path));
 }
 
 void DrawScreen::saveMinutes() {
@@ -162,9 +170,12 @@ void DrawScreen::saveMinutes() {
         {.title = QStringLiteral("Salvar ata"),
          .filter = QStringLiteral("Documento PDF|*.pdf"),
          .defaultExtension = QStringLiteral("pdf"),
-         .start = QStringLiteral("ata-%1.pdf").arg(today.toString(QStringLiteral("yyyy-MM-dd")))});
-    if (path)
-        WriteMinutesPdf(context_.ADOConnection1, today, *path, MessageLanguage::Portuguese);
+         .start = InDocuments(
+             QStringLiteral("ata-%1.pdf").arg(today.toString(QStringLiteral("yyyy-MM-dd"))))});
+    if (!path)
+        return;
+    WriteMinutesPdf(context_.ADOConnection1, today, *path, MessageLanguage::Portuguese);
+    services_.dialogs.information(SavedFileText(*path));
 }
 
 void DrawScreen::readViews(ViewsRead read) {

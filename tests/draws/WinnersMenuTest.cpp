@@ -1,17 +1,22 @@
-// The right-click menu on the draw screens' winners lists: the winners as
-// CSV and the day's minutes, through the save dialog, never during a draw.
+// The right-click menu on the draw screens' winners lists: the winners as a
+// workbook or CSV and the day's minutes, through the save dialog, never during a draw.
 #include "draws/VantaFoto.h"
 #include "draws/VantaNumero.h"
+#include "platform/Documents.h"
+#include "platform/XlsxFile.h"
 #include "support/PoolRows.h"
 #include "support/TestServices.h"
+#include "support/Workbooks.h"
 #include "widgets/DataGrid.h"
 #include "widgets/PictureBox.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -53,10 +58,22 @@ TEST(WinnersMenu, ExportsTheScreensWinnersAndSavesTheMinutesButNotWhileADrawRuns
     EXPECT_EQ(w.SaveMinutes->text(), "Salvar ata...");
     w.WinnersMenu->hide();
 
+    // A workbook first: the place a number, the entry text, the pool's name
+    // on the sheet, read back by the program's own reader.
+    const QString xlsx = db.folder() + "/premiados.xlsx";
+    fake.dialogs.answerPath(xlsx);
+    w.ExportWinners->trigger();
+    EXPECT_EQ(ParseXlsx(Read(xlsx)).rows(),
+              (QList<QStringList>{{"Sorte", "Numero"}, {"2", "7"}, {"1", "-3"}}));
+    const QByteArray sheet = test::ZipPart(Read(xlsx), "xl/worksheets/sheet1.xml");
+    EXPECT_TRUE(sheet.contains("<c r=\"A2\"><v>2</v></c>")) << sheet.toStdString();
+    EXPECT_TRUE(sheet.contains("<c r=\"B2\" t=\"s\">")) << sheet.toStdString();
+    EXPECT_TRUE(test::ZipPart(Read(xlsx), "xl/workbook.xml").contains("name=\"numeros\""));
+    // A CSV for a spreadsheet in Portuguese: fields parted by semicolons.
     const QString csv = db.folder() + "/premiados.csv";
     fake.dialogs.answerPath(csv);
     w.ExportWinners->trigger();
-    EXPECT_EQ(Read(csv), "\xEF\xBB\xBFSorte,Numero\r\n2,7\r\n1,-3\r\n");
+    EXPECT_EQ(Read(csv), "\xEF\xBB\xBFSorte;Numero\r\n2;7\r\n1;-3\r\n");
     const QString pdf = db.folder() + "/ata.pdf";
     fake.dialogs.answerPath(pdf);
     w.SaveMinutes->trigger();
@@ -64,12 +81,39 @@ TEST(WinnersMenu, ExportsTheScreensWinnersAndSavesTheMinutesButNotWhileADrawRuns
     fake.dialogs.answerCancel();
     w.SaveMinutes->trigger();
 
-    ASSERT_EQ(fake.dialogs.asked().size(), 3);
+    // The dialogs open in the documents folder, and each file saved is
+    // confirmed with its path.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    ASSERT_EQ(fake.dialogs.asked().size(), 7);
     EXPECT_EQ(fake.dialogs.asked()[0].kind, DialogKind::SaveFile);
     EXPECT_EQ(fake.dialogs.asked()[0].caption, "Exportar premiados");
-    EXPECT_EQ(fake.dialogs.asked()[0].start, "premiados-numeros.csv");
-    EXPECT_EQ(fake.dialogs.asked()[1].caption, "Salvar ata");
-    EXPECT_EQ(fake.dialogs.asked()[1].start, "ata-2024-02-01.pdf");
+    EXPECT_EQ(fake.dialogs.asked()[0].text, "Pasta de trabalho do Excel|*.xlsx|Planilha CSV|*.csv");
+    EXPECT_EQ(fake.dialogs.asked()[0].start, folder + "/premiados-numeros.xlsx");
+    EXPECT_EQ(fake.dialogs.asked()[4].caption, "Salvar ata");
+    EXPECT_EQ(fake.dialogs.asked()[4].start, folder + "/ata-2024-02-01.pdf");
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Information),
+              QStringList({"Arquivo salvo em " + xlsx, "Arquivo salvo em " + csv,
+                           "Arquivo salvo em " + pdf}));
+}
+
+// The documents folder of a new account is not there until a desktop makes
+// it: the dialogs open at home then.
+TEST(WinnersMenu, SaveDialogsOpenInTheDocumentsFolderOrAtHome) {
+    QTemporaryDir home;
+    const std::pair<const char*, QByteArray> saved[] = {
+        {"HOME", qgetenv("HOME")}, {"XDG_CONFIG_HOME", qgetenv("XDG_CONFIG_HOME")}};
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+    EXPECT_EQ(InDocuments("ata.pdf"), home.filePath("ata.pdf"));
+    ASSERT_TRUE(QDir(home.path()).mkpath("Documents"));
+    EXPECT_EQ(InDocuments("ata.pdf"), home.filePath("Documents/ata.pdf"));
+    for (const auto& [name, value] : saved) {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
 }
 
 // The save dialog offers any name, the database's own included; the
@@ -126,7 +170,7 @@ TEST(WinnersMenu, ThePhotoScreenOffersItOnItsColumnOfWinners) {
     const QString csv = db.folder() + "/fotos.csv";
     fake.dialogs.answerPath(csv);
     w.ExportWinners->trigger();
-    EXPECT_EQ(Read(csv), "\xEF\xBB\xBFSorte,Foto\r\n");
+    EXPECT_EQ(Read(csv), "\xEF\xBB\xBFSorte;Foto\r\n");
 }
 
 } // namespace

@@ -405,6 +405,26 @@ TEST_F(WinnersTest, CsvIsOneTableWithAHeaderLine) {
               "\xEF\xBB\xBFSorte,Numero\r\n3,88\r\n2,7\r\n1,17\r\n");
 }
 
+// A spreadsheet in a Portuguese locale splits lines at semicolons; the comma
+// in a name is then no reason to quote it, the semicolon is.
+TEST_F(WinnersTest, CsvTakesTheSeparatorItIsGiven) {
+    EXPECT_EQ(winners({"--pool", "nomes", "--csv", "--sep", ";"}).bytes,
+              "\xEF\xBB\xBF"
+              "Sorte;Nome\r\n"
+              "3;\"Ana\nSegunda Linha\"\r\n"
+              "2;Conceição, Maria\r\n"
+              "1;\"João \"\"Joca\"\" Souza\"\r\n"
+              ";Sem Lugar\r\n");
+    EXPECT_EQ(winners({"--pool", "numeros", "--csv", "--sep=tab"}).bytes,
+              "\xEF\xBB\xBFSorte\tNumero\r\n3\t88\r\n2\t7\r\n1\t17\r\n");
+    EXPECT_EQ(winners({"--pool", "numeros", "--csv", "--sep", ","}).bytes,
+              winners({"--pool", "numeros", "--csv"}).bytes);
+    const Outcome record = RunTool({"--file", file(), "record", "--csv", "--sep", "|"});
+    EXPECT_EQ(record.exitCode, 0);
+    EXPECT_TRUE(record.bytes.startsWith("\xEF\xBB\xBFSequencia|Momento|Fuso|"))
+        << record.bytes.left(60).toStdString();
+}
+
 TEST_F(WinnersTest, PhotosListTheirPathsAndTheFileIsLeftAsItWas) {
     AddRows(file(), "TbFoto", "Foto",
             {{dir_.filePath("fotos/a.jpg"), "F", "T", "1"},
@@ -452,6 +472,8 @@ INSTANTIATE_TEST_SUITE_P(
         QStringList{"winners", "--pool"},
         QStringList{"winners", "--pool", "nomes", "--pool", "fotos"},
         QStringList{"winners", "--csv=yes"}, QStringList{"dump", "--csv"},
+        QStringList{"winners", "--sep", ";"}, QStringList{"winners", "--csv", "--sep", ":"},
+        QStringList{"winners", "--csv", "--sep"}, QStringList{"dump", "--csv", "--sep", ";"},
         QStringList{"create", "--pool", "nomes"}, QStringList{"check", "--file", "other.db"}));
 
 } // namespace

@@ -64,6 +64,15 @@ void CheckOperator(const Arguments& arguments) {
 
 } // namespace
 
+QChar ParseSeparator(const QString& text) {
+    if (text == QLatin1String(",") || text == QLatin1String(";") || text == QLatin1String("|"))
+        return text.front();
+    if (text == QLatin1String("tab") || text == QLatin1String("\t"))
+        return u'\t';
+    throw UsageError(
+        QStringLiteral("The option --sep takes ',', ';', '|' or 'tab', not '%1'").arg(text));
+}
+
 QDate ParseDay(const QString& text, const char* option) {
     for (const char* format : {"yyyy-MM-dd", "dd/MM/yyyy"}) {
         const QDate day = QDate::fromString(text, QLatin1String(format));
@@ -147,6 +156,8 @@ Arguments ParseArguments(const QStringList& arguments) {
             result.csv = flag();
         } else if (name == QLatin1String("raw")) {
             result.raw = flag();
+        } else if (name == QLatin1String("sep")) {
+            result.separator = ParseSeparator(value());
         } else if (name == QLatin1String("since")) {
             result.since = ParseDay(value(), "since");
         } else if (name == QLatin1String("date")) {
@@ -170,11 +181,14 @@ Arguments ParseArguments(const QStringList& arguments) {
     RequireOnly(command, result.pool.has_value(), "pool", {Command::Winners, Command::Record});
     RequireOnly(command, result.csv, "csv", {Command::Winners, Command::Record});
     RequireOnly(command, result.raw, "raw", {Command::Winners, Command::Record});
+    RequireOnly(command, result.separator.has_value(), "sep", {Command::Winners, Command::Record});
     RequireOnly(command, result.since.has_value(), "since", {Command::Record});
     RequireOnly(command, result.date.has_value(), "date", {Command::Minutes});
     RequireOnly(command, result.pdf.has_value(), "pdf", {Command::Minutes});
     if (result.raw && !result.csv)
         throw UsageError(QStringLiteral("--raw goes with --csv"));
+    if (result.separator && !result.csv)
+        throw UsageError(QStringLiteral("--sep goes with --csv"));
     if (command == Command::Minutes && !result.pdf)
         throw UsageError(QStringLiteral("The command 'minutes' needs --pdf FILE"));
     if (result.pdf)
@@ -219,7 +233,7 @@ Commands:
   check
       Runs the integrity check of the file and prints its result; the exit
       status is 0 only when it passes.
-  winners [--pool numeros|nomes|fotos] [--csv [--raw]]
+  winners [--pool numeros|nomes|fotos] [--csv [--raw] [--sep SEP]]
       The winners list of each pool as the draw screens show it, the
       highest place (Sorte) first: the place and the number, name or
       photo, escaped as in dump. Without --pool all three pools, each under
@@ -232,8 +246,9 @@ Commands:
       never runs it as a formula; numbers are written as numbers. Tabs and
       line breaks stay in their quoted cells; other control and invisible
       characters are written as in dump. With --raw texts are written as
-      stored.
-  record [--pool numeros|nomes|fotos] [--since DATE] [--csv [--raw]]
+      stored. The fields are separated by commas; --sep ';' writes what a
+      spreadsheet in a Portuguese locale splits into columns.
+  record [--pool numeros|nomes|fotos] [--since DATE] [--csv [--raw] [--sep SEP]]
       The record of every draw and every change of a pool, oldest first:
       sequence number, local time, operator, pool, action and what it
       moved, escaped as in dump. With --since only the rows from that local date on. With
@@ -259,6 +274,8 @@ Options:
   --pool NAME   winners: only the pool numeros, nomes or fotos
   --csv         winners, record: write CSV instead of text
   --raw         with --csv: texts as stored, without the formula guard
+  --sep SEP     with --csv: the field separator, ',' (the default), ';',
+                '|' or 'tab'
   --since DATE  record: from this date on (2026-12-09 or 09/12/2026)
   --date DATE   minutes: the day; today without it
   --pdf FILE    minutes: the PDF file to write

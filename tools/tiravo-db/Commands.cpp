@@ -27,6 +27,10 @@ QString Native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+CsvFormat CsvFormatOf(const Arguments& arguments) {
+    return {arguments.raw ? CsvTexts::Raw : CsvTexts::Guarded, arguments.separator.value_or(u',')};
+}
+
 int Create(const Arguments& arguments, QTextStream& out) {
     BuildDatabaseFile(arguments.file, arguments.force, [&](Connection& connection) {
         if (!arguments.operatorName)
@@ -103,7 +107,7 @@ int Winners(const Arguments& arguments, QTextStream& out) {
     if (arguments.pool)
         pools = {PoolNamed(*arguments.pool)};
     WriteWinners(connection, pools, arguments.csv ? WinnersFormat::Csv : WinnersFormat::Text,
-                 arguments.raw ? CsvTexts::Raw : CsvTexts::Guarded, out);
+                 CsvFormatOf(arguments), out);
     return 0;
 }
 
@@ -119,7 +123,7 @@ int Record(const Arguments& arguments, QTextStream& out) {
         rows.push_back(std::move(row));
     }
     if (arguments.csv)
-        WriteRecordCsv(rows, arguments.raw ? CsvTexts::Raw : CsvTexts::Guarded, out);
+        WriteRecordCsv(rows, CsvFormatOf(arguments), out);
     else
         WriteRecordText(rows, out);
     return 0;

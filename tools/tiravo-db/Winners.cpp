@@ -37,9 +37,9 @@ void WriteText(const PoolDescription& pool, const std::vector<Winner>& winners, 
 } // namespace
 
 void WriteWinners(Connection& connection, const std::vector<const PoolDescription*>& pools,
-                  WinnersFormat format, CsvTexts texts, QTextStream& out) {
+                  WinnersFormat format, const CsvFormat& csv, QTextStream& out) {
     if (format == WinnersFormat::Csv) {
-        WriteWinnersCsv(connection, pools, texts, out);
+        WriteWinnersCsv(connection, pools, csv, out);
         return;
     }
     for (const PoolDescription* pool : pools)

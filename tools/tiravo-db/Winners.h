@@ -22,6 +22,6 @@ enum class WinnersFormat { Text, Csv };
 // takes one line; as CSV one table with a header line, CRLF line ends and a
 // column naming the pool when more than one is written.
 void WriteWinners(Connection& connection, const std::vector<const PoolDescription*>& pools,
-                  WinnersFormat format, CsvTexts texts, QTextStream& out);
+                  WinnersFormat format, const CsvFormat& csv, QTextStream& out);
 
 } // namespace tiravo::db

@@ -14,9 +14,9 @@ namespace {
 
 const QString kPlace = QStringLiteral("Sorte");
 
-QString Quoted(const QString& text) {
-    const bool quote =
-        text.contains(u',') || text.contains(u'"') || text.contains(u'\n') || text.contains(u'\r');
+QString Quoted(const QString& text, QChar separator) {
+    const bool quote = text.contains(separator) || text.contains(u'"') || text.contains(u'\n') ||
+                       text.contains(u'\r');
     if (!quote)
         return text;
     QString doubled = text;
@@ -55,25 +55,26 @@ bool IsNumberPool(const QString& poolName) {
 
 } // namespace
 
-QString CsvText(const QString& text, CsvTexts texts) {
-    if (texts == CsvTexts::Raw)
-        return Quoted(text);
+QString CsvText(const QString& text, const CsvFormat& format) {
+    if (format.texts == CsvTexts::Raw)
+        return Quoted(text, format.separator);
     const QString shown = EscapeText(text, TextEscapes::CsvCell);
-    return Quoted(RunsAsFormula(shown) ? u'\'' + shown : shown);
+    return Quoted(RunsAsFormula(shown) ? u'\'' + shown : shown, format.separator);
 }
 
-QString CsvNumber(const QString& number, CsvTexts texts) {
+QString CsvNumber(const QString& number, const CsvFormat& format) {
     // A number read from the record is text in the file, and the file may
     // have been written by hand.
-    return Quoted(texts == CsvTexts::Raw ? number : EscapeText(number, TextEscapes::CsvCell));
+    return Quoted(format.texts == CsvTexts::Raw ? number : EscapeText(number, TextEscapes::CsvCell),
+                  format.separator);
 }
 
 void BeginCsv(QTextStream& out) {
     out << QChar(u'\uFEFF');
 }
 
-void WriteCsvRecord(const QStringList& cells, QTextStream& out) {
-    out << cells.join(u',') << QLatin1String("\r\n");
+void WriteCsvRecord(const QStringList& cells, const CsvFormat& format, QTextStream& out) {
+    out << cells.join(format.separator) << QLatin1String("\r\n");
 }
 
 std::vector<Winner> ReadWinners(Connection& connection, const PoolDescription& pool) {
@@ -88,42 +89,43 @@ std::vector<Winner> ReadWinners(Connection& connection, const PoolDescription& p
 }
 
 void WriteWinnersCsv(Connection& connection, const std::vector<const PoolDescription*>& pools,
-                     CsvTexts texts, QTextStream& out) {
+                     const CsvFormat& format, QTextStream& out) {
     const bool several = pools.size() > 1;
     BeginCsv(out);
     WriteCsvRecord(several ? QStringList{QStringLiteral("Pool"), kPlace, QStringLiteral("Entry")}
                            : QStringList{kPlace, pools.front()->entryColumn},
-                   out);
+                   format, out);
     for (const PoolDescription* pool : pools) {
         for (const Winner& winner : ReadWinners(connection, *pool)) {
-            const QString entry = IsNumberPool(pool->name) ? CsvNumber(winner.entry, texts)
-                                                           : CsvText(winner.entry, texts);
-            QStringList cells{CsvNumber(winner.place, texts), entry};
+            const QString entry = IsNumberPool(pool->name) ? CsvNumber(winner.entry, format)
+                                                           : CsvText(winner.entry, format);
+            QStringList cells{CsvNumber(winner.place, format), entry};
             if (several)
-                cells.prepend(CsvText(pool->name, texts));
-            WriteCsvRecord(cells, out);
+                cells.prepend(CsvText(pool->name, format));
+            WriteCsvRecord(cells, format, out);
         }
     }
 }
 
-void WriteRecordCsv(const std::vector<RecordRow>& rows, CsvTexts texts, QTextStream& out) {
+void WriteRecordCsv(const std::vector<RecordRow>& rows, const CsvFormat& format, QTextStream& out) {
     BeginCsv(out);
     QStringList header;
     const std::vector<Column>& columns = TableNamed(kRecordTable).columns;
     for (std::size_t i = 1; i < columns.size(); ++i)
         header << columns[i].name;
-    WriteCsvRecord(header, out);
+    WriteCsvRecord(header, format, out);
     for (const RecordRow& row : rows) {
         const QString entry = Optional(row.entry);
         WriteCsvRecord(
-            {CsvNumber(QString::number(row.sequence), texts), CsvText(row.moment, texts),
-             CsvText(row.offset, texts), CsvText(row.operatorName, texts), CsvText(row.pool, texts),
-             CsvText(row.action, texts), CsvNumber(Optional(row.item), texts),
-             IsNumberPool(row.pool) ? CsvNumber(entry, texts) : CsvText(entry, texts),
-             CsvNumber(Optional(row.place), texts), CsvNumber(Optional(row.available), texts),
-             CsvNumber(Optional(row.count), texts), CsvText(Optional(row.fingerprint), texts),
-             CsvText(row.previousHash, texts), CsvText(row.hash, texts)},
-            out);
+            {CsvNumber(QString::number(row.sequence), format), CsvText(row.moment, format),
+             CsvText(row.offset, format), CsvText(row.operatorName, format),
+             CsvText(row.pool, format), CsvText(row.action, format),
+             CsvNumber(Optional(row.item), format),
+             IsNumberPool(row.pool) ? CsvNumber(entry, format) : CsvText(entry, format),
+             CsvNumber(Optional(row.place), format), CsvNumber(Optional(row.available), format),
+             CsvNumber(Optional(row.count), format), CsvText(Optional(row.fingerprint), format),
+             CsvText(row.previousHash, format), CsvText(row.hash, format)},
+            format, out);
     }
 }
 

@@ -24,15 +24,27 @@ struct RecordRow;
 // (ESC as \x1B, see TextEscapes::CsvCell). Raw writes texts as stored.
 enum class CsvTexts { Guarded, Raw };
 
+// How a CSV table is written: its texts, and the character between its
+// fields. Scripts expect the comma; a spreadsheet in a locale whose decimal
+// mark is the comma (Portuguese, among many) splits a line only at a
+// semicolon, and opens a comma-separated file as a single column.
+struct CsvFormat {
+    CsvTexts texts = CsvTexts::Guarded;
+    QChar separator = u',';
+};
+
+// The program's own CSV files, for the operator's spreadsheet.
+inline constexpr CsvFormat kSpreadsheetCsv = {CsvTexts::Guarded, u';'};
+
 // One cell of a CSV record. A text is guarded as above, then quoted when it
-// holds a comma, a quote or a line break, with its quotes doubled.
-QString CsvText(const QString& text, CsvTexts texts);
-QString CsvNumber(const QString& number, CsvTexts texts);
+// holds the separator, a quote or a line break, with its quotes doubled.
+QString CsvText(const QString& text, const CsvFormat& format);
+QString CsvNumber(const QString& number, const CsvFormat& format);
 
 // The byte order mark, without which spreadsheets read the file in the local
 // 8-bit code page and lose the accents.
 void BeginCsv(QTextStream& out);
-void WriteCsvRecord(const QStringList& cells, QTextStream& out);
+void WriteCsvRecord(const QStringList& cells, const CsvFormat& format, QTextStream& out);
 
 struct Winner {
     QString place; // Sorte as text; empty when the entry was drawn without one
@@ -46,9 +58,9 @@ std::vector<Winner> ReadWinners(Connection& connection, const PoolDescription& p
 // The winners lists of `pools` as one table with a header line: Sorte and
 // the entry's column for one pool, Pool, Sorte and Entry for several.
 void WriteWinnersCsv(Connection& connection, const std::vector<const PoolDescription*>& pools,
-                     CsvTexts texts, QTextStream& out);
+                     const CsvFormat& format, QTextStream& out);
 
 // The record's rows, oldest first, with a header line of its column names.
-void WriteRecordCsv(const std::vector<RecordRow>& rows, CsvTexts texts, QTextStream& out);
+void WriteRecordCsv(const std::vector<RecordRow>& rows, const CsvFormat& format, QTextStream& out);
 
 } // namespace tiravo

@@ -19,4 +19,13 @@ QStringList fileDialogFilters(const QString& filter) {
     return choices;
 }
 
+QString FirstExtensionOf(const QString& choice) {
+    const qsizetype open = choice.lastIndexOf(u'(');
+    const QString patterns = choice.mid(open + 1).remove(u')').trimmed();
+    const QString first = patterns.section(u' ', 0, 0);
+    if (!first.startsWith(QLatin1String("*.")) || first.indexOf(u'*', 2) >= 0)
+        return {};
+    return first.mid(2);
+}
+
 } // namespace tiravo

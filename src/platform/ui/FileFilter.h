@@ -10,4 +10,8 @@ namespace tiravo {
 // left out; empty patterns are dropped.
 QStringList fileDialogFilters(const QString& filter);
 
+// The extension of the first pattern of a file dialog's choice: "xlsx" for
+// "Planilha (*.xlsx *.csv)"; empty when it names none ("*").
+QString FirstExtensionOf(const QString& choice);
+
 } // namespace tiravo

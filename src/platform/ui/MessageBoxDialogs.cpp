@@ -55,6 +55,14 @@ std::optional<QString> askFile(const OpenFileRequest& request, QFileDialog::Acce
     QString extension = request.defaultExtension;
     extension.remove(QStringLiteral("*."));
     dialog.setDefaultSuffix(extension);
+    // A name typed without an extension gets that of the kind chosen in the
+    // dialog: "premiados" saved as CSV is "premiados.csv".
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& kind) {
+                         const QString suffix = FirstExtensionOf(kind);
+                         if (!suffix.isEmpty())
+                             dialog.setDefaultSuffix(suffix);
+                     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
