@@ -3,6 +3,7 @@
 // display. scripts/screenshots prepares a demo database and runs this.
 #include "branding/Korvane.h"
 #include "branding/Parceiros.h"
+#include "draws/ColunaNomes.h"
 #include "draws/IncluirFoto.h"
 #include "draws/IncluirNomes.h"
 #include "draws/IncluirNumero.h"
@@ -164,6 +165,26 @@ int Run(const QDir& folder) {
     {
         TFIncluirNomes window(&menu, menu.context());
         Save(&window, folder, QStringLiteral("TFIncluirNomes"));
+        // The column window of "Importar" over a parish's list of families.
+        SheetRows families;
+        const QList<QStringList> rows = {
+            {"Família", "Telefone", "Nome", "Comunidade"},
+            {"Silva", "(11) 91234-5678", "João Conceição da Silva", "São José"},
+            {"Souza", "(11) 99876-5432", "Maria das Graças Souza", "Santa Rita"},
+            {"Lima", "", "Antônio Carlos Lima", "São José"},
+            {"Oliveira", "(11) 3333-4444", "Ana Paula Oliveira", "Nossa Senhora Aparecida"},
+            {"Pereira", "(11) 95555-0000", "José Pereira Neto", "Santa Rita"},
+            {"Costa", "(11) 97777-1212", "Francisca Costa", "São José"},
+            {"Almeida", "(11) 98888-3434", "Raimundo Almeida", "Santa Rita"},
+            {"Ribeiro", "(11) 96666-5656", "Luzia Ribeiro", "São José"}};
+        for (const QStringList& row : rows) {
+            for (const QString& cell : row)
+                families.append(cell);
+            families.endRow();
+        }
+        const SheetColumns sheet = ExamineSheet(families);
+        TFColunaNomes columns(&window, menu.context().services.dialogs, sheet);
+        Save(&columns, folder, QStringLiteral("TFColunaNomes"));
     }
     {
         TFVantaFoto window(&menu, menu.context());
