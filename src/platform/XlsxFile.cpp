@@ -57,7 +57,6 @@ public:
         entry_.reset(zip_fopen_index(archive, zip_uint64_t(index), 0));
         if (!entry_)
             Damaged();
-        xml.setNamespaceProcessing(false);
     }
 
     // The next token; false after the end of the document.
@@ -213,16 +212,14 @@ private:
     }
 
     // The relationship of the first sheet the workbook lists: its attribute
-    // "id" of the relationships' namespace, whatever its prefix. The prefix
-    // tells it from an "id" without one; the reader does not always give
-    // the namespace of an attribute.
+    // "id" of the relationships' namespace, whatever its prefix.
     QString firstSheetId(zip_int64_t index) {
         PartReader reader(archive_.get(), index, budget_);
         while (reader.next()) {
             if (!reader.xml.isStartElement() || reader.xml.name() != u"sheet")
                 continue;
             for (const QXmlStreamAttribute& attribute : reader.xml.attributes())
-                if (attribute.name() == u"id" && attribute.qualifiedName() != u"id")
+                if (attribute.name() == u"id" && !attribute.namespaceUri().isEmpty())
                     return attribute.value().toString();
             return {};
         }
@@ -248,8 +245,9 @@ private:
                     inText = phonetic == 0;
             } else if (xml.isEndElement()) {
                 if (xml.name() == u"si") {
-                    characters += text.size() + 1;
-                    if (characters > kMaxSheetCharacters)
+                    // Empty strings cost memory too: count them as cells.
+                    characters += text.size();
+                    if (characters > kMaxSheetCharacters || strings_.size() >= kMaxSheetCells)
                         throw SheetError(SheetTooLargeText());
                     strings_.append(text);
                 } else if (xml.name() == u"rPh") {
