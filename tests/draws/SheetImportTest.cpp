@@ -1,11 +1,11 @@
 // "Importar" of the name editor reading spreadsheets: CSV and XLSX files made
 // here, the column window driven through its controls and keys, and files
 // that cannot be imported, over a real database file.
-#include "PoolRows.h"
 #include "draws/ColunaNomes.h"
 #include "draws/IncluirNomes.h"
 #include "draws/model/RecordChain.h"
 #include "support/ModalDriver.h"
+#include "support/PoolRows.h"
 #include "support/TestServices.h"
 #include "support/Workbooks.h"
 #include "widgets/DataGrid.h"

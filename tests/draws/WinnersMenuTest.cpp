@@ -1,9 +1,11 @@
 // The right-click menu on the draw screens' winners lists: the winners as a
 // workbook or CSV and the day's minutes, through the save dialog, never during a draw.
 #include "draws/VantaFoto.h"
+#include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
 #include "platform/Documents.h"
 #include "platform/XlsxFile.h"
+#include "store/SqlStatement.h"
 #include "support/PoolRows.h"
 #include "support/TestServices.h"
 #include "support/Workbooks.h"
@@ -95,6 +97,35 @@ TEST(WinnersMenu, ExportsTheScreensWinnersAndSavesTheMinutesButNotWhileADrawRuns
     EXPECT_EQ(fake.dialogs.texts(DialogKind::Information),
               QStringList({"Arquivo salvo em " + xlsx, "Arquivo salvo em " + csv,
                            "Arquivo salvo em " + pdf}));
+}
+
+// A workbook never runs a text as a formula, so a name like one is written
+// as it is, with no apostrophe; a character that would drive a terminal is
+// written as its code, as in the CSV.
+TEST(WinnersMenu, TheWorkbookKeepsTextsAsTextsAndShowsHiddenCharactersAsCodes) {
+    test::TempDatabase db;
+    SqlStatement& insert = db.connection().statement(
+        "INSERT INTO TbNome (Nome, Ordem, Ok, Ativo, Sorte) VALUES (?, 'wwww', 0, 1, ?)");
+    const std::pair<QString, int> winners[] = {
+        {"=HYPERLINK(\"http://x\")", 1}, {"Ana\x1B[2J", 2}, {"Zoë \"Zê\"; Ñandú", 3}};
+    for (const auto& [name, place] : winners) {
+        insert.bind(1, name);
+        insert.bind(2, std::int64_t(place));
+        while (insert.step()) {
+        }
+        insert.reset();
+    }
+    TestServices fake;
+    TFVantaNome w(nullptr, fake.context(db.connection()));
+    const QString xlsx = db.folder() + "/nomes.xlsx";
+    fake.dialogs.answerPath(xlsx);
+    w.ExportWinners->trigger();
+    EXPECT_EQ(ParseXlsx(Read(xlsx)).rows(),
+              (QList<QStringList>{{"Sorte", "Nome"},
+                                  {"3", "Zoë \"Zê\"; Ñandú"},
+                                  {"2", "Ana\\x1B[2J"},
+                                  {"1", "=HYPERLINK(\"http://x\")"}}));
+    EXPECT_TRUE(test::ZipPart(Read(xlsx), "xl/workbook.xml").contains("name=\"nomes\""));
 }
 
 // The documents folder of a new account is not there until a desktop makes

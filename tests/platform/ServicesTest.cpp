@@ -177,5 +177,15 @@ TEST(FileDialogFilters, TurnsTheProgramsFilterTextIntoChoices) {
     EXPECT_TRUE(fileDialogFilters(QString()).isEmpty());
 }
 
+// A name typed without an extension gets that of the kind chosen.
+TEST(FileDialogFilters, TheChoiceGivesTheExtensionOfItsFirstPattern) {
+    for (const QString& choice :
+         fileDialogFilters(QStringLiteral("Pasta de trabalho do Excel|*.xlsx|Planilha CSV|*.csv")))
+        EXPECT_EQ(FirstExtensionOf(choice), choice.contains("Excel") ? "xlsx" : "csv");
+    EXPECT_EQ(FirstExtensionOf(QStringLiteral("Planilha (*.csv *.xlsx)")), "csv");
+    EXPECT_EQ(FirstExtensionOf(QStringLiteral("Todos (*)")), "");
+    EXPECT_EQ(FirstExtensionOf(QStringLiteral("Partes (*.t*)")), "");
+}
+
 } // namespace
 } // namespace tiravo
