@@ -68,6 +68,11 @@ const std::vector<TableSchema>& Tables() {
           Text("Lista", 7), Text("Acao", 20), Integer("Item"), Text("Entrada", 200), Small("Sorte"),
           Integer("Disponiveis"), Integer("Quantidade"), Text("Impressao", 64),
           Text("HashAnterior", 64), Text("Hash", 64)}},
+        // The prizes of each pool's plan, in the order of Posicao: the places
+        // a prize covers follow from the quantities of those before it.
+        {kPrizeTable,
+         {Key(), Text("Lista", 7, true), Integer("Posicao"), Text("Descricao", 60, true),
+          Integer("Quantidade")}},
     };
     return tables;
 }
@@ -96,6 +101,10 @@ QStringList RecordTableStatements() {
                                      "rows'); END")
                           .arg(kRecordTable, QLatin1String(event));
     return statements;
+}
+
+QString PrizeTableStatement() {
+    return CreateTableStatement(TableNamed(kPrizeTable));
 }
 
 QStringList CreateTableStatements() {

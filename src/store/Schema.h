@@ -21,11 +21,12 @@ const std::vector<TableSchema>& Tables();
 const TableSchema& TableNamed(const QString& name); // throws Error for an unknown table
 
 inline const QString kRecordTable = QStringLiteral("TbRegistro");
+inline const QString kPrizeTable = QStringLiteral("TbPremio");
 
 // The schema's version, kept in the file's user_version. Version 0 is a file
 // made before the record of draws; version 1 has it; version 2 has the
-// indexes of the winners lists too.
-inline constexpr int kSchemaVersion = 2;
+// indexes of the winners lists too; version 3 the prize plans.
+inline constexpr int kSchemaVersion = 3;
 
 // The statements that create every table in an empty file, at this version.
 QStringList CreateTableStatements();
@@ -37,5 +38,8 @@ QStringList CreateIndexStatements();
 
 // The record table and the triggers that keep it append-only.
 QStringList RecordTableStatements();
+
+// The table of the pools' prize plans.
+QString PrizeTableStatement();
 
 } // namespace tiravo

@@ -16,7 +16,12 @@ int SchemaVersion(Connection& connection) {
 }
 
 void UpgradeSchema(Connection& connection) {
-    if (SchemaVersion(connection) >= kSchemaVersion)
+    const int version = SchemaVersion(connection);
+    if (version >= kSchemaVersion)
+        return;
+    // A file this program may not write still opens to be looked at when
+    // all it lacks are the prize plans: it reads as having none.
+    if (version >= 2 && connection.readOnly())
         return;
     // Whole or not at all: a record table without its triggers is no
     // upgrade.
@@ -30,6 +35,8 @@ void UpgradeSchema(Connection& connection) {
     if (found < 2)
         for (const QString& statement : CreateIndexStatements())
             connection.execute(statement);
+    if (found < 3)
+        connection.execute(PrizeTableStatement());
     if (found < kSchemaVersion)
         connection.execute(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
     upgrade.commit();

@@ -6,6 +6,7 @@
 #include "store/Query.h"
 #include "store/Schema.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -19,10 +20,56 @@ void MakeOldFile(const QString& path) {
     old.setConnectionText(ConnectionTextFor(path) + JoinDatabasePassword());
     old.create();
     for (const QString& statement : CreateTableStatements())
-        if (statement.startsWith("CREATE TABLE") && !statement.contains(kRecordTable))
+        if (statement.startsWith("CREATE TABLE") && !statement.contains(kRecordTable) &&
+            !statement.contains(kPrizeTable))
             old.execute(statement);
     old.execute("INSERT INTO TbNome (Nome, Ordem, Ok, Ativo) VALUES ('Ana', 'abcd', 1, 1)");
     old.execute("INSERT INTO Usuario (Nome, Senha) VALUES ('ana', 'x')");
+}
+
+QStringList Contents(Connection& connection);
+
+// What the version before the prize plans wrote: everything but their table.
+// Answers its contents as written.
+QStringList MakeFileBeforePrizePlans(const QString& path) {
+    Connection old;
+    old.setConnectionText(ConnectionTextFor(path) + JoinDatabasePassword());
+    old.create();
+    for (QString statement : CreateTableStatements()) {
+        if (statement.contains(kPrizeTable))
+            continue;
+        if (statement.startsWith("PRAGMA user_version"))
+            statement = "PRAGMA user_version = 2";
+        old.execute(statement);
+    }
+    old.execute(
+        "INSERT INTO TbNumero (Numero, Ordem, Ok, Ativo, Sorte) VALUES (7, 'abcd', 0, 1, 1)");
+    return Contents(old);
+}
+
+// Every object of the file with its statement, and every row of the tables.
+QStringList Contents(Connection& connection) {
+    QStringList contents;
+    Query schema(connection, {"SELECT type, name, sql FROM sqlite_master ORDER BY name"});
+    schema.open();
+    QStringList tables;
+    for (schema.first(); !schema.eof(); schema.next()) {
+        contents << schema.field(0).asString() + ' ' + schema.field(1).asString() + ' ' +
+                        schema.field(2).asString();
+        if (schema.field(0).asString() == "table")
+            tables << schema.field(1).asString();
+    }
+    for (const QString& table : tables) {
+        Query rows(connection, {QStringLiteral("SELECT * FROM %1").arg(table)});
+        rows.open();
+        for (rows.first(); !rows.eof(); rows.next()) {
+            QStringList fields{table};
+            for (std::size_t i = 0; i < rows.columns().size(); ++i)
+                fields << rows.field(i).asString();
+            contents << fields.join(u'|');
+        }
+    }
+    return contents;
 }
 
 QStringList Schema(Connection& connection) {
@@ -48,7 +95,7 @@ TEST(SchemaUpgrade, AnOldFileGetsTheRecordOnceAndKeepsEverythingElse) {
     EXPECT_EQ(Schema(second),
               QStringList({"table TbFoto", "index TbFoto_Winners", "table TbImage", "table TbNome",
                            "index TbNome_Winners", "table TbNumero", "index TbNumero_Winners",
-                           "table TbRegistro", "trigger TbRegistro_DELETE",
+                           "table TbPremio", "table TbRegistro", "trigger TbRegistro_DELETE",
                            "trigger TbRegistro_UPDATE", "table Usuario", "table sqlite_sequence"}));
     Query names(second, {"SELECT Cod, Nome, Ordem, Ok, Ativo, Sorte FROM TbNome"});
     names.open();
@@ -58,6 +105,21 @@ TEST(SchemaUpgrade, AnOldFileGetsTheRecordOnceAndKeepsEverythingElse) {
     Query record(second, {"SELECT count(*) FROM TbRegistro"});
     record.open();
     EXPECT_EQ(record.field(0).asInteger(), 0);
+}
+
+TEST(SchemaUpgrade, AFileBeforePrizePlansGetsTheirTableAndNothingElse) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Zodizi.db");
+    const QStringList before = MakeFileBeforePrizePlans(path);
+    Connection upgraded;
+    upgraded.setConnectionText(ConnectionTextFor(path) + JoinDatabasePassword());
+    upgraded.open();
+    EXPECT_EQ(SchemaVersion(upgraded), kSchemaVersion);
+    QStringList after = Contents(upgraded);
+    const qsizetype prizes = after.indexOf(QRegularExpression("^table TbPremio .*"));
+    ASSERT_GE(prizes, 0) << after.join('\n').toStdString();
+    after.removeAt(prizes);
+    EXPECT_EQ(after, before);
 }
 
 } // namespace

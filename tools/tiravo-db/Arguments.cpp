@@ -19,7 +19,7 @@ struct CommandName {
 constexpr CommandName kCommands[] = {
     {"create", Command::Create}, {"demo", Command::Demo},       {"dump", Command::Dump},
     {"check", Command::Check},   {"winners", Command::Winners}, {"record", Command::Record},
-    {"verify", Command::Verify}, {"minutes", Command::Minutes},
+    {"verify", Command::Verify}, {"minutes", Command::Minutes}, {"prizes", Command::Prizes},
 };
 
 Command CommandNamed(const QString& word) {
@@ -178,7 +178,8 @@ Arguments ParseArguments(const QStringList& arguments) {
     RequireOnly(command, result.ifMissing, "if-missing", {Command::Demo});
     RequireOnly(command, result.operatorName.has_value(), "operator", {Command::Create});
     RequireOnly(command, result.password.has_value(), "password", {Command::Create});
-    RequireOnly(command, result.pool.has_value(), "pool", {Command::Winners, Command::Record});
+    RequireOnly(command, result.pool.has_value(), "pool",
+                {Command::Winners, Command::Record, Command::Prizes});
     RequireOnly(command, result.csv, "csv", {Command::Winners, Command::Record});
     RequireOnly(command, result.raw, "raw", {Command::Winners, Command::Record});
     RequireOnly(command, result.separator.has_value(), "sep", {Command::Winners, Command::Record});
@@ -229,7 +230,8 @@ Commands:
       a tab, a line break, a carriage return and a backslash read \t, \n, \r
       and \\, any other control character \xNN (ESC reads \x1B), other
       invisible characters \uNNNN (U+202E reads \u202E), and the text NULL
-      itself reads \NULL. The output is UTF-8.
+      itself reads \NULL. The output is UTF-8. The table of prize plans,
+      TbPremio, only when some pool has a plan.
   check
       Runs the integrity check of the file and prints its result; the exit
       status is 0 only when it passes.
@@ -265,13 +267,18 @@ Commands:
       last hash of the record. FILE is written whole or not at all, and
       never over the database file, its -wal, -shm or -journal file (links
       followed) or anything but a regular file.
+  prizes [--pool numeros|nomes|fotos]
+      The prize plan of each pool, in the order the prizes are drawn: the
+      places each prize covers, its quantity and its description, escaped
+      as in dump. Without --pool all three pools, each under its name.
 
 Options:
   --file PATH   the database file; without it, %1
   --force       create and demo: replace an existing file (its -wal and
                 -shm files go with it)
   --if-missing  demo: do nothing when the file is there
-  --pool NAME   winners: only the pool numeros, nomes or fotos
+  --pool NAME   winners, record, prizes: only the pool numeros, nomes or
+                fotos
   --csv         winners, record: write CSV instead of text
   --raw         with --csv: texts as stored, without the formula guard
   --sep SEP     with --csv: the field separator, ',' (the default), ';',

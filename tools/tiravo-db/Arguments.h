@@ -10,7 +10,7 @@
 
 namespace tiravo::db {
 
-enum class Command { Help, Create, Demo, Dump, Check, Winners, Record, Verify, Minutes };
+enum class Command { Help, Create, Demo, Dump, Check, Winners, Record, Verify, Minutes, Prizes };
 
 struct Arguments {
     Command command = Command::Help;
@@ -19,7 +19,8 @@ struct Arguments {
     bool ifMissing = false;
     std::optional<QString> operatorName;
     std::optional<QString> password;
-    std::optional<QString> pool; // winners: numeros, nomes or fotos; all three without it
+    std::optional<QString>
+        pool; // winners, record, prizes: numeros, nomes or fotos; all three without it
     bool csv = false;
     bool raw = false;               // winners and record with --csv: texts as stored
     std::optional<QChar> separator; // winners and record with --csv: between the fields

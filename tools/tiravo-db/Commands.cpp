@@ -6,6 +6,7 @@
 #include "DemoPictures.h"
 #include "Dump.h"
 #include "FileBuilding.h"
+#include "Prizes.h"
 #include "Record.h"
 #include "RowWriter.h"
 #include "Winners.h"
@@ -111,6 +112,16 @@ int Winners(const Arguments& arguments, QTextStream& out) {
     return 0;
 }
 
+int Prizes(const Arguments& arguments, QTextStream& out) {
+    Connection connection;
+    OpenDatabaseFile(connection, arguments.file);
+    std::vector<const PoolDescription*> pools(Pools().begin(), Pools().end());
+    if (arguments.pool)
+        pools = {PoolNamed(*arguments.pool)};
+    WritePrizePlans(connection, pools, out);
+    return 0;
+}
+
 int Record(const Arguments& arguments, QTextStream& out) {
     Connection connection;
     OpenDatabaseFile(connection, arguments.file);
@@ -187,6 +198,8 @@ int RunCommand(const Arguments& arguments, QTextStream& out, QTextStream& err) {
         return Verify(arguments, out, err);
     case Command::Minutes:
         return Minutes(arguments, out);
+    case Command::Prizes:
+        return Prizes(arguments, out);
     }
     return 2;
 }

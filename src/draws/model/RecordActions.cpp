@@ -24,6 +24,7 @@ constexpr ActionName kActions[] = {
     {RecordAction::Range, u"faixa", false, false},
     {RecordAction::Photos, u"fotos", false, false},
     {RecordAction::Edit, u"alteração", true, false},
+    {RecordAction::Prizes, u"prêmios", false, false},
 };
 
 const ActionName* Named(const QString& text) {
@@ -50,6 +51,10 @@ bool IsEntryAction(const QString& actionText) {
 bool IsDrawAction(const QString& actionText) {
     const ActionName* known = Named(actionText);
     return known && known->draw;
+}
+
+bool MovesEntries(const QString& actionText) {
+    return actionText != RecordActionText(RecordAction::Prizes);
 }
 
 } // namespace tiravo

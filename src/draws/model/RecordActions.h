@@ -18,6 +18,7 @@ enum class RecordAction {
     Range,       // the number editor's range
     Photos,      // the photo editor's folder
     Edit,        // an entry's text changed in an editor's grid or edit box
+    Prizes,      // the pool's prize plan changed: no entry moves
 };
 
 QString RecordActionText(RecordAction action);
@@ -25,5 +26,8 @@ QString RecordActionText(RecordAction action);
 bool IsEntryAction(const QString& actionText);
 // Whether the entry gets a place in the winners list by this action.
 bool IsDrawAction(const QString& actionText);
+// Whether the action may change which entries are available: every action
+// but a change of the prize plan.
+bool MovesEntries(const QString& actionText);
 
 } // namespace tiravo
