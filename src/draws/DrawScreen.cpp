@@ -3,10 +3,15 @@
 #include "branding/LogoStrip.h"
 #include "branding/MakerSite.h"
 #include "common/Error.h"
+#include "draws/Premios.h"
+#include "draws/PrizeTips.h"
 #include "draws/model/HiddenPick.h"
 #include "draws/model/Minutes.h"
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolDescription.h"
+#include "draws/model/PoolEntry.h"
+#include "draws/model/PrizeDraw.h"
+#include "draws/model/PrizePlan.h"
 #include "draws/model/SpreadsheetCsv.h"
 #include "draws/model/WinnersWorkbook.h"
 #include "platform/AppContext.h"
@@ -25,6 +30,7 @@
 #include "widgets/WindowLook.h"
 
 #include <QFileDevice>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -112,11 +118,15 @@ PictureBox* DrawScreen::addMakerLogo(const QString& name, QRect place, const QSt
 }
 
 void DrawScreen::drawsFrom(TableView& pool, Query& winners, DrawStage& stage,
-                           const PoolDescription& description) {
+                           const PoolDescription& description, QWidget* stagePicture) {
     drawPool_ = &pool;
     drawWinners_ = &winners;
     drawStage_ = &stage;
     drawDescription_ = &description;
+    stagePicture_ = stagePicture;
+    auto* tips = new PrizeTips(this, winners, description);
+    for (QWidget* list : winnersLists_)
+        tips->watch(list);
 }
 
 void DrawScreen::addWinnersMenu(const QList<QWidget*>& lists) {
@@ -127,11 +137,16 @@ void DrawScreen::addWinnersMenu(const QList<QWidget*>& lists) {
     connect(ExportWinners, &QAction::triggered, this,
             [this] { guarded([this] { exportWinners(); }); });
     connect(SaveMinutes, &QAction::triggered, this, [this] { guarded([this] { saveMinutes(); }); });
+    EditPrizePlan = WinnersMenu->addAction(QStringLiteral("Plano de prêmios..."));
+    connect(EditPrizePlan, &QAction::triggered, this,
+            [this] { guarded([this] { openPrizePlan(); }); });
+    winnersLists_ = lists;
     for (QWidget* list : lists) {
         list->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(list, &QWidget::customContextMenuRequested, this, [this, list](QPoint at) {
             ExportWinners->setEnabled(!drawing_);
             SaveMinutes->setEnabled(!drawing_);
+            EditPrizePlan->setEnabled(!drawing_);
             WinnersMenu->popup(list->mapToGlobal(at));
         });
     }
@@ -198,10 +213,54 @@ void DrawScreen::readViews(ViewsRead read) {
         drawWinners_->requery();
 }
 
+void DrawScreen::openPrizePlan() {
+    if (drawing_)
+        return;
+    TFPremios window(this, context_, *drawDescription_);
+    window.exec();
+}
+
+bool DrawScreen::drawBeyondPlan(const PrizePlan& plan) {
+    return !EveryPrizeDrawn(context_.ADOConnection1, *drawDescription_, plan) ||
+           services_.dialogs.confirm(kEveryPrizeDrawnQuestion);
+}
+
+void DrawScreen::announcePrize(const PrizePlan& plan) {
+    // The place the draw gives, as RecordWinner decides it: the pool and the
+    // winners were read again, if another copy had drawn, before the walk.
+    const int place = NextWinnerPlace(*drawWinners_);
+    const Prize* prize = plan.prizeOfPlace(place);
+    if (!prize || !stagePicture_)
+        return;
+    if (!prizeLabel_) {
+        prizeLabel_ = new QLabel(this);
+        prizeLabel_->setObjectName(QStringLiteral("LabelPremio"));
+        prizeLabel_->setAlignment(Qt::AlignCenter);
+        prizeLabel_->setFont(PixelFont(QStringLiteral("Arial"), 26, true));
+        prizeLabel_->setStyleSheet(
+            QStringLiteral("QLabel { color: #ffd400; background-color: rgba(0, 0, 0, 170); }"));
+        const QRect picture = stagePicture_->geometry();
+        prizeLabel_->setGeometry(picture.left(), picture.bottom() - 52, picture.width(), 48);
+    }
+    prizeLabel_->setText(PlaceAndPrizeText(place, *prize));
+    prizeLabel_->raise();
+    prizeLabel_->show();
+    prizeLabel_->repaint();
+}
+
 DrawOutcome DrawScreen::drawWinner() {
-    const DrawOutcome outcome =
-        RunDraw(*drawPool_, *drawWinners_, *drawStage_, drawDescription_->draw, services_.clock,
-                services_.dialogs, services_.random);
+    if (prizeLabel_)
+        prizeLabel_->hide();
+    // Read at each draw: another copy of the program may have changed it.
+    const PrizePlan plan = ReadPrizePlan(context_.ADOConnection1, *drawDescription_);
+    if (!drawBeyondPlan(plan))
+        return DrawOutcome::NoEntries;
+    AnnouncingStage stage(*drawStage_, [this, &plan] {
+        if (!plan.empty())
+            announcePrize(plan);
+    });
+    const DrawOutcome outcome = RunDraw(*drawPool_, *drawWinners_, stage, drawDescription_->draw,
+                                        services_.clock, services_.dialogs, services_.random);
     // Even without a draw: the pool may have been read again after another
     // copy of the program changed the file.
     readViews({});
@@ -209,6 +268,8 @@ DrawOutcome DrawScreen::drawWinner() {
 }
 
 void DrawScreen::pickHidden() {
+    if (prizeLabel_)
+        prizeLabel_->hide(); // a hidden pick gives no place
     // The counter follows the pool even when nothing was picked, as above.
     RunHiddenPick(*drawPool_, *drawWinners_, *drawStage_, drawDescription_->pick, services_.clock,
                   services_.dialogs);

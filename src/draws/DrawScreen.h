@@ -12,6 +12,7 @@
 #include <functional>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QPushButton;
 
@@ -20,6 +21,7 @@ namespace tiravo {
 class CounterPanel;
 class Query;
 struct PoolDescription;
+struct PrizePlan;
 class DigitalClock;
 class FullScreenPresenter;
 class PictureBox;
@@ -51,10 +53,12 @@ public:
     FullScreenPresenter* fullScreen = nullptr;
 
     // The right-click menu of the winners list: the screen's winners as CSV,
-    // the day's minutes as PDF. Disabled while a draw runs.
+    // the day's minutes as PDF, the pool's prize plan. Disabled while a draw
+    // runs.
     QMenu* WinnersMenu = nullptr;
     QAction* ExportWinners = nullptr; // "Exportar premiados..."
     QAction* SaveMinutes = nullptr;   // "Salvar ata..."
+    QAction* EditPrizePlan = nullptr; // "Plano de prêmios...": the window "Prêmios"
 
     void FormActivate() override;
     bool FormKeyDown(QKeyEvent* event) override;
@@ -82,8 +86,10 @@ protected:
 
     // The pool this screen draws from, its winners list, its stage and the
     // pool's description; the screen names them once, when its parts exist.
+    // When the pool has a prize plan, the place and the prize being drawn
+    // are written over the foot of `stagePicture` from the suspense on.
     void drawsFrom(TableView& pool, Query& winners, DrawStage& stage,
-                   const PoolDescription& description);
+                   const PoolDescription& description, QWidget* stagePicture = nullptr);
 
     // How a command of the screen leaves the pool view for the counter.
     enum class PoolRead {
@@ -116,9 +122,19 @@ private:
     Query* drawWinners_ = nullptr;
     DrawStage* drawStage_ = nullptr;
     const PoolDescription* drawDescription_ = nullptr;
+    QList<QWidget*> winnersLists_;
+    QWidget* stagePicture_ = nullptr;
+    // The place and prize being drawn, over the stage; made at the first
+    // draw from a pool with a plan.
+    QLabel* prizeLabel_ = nullptr;
 
     void exportWinners();
     void saveMinutes();
+    void openPrizePlan();
+    // Whether the draw goes on: once every prize of the plan has a winner,
+    // only when the operator says so.
+    bool drawBeyondPlan(const PrizePlan& plan);
+    void announcePrize(const PrizePlan& plan);
 
     bool drawing_ = false;
 };

@@ -55,7 +55,7 @@ TFVantaFoto::TFVantaFoto(QWidget* parent, AppContext& context)
         PhotoStageParts{.pictures = {.picture = Image1, .teaser = Image2, .plainFrame = Image4},
                         .pool = &TbFoto},
         services_.pause);
-    drawsFrom(TbFoto, QrySorte, *stage_, PhotoPool());
+    drawsFrom(TbFoto, QrySorte, *stage_, PhotoPool(), Image1);
     guarded([this] { FormCreate(); });
 }
 

@@ -38,7 +38,7 @@ TFVantaNome::TFVantaNome(QWidget* parent, AppContext& context)
             .label = LabNome,
             .entryText = [this](int place) { return TbNome.displayText(place, kNome); }},
         services_.pause);
-    drawsFrom(TbNome, QrySorte, *stage_, NamePool());
+    drawsFrom(TbNome, QrySorte, *stage_, NamePool(), Image1);
     TbNome.afterInsert = [this](Dataset& dataset) { TbNomeAfterInsert(dataset); };
     guarded([this] { FormCreate(); });
 }

@@ -44,7 +44,7 @@ TFVantaNumero::TFVantaNumero(QWidget* parent, AppContext& context)
             .label = LabNome,
             .entryText = [this](int place) { return TbNumero.displayText(place, kNumero); }},
         services_.pause);
-    drawsFrom(TbNumero, QrySorte, *stage_, NumberPool());
+    drawsFrom(TbNumero, QrySorte, *stage_, NumberPool(), Image1);
     guarded([this] { FormCreate(); });
 }
 

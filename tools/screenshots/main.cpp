@@ -7,9 +7,12 @@
 #include "draws/IncluirFoto.h"
 #include "draws/IncluirNomes.h"
 #include "draws/IncluirNumero.h"
+#include "draws/Premios.h"
 #include "draws/VantaFoto.h"
 #include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
+#include "draws/model/PoolDescription.h"
+#include "draws/model/PrizePlan.h"
 #include "platform/AppContext.h"
 #include "platform/Pictures.h"
 #include "platform/ui/RealServices.h"
@@ -17,6 +20,7 @@
 #include "shell/Menu.h"
 #include "shell/Usuario.h"
 #include "store/TableView.h"
+#include "store/WriteScope.h"
 #include "widgets/ControlKit.h"
 #include "widgets/FullScreenPresenter.h"
 #include "widgets/PictureBox.h"
@@ -30,6 +34,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <cstdio>
 #include <functional>
@@ -205,6 +210,19 @@ int Run(const QDir& folder) {
     {
         TFKorvane window(&menu, menu.context());
         Save(&window, folder, QStringLiteral("TFKorvane"));
+    }
+    {
+        // A plan made for the picture only: the transaction is rolled back.
+        WriteScope sample(menu.ADOConnection1, WriteScope::Keeps::AllOrNothing);
+        for (const auto& [description, quantity] : {std::pair{"Carro 0 km", 1},
+                                                    {"Bicicleta aro 29", 3},
+                                                    {"Televisor 50 polegadas", 2},
+                                                    {"Vale-compras de R$ 200", 10}})
+            AddPrize(menu.ADOConnection1, NamePool(), QString::fromUtf8(description), quantity);
+        TFPremios window(&menu, menu.context(), NamePool());
+        window.ListaPremios->setCurrentItem(window.ListaPremios->topLevelItem(1));
+        Save(&window, folder, QStringLiteral("TFPremios"));
+        sample.rollback();
     }
     return 0;
 }
