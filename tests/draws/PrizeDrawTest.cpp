@@ -9,11 +9,14 @@
 #include "support/PoolRows.h"
 #include "support/TestServices.h"
 #include "widgets/DataGrid.h"
+#include "widgets/PictureBox.h"
 
 #include <QHelpEvent>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 
@@ -123,6 +126,38 @@ TEST_F(PrizeDraw, WithoutAPlanTheScreensShowNothingNewAndAskNothing) {
     EXPECT_EQ(PrizeLabel(w), nullptr);
     EXPECT_TRUE(fake.dialogs.asked().isEmpty());
     EXPECT_EQ(TipOver(w.DBGrid1, 0), "");
+}
+
+// The photo screen's winners are pictures: each tells the prize of its photo.
+TEST_F(PrizeDraw, EachPictureOfThePhotoColumnTellsItsWinnersPrize) {
+    QTemporaryDir photos;
+    for (int i = 0; i < 3; ++i) {
+        const QString path = photos.filePath(QStringLiteral("%1.jpg").arg(i));
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(QColor::fromHsv(i * 100, 200, 220));
+        ASSERT_TRUE(image.save(path, "JPG"));
+        test::AddPhoto(db, {path, QStringLiteral("k%1").arg(i)});
+    }
+    AddPrize(db.connection(), PhotoPool(), "Carro", 1);
+    AddPrize(db.connection(), PhotoPool(), "Moto", 1);
+    TFVantaFoto w(nullptr, fake.context(db.connection()));
+    w.show();
+    w.Button5Click();
+    EXPECT_EQ(PrizeLabel(w)->text(), "1º prêmio — Carro");
+    w.Button5Click();
+    EXPECT_EQ(PrizeLabel(w)->text(), "2º prêmio — Moto");
+    const auto tipOver = [](QWidget* picture) {
+        const QPoint at = picture->rect().center();
+        QToolTip::showText(picture->mapToGlobal(at), QStringLiteral("-"), picture);
+        QHelpEvent tip(QEvent::ToolTip, at, picture->mapToGlobal(at));
+        QCoreApplication::sendEvent(picture, &tip);
+        const QString text = QToolTip::text();
+        QToolTip::hideText();
+        return text == QStringLiteral("-") ? QString() : text;
+    };
+    EXPECT_EQ(tipOver(w.Img1), "2º prêmio — Moto");
+    EXPECT_EQ(tipOver(w.Img2), "1º prêmio — Carro");
+    EXPECT_EQ(tipOver(w.Img3), ""); // no winner there yet
 }
 
 } // namespace
