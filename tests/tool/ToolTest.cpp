@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace tiravo {
 namespace {
@@ -104,6 +105,39 @@ TEST_F(ToolTest, AnExistingFileIsKeptWithoutForceAndReplacedWithIt) {
     EXPECT_EQ(dump(), kEmptyDump);
     ASSERT_EQ(run({"demo", "--force"}).exitCode, 0);
     EXPECT_TRUE(Block(dump(), "Usuario").contains("\tdemo\tdemo\n"));
+}
+
+TEST_F(ToolTest, BuildersStartedTogetherMakeOneWholeFileAndTheOthersSaySo) {
+    for (int round = 0; round < 3; ++round) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("Zodizi.db");
+        std::vector<std::unique_ptr<QProcess>> builders;
+        for (int i = 0; i < 6; ++i) {
+            const QStringList arguments =
+                i % 2
+                    ? QStringList{"demo", "--file", path}
+                    : QStringList{"create", "--operator", QString("op%1").arg(i), "--password", "x",
+                                  "--file", path};
+            auto& builder = builders.emplace_back(std::make_unique<QProcess>());
+            builder->start(QCoreApplication::applicationDirPath() + "/../tools/tiravo-db",
+                           arguments);
+        }
+        int made = 0;
+        for (auto& builder : builders) {
+            ASSERT_TRUE(builder->waitForFinished(60000));
+            const QString err = QString::fromUtf8(builder->readAllStandardError());
+            if (builder->exitCode() == 0)
+                ++made;
+            else
+                EXPECT_TRUE(err.contains("exists already")) << err.toStdString();
+        }
+        EXPECT_EQ(made, 1);
+        EXPECT_EQ(RunTool({"check", "--file", path}).out, "ok\n");
+        const QString users = Block(RunTool({"dump", "--file", path}).out, "Usuario");
+        EXPECT_EQ(users.count('\n'), 4) << users.toStdString(); // name, header, one row, end
+        // Nothing of the others' building is left beside it.
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Zodizi.db"});
+    }
 }
 
 TEST_F(ToolTest, ForceNeverReplacesAFileThatAProgramHasOpen) {

@@ -1,8 +1,8 @@
 #include "Arguments.h"
 
-#include "RowWriter.h"
 #include "Winners.h"
 #include "store/ConnectionText.h"
+#include "store/RowWriter.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,19 +2,16 @@
 
 #include "Arguments.h"
 #include "Check.h"
-#include "Demo.h"
-#include "DemoPictures.h"
 #include "Dump.h"
-#include "FileBuilding.h"
 #include "Prizes.h"
 #include "Record.h"
-#include "RowWriter.h"
 #include "Winners.h"
+#include "draws/model/DemoFile.h"
 #include "draws/model/Minutes.h"
 #include "draws/model/RecordCheck.h"
 #include "platform/Random.h"
 #include "store/Connection.h"
-#include "store/WriteScope.h"
+#include "store/FileBuilding.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -33,13 +30,10 @@ CsvFormat CsvFormatOf(const Arguments& arguments) {
 }
 
 int Create(const Arguments& arguments, QTextStream& out) {
-    BuildDatabaseFile(arguments.file, arguments.force, [&](Connection& connection) {
-        if (!arguments.operatorName)
-            return;
-        WriteScope batch(connection, WriteScope::Keeps::WhatWasWritten);
-        RowWriter(connection, QStringLiteral("Usuario"))
-            .add({{"Nome", *arguments.operatorName}, {"Senha", *arguments.password}});
-    });
+    std::optional<FirstOperator> first;
+    if (arguments.operatorName)
+        first = FirstOperator{*arguments.operatorName, *arguments.password};
+    BuildEmptyDatabaseFile(arguments.file, arguments.force, first);
     out << QStringLiteral("Created the database file '%1' ").arg(Native(arguments.file))
         << (arguments.operatorName
                 ? QStringLiteral("with the operator '%1'.").arg(*arguments.operatorName)
@@ -56,20 +50,8 @@ int Demo(const Arguments& arguments, QTextStream& out) {
             << '\n';
         return 0;
     }
-    // Both before any picture is written, so that a refusal leaves no trace.
-    RequireReplaceable(arguments.file, arguments.force);
-    const DemoPictureFiles pictures = DemoPicturePaths(arguments.file);
-    for (const QString& path : pictures.photos + pictures.logos)
-        if (!FitsColumn(QStringLiteral("TbFoto"), QStringLiteral("Foto"), path))
-            throw Error(QStringLiteral("The path of the demo picture '%1' is longer than the "
-                                       "200 characters the database keeps; choose a file in "
-                                       "a shorter folder")
-                            .arg(Native(path)));
-
-    WriteDemoPictures(pictures);
     SystemRandom random;
-    BuildDatabaseFile(arguments.file, arguments.force,
-                      [&](Connection& connection) { FillDemo(connection, pictures, random); });
+    const DemoPictureFiles pictures = BuildDemoFile(arguments.file, arguments.force, random);
     out << QStringLiteral("Created the demo database '%1': the operator 'demo' with the password "
                           "'demo', 90 numbers, %2 names, %3 photos and %4 logos (in '%5').")
                .arg(

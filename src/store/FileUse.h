@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace tiravo::db {
+namespace tiravo {
 
 // Whether another process has the database file open, an idle program at
 // its main window included. In write-ahead-log mode every open connection
@@ -11,4 +11,4 @@ namespace tiravo::db {
 // bytes of the file itself. The locks of this process do not count.
 bool OpenInAnotherProcess(const QString& path);
 
-} // namespace tiravo::db
+} // namespace tiravo

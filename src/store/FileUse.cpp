@@ -1,11 +1,11 @@
-#include "FileUse.h"
+#include "store/FileUse.h"
 
 #include <QFile>
 
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace tiravo::db {
+namespace tiravo {
 
 namespace {
 
@@ -38,4 +38,4 @@ bool OpenInAnotherProcess(const QString& path) {
            Locked(path, kLockBytesStart, kLockBytesLength);
 }
 
-} // namespace tiravo::db
+} // namespace tiravo

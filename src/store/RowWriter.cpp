@@ -1,10 +1,10 @@
-#include "RowWriter.h"
+#include "store/RowWriter.h"
 
 #include "common/Error.h"
 #include "store/Column.h"
 #include "store/Schema.h"
 
-namespace tiravo::db {
+namespace tiravo {
 
 bool FitsColumn(const QString& table, const QString& column, const QString& text) {
     const Column* found = TableNamed(table).find(column);
@@ -36,4 +36,4 @@ void RowWriter::add(std::initializer_list<std::pair<const char*, Value>> values)
     }
 }
 
-} // namespace tiravo::db
+} // namespace tiravo

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace tiravo::db {
+namespace tiravo {
 
 // Where the demo's pictures go, beside the database file.
 struct DemoPictureFiles {
@@ -24,4 +24,4 @@ QImage DrawDemoLogo(int index);
 // when a file cannot be written.
 void WriteDemoPictures(const DemoPictureFiles& files);
 
-} // namespace tiravo::db
+} // namespace tiravo

@@ -9,10 +9,8 @@
 #include <utility>
 
 namespace tiravo {
-class Connection;
-}
 
-namespace tiravo::db {
+class Connection;
 
 // Whether a text is stored whole in a column, rather than cut to its width.
 bool FitsColumn(const QString& table, const QString& column, const QString& text);
@@ -30,4 +28,4 @@ private:
     TableView view_;
 };
 
-} // namespace tiravo::db
+} // namespace tiravo

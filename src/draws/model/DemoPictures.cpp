@@ -1,4 +1,4 @@
-#include "DemoPictures.h"
+#include "draws/model/DemoPictures.h"
 
 #include "common/Error.h"
 
@@ -11,7 +11,7 @@
 
 #include <cmath>
 
-namespace tiravo::db {
+namespace tiravo {
 
 namespace {
 
@@ -195,4 +195,4 @@ void WriteDemoPictures(const DemoPictureFiles& files) {
         Save(DrawDemoLogo(static_cast<int>(i)), files.logos[i], "PNG", -1);
 }
 
-} // namespace tiravo::db
+} // namespace tiravo

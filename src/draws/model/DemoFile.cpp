@@ -1,11 +1,14 @@
-#include "Demo.h"
+#include "draws/model/DemoFile.h"
 
-#include "DemoPictures.h"
-#include "RowWriter.h"
+#include "common/Error.h"
 #include "draws/model/OrderKey.h"
+#include "store/FileBuilding.h"
+#include "store/RowWriter.h"
 #include "store/WriteScope.h"
 
-namespace tiravo::db {
+#include <QDir>
+
+namespace tiravo {
 
 namespace {
 
@@ -79,4 +82,23 @@ void FillDemo(Connection& connection, const DemoPictureFiles& pictures, Random& 
               {"TelaFundo", Text(QString())}});
 }
 
-} // namespace tiravo::db
+DemoPictureFiles BuildDemoFile(const QString& path, bool force, Random& random) {
+    // Before any picture is written, so that a refusal leaves no trace.
+    RequireReplaceable(path, force);
+    const DemoPictureFiles pictures = DemoPicturePaths(path);
+    for (const QString& picture : pictures.photos + pictures.logos)
+        if (!FitsColumn(QStringLiteral("TbFoto"), QStringLiteral("Foto"), picture))
+            throw Error(QStringLiteral("The path of the demo picture '%1' is longer than the "
+                                       "200 characters the database keeps; choose a file in "
+                                       "a shorter folder")
+                            .arg(QDir::toNativeSeparators(picture)));
+    // The pictures are written under the build's lock, so that two builders
+    // never write one picture at once.
+    BuildDatabaseFile(path, force, [&](Connection& connection) {
+        WriteDemoPictures(pictures);
+        FillDemo(connection, pictures, random);
+    });
+    return pictures;
+}
+
+} // namespace tiravo

@@ -1,16 +1,14 @@
 #pragma once
 
+#include "draws/model/DemoPictures.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace tiravo {
+
 class Connection;
 class Random;
-} // namespace tiravo
-
-namespace tiravo::db {
-
-struct DemoPictureFiles;
 
 // Invented people, so that a demo shows nobody's real name.
 const QStringList& DemoNames();
@@ -20,4 +18,10 @@ const QStringList& DemoNames();
 // logos in the one picture settings row with no background of its own.
 void FillDemo(Connection& connection, const DemoPictureFiles& pictures, Random& random);
 
-} // namespace tiravo::db
+// A file to try the program with at `path`, its pictures written beside it in
+// "demo/" (see BuildDatabaseFile for `force`, the folder and a file made
+// meanwhile). Drawing the pictures needs a QGuiApplication. Answers where
+// the pictures went.
+DemoPictureFiles BuildDemoFile(const QString& path, bool force, Random& random);
+
+} // namespace tiravo
