@@ -17,7 +17,7 @@ TFAcesso::TFAcesso(QWidget* parent, AppContext& context)
                      PointFont(QStringLiteral("MS Sans Serif"), 8)},
                     {.preview = false}),
       context_(context) {
-    move(663, 367);
+    moveToDesignedPlace({663, 367});
     Dialogs& dialogs = dialogs_;
 
     DBNavigator1 = Place(new DataNavigator(this, dialogs), 24, 32, 352, 40);

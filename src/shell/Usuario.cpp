@@ -89,7 +89,7 @@ void TFUsuario::FormCreate() {
 }
 
 void TFUsuario::FormActivate() {
-    move(x(), 20);
+    moveToDesignedPlace({x(), 20});
 }
 
 bool TFUsuario::FormKeyDown(QKeyEvent* key) {

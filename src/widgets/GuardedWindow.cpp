@@ -5,7 +5,9 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 
 namespace tiravo {
 
@@ -45,6 +47,18 @@ void GuardedWindow::wire(QAbstractButton* button, std::function<void()> handler)
 void GuardedWindow::wireLooking(QAbstractButton* button, std::function<void()> handler) {
     connect(button, &QAbstractButton::clicked, this,
             [this, handler = std::move(handler)] { guarded(handler); });
+}
+
+void GuardedWindow::moveToDesignedPlace(const QPoint& designed) {
+    QScreen* screen = QGuiApplication::screenAt(designed);
+    if (!screen)
+        screen = this->screen();
+    if (!screen) {
+        move(designed);
+        return;
+    }
+    move(FittedFramePosition(screen->availableGeometry(), designed, size(),
+                             ExpectedFrameMargins(this)));
 }
 
 bool GuardedWindow::event(QEvent* event) {

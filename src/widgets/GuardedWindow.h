@@ -57,6 +57,11 @@ protected:
         wire(button, [window, handler] { (window->*handler)(); });
     }
 
+    // Puts the window's frame at its designed place on the screen there, or,
+    // where the whole window would not be on that screen, just far enough in
+    // that it is.
+    void moveToDesignedPlace(const QPoint& designed);
+
     bool event(QEvent* event) override;
 
     Dialogs& dialogs_;

@@ -9,28 +9,31 @@
 
 namespace tiravo {
 
-namespace {
-
-// What the window manager draws around a client area (title bar, borders),
-// as it drew it around a window of ours already on screen: the parent's when
-// it is shown, else any other. A window not yet shown has no frame to ask.
-QMargins FrameOfAShownWindow(const QWidget* parent) {
-    if (parent)
-        if (const QWindow* own = parent->window()->windowHandle(); own && own->isVisible())
-            return own->frameMargins();
-    for (const QWindow* window : QGuiApplication::topLevelWindows())
-        if (window->isVisible() && !window->frameMargins().isNull())
-            return window->frameMargins();
+QMargins ExpectedFrameMargins(const QWidget* window) {
+    const QWidget* parent = window ? window->parentWidget() : nullptr;
+    for (const QWidget* shown : {window, parent})
+        if (shown)
+            if (const QWindow* own = shown->window()->windowHandle(); own && own->isVisible())
+                return own->frameMargins();
+    for (const QWindow* other : QGuiApplication::topLevelWindows())
+        if (other->isVisible() && !other->frameMargins().isNull())
+            return other->frameMargins();
     return {};
 }
-
-} // namespace
 
 QPoint CentredFramePosition(const QRect& area, const QSize& client, const QMargins& frame) {
     QRect framed(QPoint(), client.grownBy(frame));
     framed.moveCenter(area.center());
     // On a screen too small for it the title bar stays in reach.
     return {std::max(framed.left(), area.left()), std::max(framed.top(), area.top())};
+}
+
+QPoint FittedFramePosition(const QRect& area, const QPoint& designed, const QSize& client,
+                           const QMargins& frame) {
+    const QSize framed = client.grownBy(frame);
+    const int x = std::min(designed.x(), area.left() + area.width() - framed.width());
+    const int y = std::min(designed.y(), area.top() + area.height() - framed.height());
+    return {std::max(x, area.left()), std::max(y, area.top())};
 }
 
 void ApplyWindowLook(QWidget* window, const WindowLook& look) {
@@ -48,7 +51,7 @@ void ApplyWindowLook(QWidget* window, const WindowLook& look) {
     QWidget* parent = window->parentWidget();
     if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
         window->move(CentredFramePosition(screen->availableGeometry(), look.client,
-                                          FrameOfAShownWindow(parent)));
+                                          ExpectedFrameMargins(window)));
 }
 
 QFont PointFont(const QString& family, int points, bool bold) {

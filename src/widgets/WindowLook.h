@@ -31,6 +31,17 @@ void ApplyWindowLook(QWidget* window, const WindowLook& look);
 // window manager draws around its client area.
 QPoint CentredFramePosition(const QRect& area, const QSize& client, const QMargins& frame);
 
+// Where a window with a designed place goes, its frame included: exactly
+// there when the frame fits in `area`, else moved just enough to fit; on a
+// screen smaller than the frame its title bar's corner stays on the screen.
+QPoint FittedFramePosition(const QRect& area, const QPoint& designed, const QSize& client,
+                           const QMargins& frame);
+
+// What the window manager draws around the client area of `window` (title
+// bar, borders): its own frame once it is on screen, before that the frame of
+// its parent or of any other window of ours that is. None before the first.
+QMargins ExpectedFrameMargins(const QWidget* window);
+
 // A font of the program by the family it names, in points or in pixels. The
 // families of the original desktop are mapped to ones this system has.
 QFont PointFont(const QString& family, int points, bool bold = false);

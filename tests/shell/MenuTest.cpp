@@ -205,7 +205,7 @@ TEST_F(MenuTest, ArrowKeysWalkTheToolbarAndEnterOrSpacePressesTheFocusedButton) 
     EXPECT_FALSE(menu->closed());
 }
 
-TEST_F(MenuTest, SecondaryWindowsOpenInTheScreensMiddleAndTheAdministrationAtItsPlace) {
+TEST_F(MenuTest, SecondaryWindowsOpenInTheScreensMiddleAndTheAdministrationAtItsPlaceWhereItFits) {
     auto menu = startLoggedIn();
     // Off the middle, so that a window centred on it would show.
     menu->showNormal();
@@ -230,7 +230,10 @@ TEST_F(MenuTest, SecondaryWindowsOpenInTheScreensMiddleAndTheAdministrationAtIts
     EXPECT_EQ(places.count("FVantaFoto"), 1U);
     // The frame, title bar included, is what sits in the middle.
     EXPECT_LE((frames["FParceiros"].center() - screen.center()).manhattanLength(), 2);
-    EXPECT_EQ(places["FAcesso"], QPoint(663, 367));
+    // Its designed place, 663 and 367, would put most of it off this small
+    // screen: it comes in just far enough to show whole.
+    EXPECT_EQ(frames["FAcesso"].right(), screen.right());
+    EXPECT_EQ(frames["FAcesso"].bottom(), screen.bottom());
     // Wider than the test screen: its left edge, and the title bar, stay on it.
     ASSERT_LT(screen.width(), 933);
     EXPECT_EQ(places["FVantaNumero"].x(), screen.left());
