@@ -128,6 +128,13 @@ void TFIncluirNumero::Button1Click() {
         services_.dialogs.notice(QStringLiteral("Valor Final menor ou igual ao valor inicial!"));
         return;
     }
+    // A second press of "Incluir" would give every number a second chance.
+    if (const std::int64_t there = AvailableNumbersBetween(TbNumero.connection(), first, last);
+        there > 0 &&
+        !services_.dialogs.confirmDefaultNo(
+            QStringLiteral("Já existem %1 destes números na lista. Incluir assim mesmo?")
+                .arg(there)))
+        return;
     const ControlsAside aside(TbNumero, {DBGrid1}, {DBNavigator1});
     InsertNumberRange(TbNumero, first, last, services_.random);
 }

@@ -49,6 +49,9 @@ public:
     virtual void notice(const QString& text) = 0;
     // True only for Yes.
     virtual bool confirm(const QString& text) = 0;
+    // The same box, but Enter alone answers No: for a question whose Yes the
+    // operator may well not mean.
+    virtual bool confirmDefaultNo(const QString& text) = 0;
     virtual void information(const QString& text) = 0;
     // The standard error box: shows errorBoxText(message).
     virtual void error(const QString& message) = 0;

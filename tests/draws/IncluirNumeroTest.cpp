@@ -59,12 +59,47 @@ TEST_F(IncluirNumero, ARangeAddsEveryWholeNumberOfItEachWithItsOwnKey) {
     EXPECT_EQ(fake.random.trace(), QString("iiiiriiii").repeated(90));
     EXPECT_EQ(w->DBGrid1->model()->rowCount(), 90);
 
+    // 1 and 2 are in the list already, and then all six.
+    fake.dialogs.answerYes();
     addRange(*w, -3, 2);
+    fake.dialogs.answerYes();
     addRange(*w, -3, 2);
     const QStringList numbers = ColumnOf(db.connection(), "Numero");
     EXPECT_EQ(numbers.mid(90, 6), QStringList({"-3", "-2", "-1", "0", "1", "2"}));
     EXPECT_EQ(numbers.count("2"), 3);
-    EXPECT_EQ(fake.dialogs.asked().size(), 2);
+    EXPECT_EQ(fake.dialogs.asked().size(), 4);
+}
+
+TEST_F(IncluirNumero, ARangeOverlappingTheListAsksFirstAndNoAddsNothing) {
+    auto w = open();
+    addRange(*w, 1, 10);
+    EXPECT_TRUE(fake.dialogs.asked().isEmpty());
+
+    addRange(*w, 5, 15); // no answer scripted: the default, No
+    ASSERT_EQ(fake.dialogs.asked().size(), 1);
+    const AskedDialog question = fake.dialogs.asked().constFirst();
+    EXPECT_EQ(question.kind, DialogKind::Confirmation);
+    EXPECT_EQ(question.caption, QStringLiteral("Confirm"));
+    EXPECT_EQ(question.text, QStringLiteral("Já existem 6 destes números na lista. Incluir assim "
+                                            "mesmo?"));
+    EXPECT_TRUE(question.defaultNo);
+    EXPECT_EQ(ColumnOf(db.connection(), "Numero").size(), 10);
+    EXPECT_EQ(w->DBGrid1->model()->rowCount(), 10);
+
+    fake.dialogs.answerYes();
+    addRange(*w, 5, 15);
+    EXPECT_EQ(ColumnOf(db.connection(), "Numero").size(), 21);
+    EXPECT_EQ(w->DBGrid1->model()->rowCount(), 21);
+
+    // Each number counts once, however often it is in the list; a number
+    // drawn already is not in it.
+    db.exec("UPDATE TbNumero SET Ok = 0, Ativo = 1, Sorte = 1 WHERE Numero = 15");
+    fake.dialogs.answerNo();
+    addRange(*w, 1, 16);
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Confirmation).last(),
+              QStringLiteral("Já existem 14 destes números na lista. Incluir assim mesmo?"));
+    EXPECT_EQ(ColumnOf(db.connection(), "Numero").size(), 21);
+    EXPECT_EQ(fake.dialogs.unusedAnswers(), 0U);
 }
 
 TEST_F(IncluirNumero, ANumberBegunByHandIsAvailableAndKeyedAtOnce) {
@@ -131,7 +166,7 @@ TEST_F(IncluirNumero, StoreRefusingNewRowsIsReportedOnceAndCtrlDeleteAsksFirst) 
     EXPECT_EQ(ColumnOf(db.connection(), "Numero"), QStringList({"2"}));
 
     w->TbNumero.close();
-    addRange(*w, 1, 100000);
+    addRange(*w, 3, 100000);
     EXPECT_EQ(fake.dialogs.texts(DialogKind::Error),
               QStringList({"Cannot perform this operation on a closed dataset."}));
     EXPECT_EQ(ColumnOf(db.connection(), "Numero"), QStringList({"2"}));

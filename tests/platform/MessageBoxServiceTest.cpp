@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStyle>
 #include <QTimer>
 
@@ -20,6 +21,7 @@ struct SeenBox {
     QMessageBox::StandardButtons buttons;
     int width = 0;
     int captionRoom = 0; // the caption in a bold face beside three title-bar boxes
+    QMessageBox::StandardButton preset = QMessageBox::NoButton; // what Enter presses
 };
 
 // Runs ask() while a timer looks at the real box it opens, writes down what
@@ -41,6 +43,8 @@ SeenBox pressWhileAsking(QMessageBox::StandardButton press, const std::function<
                 box->width(),
                 QFontMetrics(title).horizontalAdvance(box->windowTitle()) +
                     3 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, box)};
+        if (QPushButton* preset = box->defaultButton())
+            seen.preset = box->standardButton(preset);
         if (QAbstractButton* button = box->button(press))
             button->click();
         else
@@ -62,6 +66,13 @@ TEST(MessageBoxDialogs, ShowTheRightCaptionIconAndButtonsAndReadTheAnswer) {
     EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
     pressWhileAsking(QMessageBox::No, [&] { answer = dialogs.confirm("Limpar?"); });
     EXPECT_FALSE(answer);
+    seen =
+        pressWhileAsking(QMessageBox::Yes, [&] { answer = dialogs.confirmDefaultNo("Incluir?"); });
+    EXPECT_TRUE(answer);
+    EXPECT_EQ(seen.caption, QStringLiteral("Confirm"));
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
+    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(seen.preset, QMessageBox::No);
 
     seen = pressWhileAsking(QMessageBox::Cancel, [&] { answer = dialogs.confirmDeleteRecord(); });
     EXPECT_FALSE(answer);

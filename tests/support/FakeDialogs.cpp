@@ -57,6 +57,12 @@ bool FakeDialogs::confirm(const QString& text) {
     return nextYes(DialogKind::Confirmation);
 }
 
+bool FakeDialogs::confirmDefaultNo(const QString& text) {
+    record(DialogKind::Confirmation, dialogCaption(DialogKind::Confirmation), text);
+    asked_.last().defaultNo = true;
+    return nextYes(DialogKind::Confirmation);
+}
+
 void FakeDialogs::information(const QString& text) {
     record(DialogKind::Information, dialogCaption(DialogKind::Information), text);
 }

@@ -12,9 +12,10 @@ namespace tiravo {
 // One box or dialog a window asked for, as the operator would have seen it.
 struct AskedDialog {
     DialogKind kind;
-    QString caption; // for file dialogs, the title
-    QString text;    // the error box's text with its period; a file dialog's filter
-    QString start;   // file dialogs only
+    QString caption;        // for file dialogs, the title
+    QString text;           // the error box's text with its period; a file dialog's filter
+    QString start;          // file dialogs only
+    bool defaultNo = false; // a confirmation whose default button is No
 };
 
 // Answers from a script and writes down everything asked.
@@ -33,6 +34,7 @@ public:
 
     void notice(const QString& text) override;
     bool confirm(const QString& text) override;
+    bool confirmDefaultNo(const QString& text) override;
     void information(const QString& text) override;
     void error(const QString& message) override;
     bool confirmDeleteRecord() override;

@@ -4,11 +4,25 @@
 #include "draws/model/DrawRecord.h"
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
+#include "store/Connection.h"
 #include "store/Dataset.h"
+#include "store/SqlStatement.h"
 
 #include <cstdint>
 
 namespace tiravo {
+
+std::int64_t AvailableNumbersBetween(Connection& connection, int first, int last) {
+    SqlStatement& count = connection.statement(
+        QStringLiteral("SELECT count(DISTINCT \"Numero\") FROM \"TbNumero\" WHERE \"Ok\" = 1 "
+                       "AND \"Numero\" BETWEEN ?1 AND ?2"));
+    count.bind(1, std::int64_t{first});
+    count.bind(2, std::int64_t{last});
+    count.step();
+    const std::int64_t result = std::get<std::int64_t>(count.column(0, ColumnType::Integer));
+    count.reset();
+    return result;
+}
 
 int InsertNumberRange(Dataset& view, int first, int last, Random& random) {
     const RecordedBulk record(view, RecordAction::Range, {&view});

@@ -1,9 +1,16 @@
 #pragma once
 
+#include <cstdint>
+
 namespace tiravo {
 
+class Connection;
 class Dataset;
 class Random;
+
+// How many of the whole numbers from `first` to `last` the pool holds already
+// as available entries, each number counted once however often it is there.
+std::int64_t AvailableNumbersBetween(Connection& connection, int first, int last);
 
 // Adds one available number for every whole number from `first` to `last`,
 // both included, each with a key built from fresh entropy, in ascending order.

@@ -35,9 +35,12 @@ void KeepCaptionWhole(QMessageBox& box) {
 
 QMessageBox::StandardButton ask(DialogKind kind, QMessageBox::Icon icon, const QString& text,
                                 QMessageBox::StandardButtons buttons,
-                                QMessageBox::StandardButton escape) {
+                                QMessageBox::StandardButton escape,
+                                QMessageBox::StandardButton preset = QMessageBox::NoButton) {
     QMessageBox box(icon, dialogCaption(kind), text, buttons, QApplication::activeWindow());
     box.setEscapeButton(escape);
+    if (preset != QMessageBox::NoButton)
+        box.setDefaultButton(preset);
     KeepCaptionWhole(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -77,6 +80,12 @@ void MessageBoxDialogs::notice(const QString& text) {
 bool MessageBoxDialogs::confirm(const QString& text) {
     return ask(DialogKind::Confirmation, QMessageBox::Question, text,
                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool MessageBoxDialogs::confirmDefaultNo(const QString& text) {
+    return ask(DialogKind::Confirmation, QMessageBox::Question, text,
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+               QMessageBox::No) == QMessageBox::Yes;
 }
 
 void MessageBoxDialogs::information(const QString& text) {

@@ -9,6 +9,7 @@ class MessageBoxDialogs final : public Dialogs {
 public:
     void notice(const QString& text) override;
     bool confirm(const QString& text) override;
+    bool confirmDefaultNo(const QString& text) override;
     void information(const QString& text) override;
     void error(const QString& message) override;
     bool confirmDeleteRecord() override;
