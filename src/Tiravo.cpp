@@ -1,4 +1,5 @@
 #include "platform/AppContext.h"
+#include "platform/QtTranslations.h"
 #include "platform/ui/RealServices.h"
 #include "shell/Menu.h"
 #include "widgets/Resources.h"
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tiravo"));
     // Lets the desktop tie the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.korvane.Tiravo"));
+    const auto qtWords = tiravo::InstallQtTranslations(QLocale::system());
     tiravo::InstallFontSubstitutes();
     tiravo::InitResources();
 

@@ -3,6 +3,7 @@
 #include "platform/ErrorText.h"
 #include "platform/ui/FileFilter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -11,6 +12,8 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 #include <QStyle>
+
+#include <utility>
 
 namespace tiravo {
 
@@ -33,11 +36,26 @@ void KeepCaptionWhole(QMessageBox& box) {
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+// The program's boxes keep their buttons' own words whatever language Qt's
+// dialogs speak: the boxes are the program's, not Qt's.
+void NameButtons(QMessageBox& box) {
+    const std::pair<QMessageBox::StandardButton, const char*> kWords[] = {
+        {QMessageBox::Ok, "OK"},
+        {QMessageBox::Cancel, "Cancel"},
+        {QMessageBox::Yes, "&Yes"},
+        {QMessageBox::No, "&No"},
+    };
+    for (const auto& [which, words] : kWords)
+        if (QAbstractButton* button = box.button(which))
+            button->setText(QString::fromLatin1(words));
+}
+
 QMessageBox::StandardButton ask(DialogKind kind, QMessageBox::Icon icon, const QString& text,
                                 QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton escape,
                                 QMessageBox::StandardButton preset = QMessageBox::NoButton) {
     QMessageBox box(icon, dialogCaption(kind), text, buttons, QApplication::activeWindow());
+    NameButtons(box);
     box.setEscapeButton(escape);
     if (preset != QMessageBox::NoButton)
         box.setDefaultButton(preset);
