@@ -1,7 +1,9 @@
 #include "platform/AppContext.h"
 #include "platform/QtTranslations.h"
 #include "platform/ui/RealServices.h"
+#include "shell/BemVindo.h"
 #include "shell/Menu.h"
+#include "store/ConnectionText.h"
 #include "widgets/Resources.h"
 #include "widgets/WindowLook.h"
 
@@ -17,6 +19,9 @@ int main(int argc, char** argv) {
     tiravo::InitResources();
 
     tiravo::RealServices real;
+    // A new computer has no database file yet; the user makes one here.
+    if (!tiravo::FirstStart(real.services(), tiravo::FixedDatabasePath()))
+        return 0;
     tiravo::AppContext context(real.services());
     tiravo::TFMenu menu(context);
     if (!menu.Start())

@@ -2,6 +2,10 @@
 
 #include "store/StoreError.h"
 
+namespace {
+const QString kCheckCommand = QStringLiteral("tiravo-db check");
+}
+
 namespace tiravo {
 
 QString errorBoxText(const QString& message) {
@@ -35,12 +39,28 @@ QString operatorText(const Error& error) {
             .arg(file);
     case FileFault::Damaged:
         return QStringLiteral("O arquivo %1 está danificado ou não é um banco de dados do Tiravo. "
-                              "Verifique-o com 'tiravo-db check'.")
-            .arg(file);
+                              "Verifique-o com '%2'.")
+            .arg(file, kCheckCommand);
     case FileFault::Other:
         break;
     }
     return error.message();
+}
+
+QString openFailureText(const Error& error, const QString& file) {
+    const QString text = operatorText(error);
+    if (text.contains(kCheckCommand))
+        return text;
+    const QString check =
+        QStringLiteral("Para examiná-lo, execute '%1' num terminal.").arg(kCheckCommand);
+    // A sentence follows, so the text ends as a sentence does, whatever it
+    // ends with ("... '/dados/Zodizi.db'").
+    QString said = text;
+    if (!said.isEmpty() && !QStringLiteral(".!?").contains(said.back()))
+        said += QLatin1Char('.');
+    if (text.contains(file))
+        return said + QLatin1Char(' ') + check;
+    return said + QStringLiteral("\n\nO arquivo de dados é %1. ").arg(file) + check;
 }
 
 QString readOnlyNotice(const QString& file) {

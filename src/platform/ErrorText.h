@@ -20,6 +20,10 @@ QString errorBoxText(const QString& message);
 // message is left as it is, for the database tool.
 QString operatorText(const Error& error);
 
+// What the operator reads when the database file `file` cannot be opened at
+// the start: what went wrong, where the file is, and how to check it.
+QString openFailureText(const Error& error, const QString& file);
+
 // Shown once, when the program opens a file it cannot write.
 QString readOnlyNotice(const QString& file);
 

@@ -3,6 +3,7 @@
 #include "branding/Korvane.h"
 #include "branding/MakerSite.h"
 #include "branding/Parceiros.h"
+#include "common/Error.h"
 #include "draws/VantaFoto.h"
 #include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
@@ -134,12 +135,19 @@ void TFMenu::FormCreate() {
     // creation is skipped; the program starts all the same.
     RunGuarded(services_.dialogs, [this] {
         const QString password = JoinDatabasePassword();
+        const QString file = QDir::toNativeSeparators(FixedDatabasePath());
         ADOConnection1.close();
         ADOConnection1.setConnectionText(ConnectionTextFor(FixedDatabasePath()) + password);
-        ADOConnection1.open();
+        try {
+            ADOConnection1.open();
+        } catch (const Error& error) {
+            // The first box a user meets with a file that will not open: it
+            // says where the file is and how to look at it.
+            throw Error(openFailureText(error, file));
+        }
         // Said once; each command that would write is refused on its own.
         if (ADOConnection1.readOnly())
-            services_.dialogs.notice(readOnlyNotice(QDir::toNativeSeparators(FixedDatabasePath())));
+            services_.dialogs.notice(readOnlyNotice(file));
         TbImage.open();
     });
 }

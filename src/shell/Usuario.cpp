@@ -2,6 +2,7 @@
 
 #include "platform/AppContext.h"
 #include "platform/Dialogs.h"
+#include "widgets/ControlKit.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/PictureBox.h"
 #include "widgets/Resources.h"
@@ -11,25 +12,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProxyStyle>
 #include <QPushButton>
 
 namespace tiravo {
 
 namespace {
-
-// Every character of the password shows as "#".
-class HashPasswordStyle : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* data) const override {
-        if (hint == SH_LineEdit_PasswordCharacter)
-            return '#';
-        if (hint == SH_LineEdit_PasswordMaskDelay)
-            return 0;
-        return QProxyStyle::styleHint(hint, option, widget, data);
-    }
-};
 
 QLabel* TransparentLabel(QWidget* parent, const QString& text, int x, int y) {
     auto* label = new QLabel(text, parent);
@@ -61,10 +48,7 @@ TFUsuario::TFUsuario(QWidget* parent, AppContext& context)
     Label2->setObjectName(QStringLiteral("Label2"));
     EditSenha = Place(new QLineEdit(this), 38, 225, 150, 26);
     EditSenha->setObjectName(QStringLiteral("EditSenha"));
-    auto* hashStyle = new HashPasswordStyle;
-    hashStyle->setParent(EditSenha);
-    EditSenha->setStyle(hashStyle);
-    EditSenha->setEchoMode(QLineEdit::Password);
+    HidePasswordWithHashes(EditSenha);
     BitBtn1 = Place(new QPushButton(QStringLiteral("Ok"), this), 38, 297, 150, 40);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn2 = Place(new QPushButton(QStringLiteral("Sair"), this), 368, 297, 100, 40);

@@ -35,7 +35,7 @@ public:
     // missing file or a wrong password is an error, never a new empty file.
     void open();
     // Creates the file the connection text names, which must not exist, and
-    // opens it. Only the database tool and tests create files.
+    // opens it. Files are made only through BuildDatabaseFile and by tests.
     void create();
     void close();
     bool isOpen() const { return db_ != nullptr; }

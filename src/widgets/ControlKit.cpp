@@ -8,9 +8,27 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 
 namespace tiravo {
+
+namespace {
+
+class HashPasswordStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return '#';
+        if (hint == SH_LineEdit_PasswordMaskDelay)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+} // namespace
 
 QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
@@ -34,6 +52,13 @@ QFrame* Bevel(QWidget* parent, const QString& name, int x, int y, int w, int h) 
     bevel->setObjectName(name);
     bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return bevel;
+}
+
+void HidePasswordWithHashes(QLineEdit* edit) {
+    auto* style = new HashPasswordStyle;
+    style->setParent(edit);
+    edit->setStyle(style);
+    edit->setEchoMode(QLineEdit::Password);
 }
 
 QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y) {

@@ -11,6 +11,7 @@
 
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -35,6 +36,9 @@ void ShowBuiltIn(PictureBox* box, const QString& picture);
 // A sunken frame around a group of controls; build it before them so that
 // they lie above it.
 QFrame* Bevel(QWidget* parent, const QString& name, int x, int y, int w, int h);
+
+// A password edit: every character shows as "#", at once.
+void HidePasswordWithHashes(QLineEdit* edit);
 
 // A label in the given colour, sized to its text at (x, y).
 QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y);

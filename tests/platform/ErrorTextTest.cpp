@@ -63,5 +63,24 @@ TEST(OperatorText, FailuresOfTheFileAreToldInPortugueseNamingItAndOthersKeepThei
               "Field 'Nome' must have a value");
 }
 
+// The first box of a file that will not open at the start: where the file is
+// and how to check it, whatever went wrong.
+TEST(OpenFailureText, NamesTheFileAndTheCheckOnceWhateverWentWrong) {
+    const QString file = QStringLiteral("/dados/Zodizi.db");
+    const QString check =
+        QStringLiteral("Para examiná-lo, execute 'tiravo-db check' num terminal.");
+    // A disk error: the engine's words, then the file.
+    EXPECT_EQ(openFailureText(StoreError("disk I/O error", SQLITE_IOERR_READ, file), file),
+              "disk I/O error.\n\nO arquivo de dados é /dados/Zodizi.db. " + check);
+    // Told already with its name: the check follows.
+    EXPECT_EQ(openFailureText(StoreError("x", SQLITE_CANTOPEN, file), file),
+              operatorText(StoreError("x", SQLITE_CANTOPEN, file)) + " " + check);
+    EXPECT_EQ(openFailureText(Error("Could not find file '/dados/Zodizi.db'"), file),
+              "Could not find file '/dados/Zodizi.db'. " + check);
+    // A damaged file's text says it all already.
+    EXPECT_EQ(openFailureText(StoreError("x", SQLITE_NOTADB, file), file),
+              operatorText(StoreError("x", SQLITE_NOTADB, file)));
+}
+
 } // namespace
 } // namespace tiravo

@@ -272,7 +272,8 @@ TEST(MenuStartUp, ADamagedOrUnreadableFileIsToldInPortugueseNamingTheFile) {
             EXPECT_EQ(fakes.dialogs.texts(DialogKind::Error),
                       QStringList{"O arquivo de dados " + file +
                                   " não pôde ser aberto. Verifique se ele existe e se este "
-                                  "usuário pode lê-lo e criar arquivos na pasta dele."});
+                                  "usuário pode lê-lo e criar arquivos na pasta dele. Para "
+                                  "examiná-lo, execute 'tiravo-db check' num terminal."});
         }
     }
     QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::WriteOwner);

@@ -17,8 +17,10 @@
 #include "platform/Pictures.h"
 #include "platform/ui/RealServices.h"
 #include "shell/Acesso.h"
+#include "shell/BemVindo.h"
 #include "shell/Menu.h"
 #include "shell/Usuario.h"
+#include "store/ConnectionText.h"
 #include "store/TableView.h"
 #include "store/WriteScope.h"
 #include "widgets/ControlKit.h"
@@ -142,6 +144,11 @@ int RunFullScreen(const QDir& folder) {
 
 int Run(const QDir& folder) {
     RealServices real;
+    {
+        // As a new computer shows it, before there is a file; nothing is made.
+        TFBemVindo welcome(nullptr, real.services(), FixedDatabasePath());
+        Save(&welcome, folder, QStringLiteral("TFBemVindo"));
+    }
     AppContext context(real.services());
     TFMenu menu(context);
     {

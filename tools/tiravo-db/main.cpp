@@ -1,6 +1,6 @@
-// tiravo-db: creates, fills, dumps and checks the database file, which the
-// program itself only ever opens, lists the winners of its draws, and reads,
-// verifies and prints the record of them.
+// tiravo-db: creates, fills, dumps and checks the database file (the program
+// makes one itself only on a first start, with the same code), lists the
+// winners of its draws, and reads, verifies and prints the record of them.
 
 #include "Arguments.h"
 #include "Commands.h"
