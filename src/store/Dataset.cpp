@@ -232,21 +232,21 @@ void Dataset::cancel() {
     buffer_.clear();
     dirty_.clear();
     if (inserting) {
+        // The begun row is the last of the snapshot.
         index_->erased(cursor_, rows_.size() - 1);
         rows_.popBack();
         alive_.pop_back();
-        shown_.erase(shown_.begin() + static_cast<std::ptrdiff_t>(cursor_));
-        if (cursor_ >= shown_.size() && cursor_ > 0)
-            cursor_ = shown_.size() - 1;
-        eof_ = bof_ = shown_.empty();
-        emit rowsChanged();
-        emit cursorMoved();
+        dropShownAtCursor();
     }
     emit stateChanged();
 }
 
 void Dataset::removeShownAtCursor() {
     index_->erased(cursor_, shown_[cursor_]);
+    dropShownAtCursor();
+}
+
+void Dataset::dropShownAtCursor() {
     shown_.erase(shown_.begin() + static_cast<std::ptrdiff_t>(cursor_));
     // The cursor goes to the row that followed, else to the one before.
     if (cursor_ >= shown_.size() && cursor_ > 0)

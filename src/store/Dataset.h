@@ -185,6 +185,9 @@ private:
     const QString& writeSql(bool inserting, std::uint64_t columns,
                             std::optional<std::size_t> guard);
     void removeShownAtCursor();
+    // Takes the cursor's place out of the rows shown, the snapshot's row
+    // already dealt with.
+    void dropShownAtCursor();
     void setCursor(std::size_t place);
 
     Connection& connection_;
