@@ -3,6 +3,8 @@
 #include "draws/VantaFoto.h"
 #include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
+#include "draws/model/PoolDescription.h"
+#include "draws/model/PrizePlan.h"
 #include "platform/Documents.h"
 #include "platform/XlsxFile.h"
 #include "store/SqlStatement.h"
@@ -126,6 +128,32 @@ TEST(WinnersMenu, TheWorkbookKeepsTextsAsTextsAndShowsHiddenCharactersAsCodes) {
                                   {"2", "Ana\\x1B[2J"},
                                   {"1", "=HYPERLINK(\"http://x\")"}}));
     EXPECT_TRUE(test::ZipPart(Read(xlsx), "xl/workbook.xml").contains("name=\"nomes\""));
+}
+
+// With a prize plan each winner's prize is a last column, blank beyond the
+// plan, in the workbook and in the CSV alike.
+TEST(WinnersMenu, ExportsNameEachWinnersPrizeWhenThePoolHasAPlan) {
+    test::TempDatabase db;
+    db.exec("INSERT INTO TbNome (Nome, Ordem, Ok, Ativo, Sorte) VALUES ('Ana', 'wwww', 0, 1, 1), "
+            "('Bia', 'wwww', 0, 1, 2), ('Caio', 'wwww', 0, 1, 3)");
+    AddPrize(db.connection(), NamePool(), "Bicicleta; aro 26", 2);
+    TestServices fake;
+    TFVantaNome w(nullptr, fake.context(db.connection()));
+    const QString xlsx = db.folder() + "/nomes.xlsx";
+    fake.dialogs.answerPath(xlsx);
+    w.ExportWinners->trigger();
+    EXPECT_EQ(ParseXlsx(Read(xlsx)).rows(),
+              (QList<QStringList>{{"Sorte", "Nome", "Prêmio"},
+                                  {"3", "Caio"},
+                                  {"2", "Bia", "Bicicleta; aro 26"},
+                                  {"1", "Ana", "Bicicleta; aro 26"}}));
+    const QString csv = db.folder() + "/nomes.csv";
+    fake.dialogs.answerPath(csv);
+    w.ExportWinners->trigger();
+    EXPECT_EQ(Read(csv), QByteArray("\xEF\xBB\xBF"
+                                    "Sorte;Nome;Prêmio\r\n3;Caio;\r\n"
+                                    "2;Bia;\"Bicicleta; aro 26\"\r\n"
+                                    "1;Ana;\"Bicicleta; aro 26\"\r\n"));
 }
 
 // The documents folder of a new account is not there until a desktop makes

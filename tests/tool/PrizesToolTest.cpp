@@ -61,6 +61,46 @@ TEST_F(PrizesToolTest, PrintsEachPoolsPlanWithThePlacesOfEachPrize) {
     EXPECT_TRUE(verified.out.startsWith("ok: 4 rows")) << verified.out.toStdString();
 }
 
+// Each winner's prize is named once the pool has a plan; a pool without one
+// lists its winners as it always did.
+TEST_F(PrizesToolTest, WinnersNameTheirPrizesWhenThePoolHasAPlan) {
+    {
+        auto connection = Open(file());
+        connection->execute("INSERT INTO TbNumero (Numero, Ok, Ativo, Sorte) VALUES (7, 0, 1, 1)");
+        connection->execute("INSERT INTO TbNome (Nome, Ordem, Ok, Ativo, Sorte) VALUES "
+                            "('Ana', 'wwww', 0, 1, 1), ('Bia', 'wwww', 0, 1, 2), "
+                            "('Caio', 'wwww', 0, 1, 3), ('Duda', 'wwww', 0, 1, 4)");
+        AddPrize(*connection, NamePool(), "Bicicleta", 2);
+        AddPrize(*connection, NamePool(), "Cesta; \"Natal\"", 1);
+    }
+    const Outcome text = run({"winners"});
+    EXPECT_EQ(text.exitCode, 0) << text.err.toStdString();
+    // Duda, beyond the plan, has no prize to name.
+    EXPECT_EQ(text.out, "numeros: 1 winner\nSorte  Numero\n    1  7\n\n"
+                        "nomes: 4 winners\n"
+                        "Sorte  Nome  Prêmio\n"
+                        "    4  Duda\n"
+                        "    3  Caio  Cesta; \"Natal\"\n"
+                        "    2  Bia   Bicicleta\n"
+                        "    1  Ana   Bicicleta\n"
+                        "\n"
+                        "fotos: no winners\n\n");
+    EXPECT_EQ(run({"winners", "--csv"}).bytes, "\xEF\xBB\xBFPool,Sorte,Entry,Prêmio\r\n"
+                                               "numeros,1,7,\r\n"
+                                               "nomes,4,Duda,\r\n"
+                                               "nomes,3,Caio,\"Cesta; \"\"Natal\"\"\"\r\n"
+                                               "nomes,2,Bia,Bicicleta\r\n"
+                                               "nomes,1,Ana,Bicicleta\r\n");
+    EXPECT_EQ(run({"winners", "--csv", "--pool", "numeros"}).bytes,
+              "\xEF\xBB\xBFSorte,Numero\r\n1,7\r\n");
+    EXPECT_EQ(run({"winners", "--csv", "--pool", "nomes", "--sep", ";"}).bytes,
+              "\xEF\xBB\xBFSorte;Nome;Prêmio\r\n"
+              "4;Duda;\r\n"
+              "3;Caio;\"Cesta; \"\"Natal\"\"\"\r\n"
+              "2;Bia;Bicicleta\r\n"
+              "1;Ana;Bicicleta\r\n");
+}
+
 TEST_F(PrizesToolTest, TakesOnlyThePoolOption) {
     for (const QStringList& arguments :
          {QStringList{"prizes", "--csv"}, QStringList{"prizes", "--pool", "premios"},

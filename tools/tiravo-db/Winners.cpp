@@ -1,5 +1,6 @@
 #include "Winners.h"
 
+#include "draws/model/PrizePlan.h"
 #include "store/VisibleText.h"
 
 #include <QTextStream>
@@ -17,7 +18,8 @@ QString Shown(const QString& text) {
     return EscapeText(text, TextEscapes::Readable);
 }
 
-void WriteText(const PoolDescription& pool, const std::vector<Winner>& winners, QTextStream& out) {
+void WriteText(const PoolDescription& pool, const std::vector<Winner>& winners, bool prizes,
+               QTextStream& out) {
     if (winners.empty()) {
         out << pool.name << QLatin1String(": no winners\n\n");
         return;
@@ -25,12 +27,25 @@ void WriteText(const PoolDescription& pool, const std::vector<Winner>& winners, 
     out << pool.name << QLatin1String(": ") << winners.size()
         << (winners.size() == 1 ? QLatin1String(" winner\n") : QLatin1String(" winners\n"));
     qsizetype width = kPlace.size();
-    for (const Winner& winner : winners)
+    qsizetype entryWidth = pool.entryColumn.size();
+    for (const Winner& winner : winners) {
         width = std::max(width, Shown(winner.place).size());
-    out << kPlace.leftJustified(width) << QLatin1String("  ") << pool.entryColumn << '\n';
+        entryWidth = std::max(entryWidth, Shown(winner.entry).size());
+    }
+    // The prize, when the pool has a plan, is the last column, so that a
+    // list without one keeps its lines as they were.
+    auto line = [&](const QString& place, const QString& entry, const QString& prize) {
+        QString text = place + QLatin1String("  ") + entry;
+        if (prizes && !prize.isEmpty())
+            text = text.leftJustified(width + 2 + entryWidth) + QLatin1String("  ") + prize;
+        return text;
+    };
+    out << line(kPlace.leftJustified(width), pool.entryColumn, prizes ? kPrizeColumn : QString())
+        << '\n';
     for (const Winner& winner : winners)
-        out << Shown(winner.place).rightJustified(width) << QLatin1String("  ")
-            << Shown(winner.entry) << '\n';
+        out << line(Shown(winner.place).rightJustified(width), Shown(winner.entry),
+                    Shown(winner.prize))
+            << '\n';
     out << '\n';
 }
 
@@ -43,7 +58,8 @@ void WriteWinners(Connection& connection, const std::vector<const PoolDescriptio
         return;
     }
     for (const PoolDescription* pool : pools)
-        WriteText(*pool, ReadWinners(connection, *pool), out);
+        WriteText(*pool, ReadWinners(connection, *pool), !ReadPrizePlan(connection, *pool).empty(),
+                  out);
 }
 
 } // namespace tiravo::db

@@ -1,12 +1,15 @@
 #include "draws/model/SpreadsheetCsv.h"
 
 #include "draws/model/PoolDescription.h"
+#include "draws/model/PrizePlan.h"
 #include "draws/model/RecordChain.h"
 #include "store/Query.h"
 #include "store/Schema.h"
 #include "store/VisibleText.h"
 
 #include <QTextStream>
+
+#include <algorithm>
 
 namespace tiravo {
 
@@ -81,20 +84,33 @@ std::vector<Winner> ReadWinners(Connection& connection, const PoolDescription& p
     // The draw screens' own query, so that the list and its order are theirs.
     Query winners(connection, pool.winnersSql());
     winners.open();
+    const PrizePlan plan = ReadPrizePlan(connection, pool);
     std::vector<Winner> result;
-    for (winners.first(); !winners.eof(); winners.next())
-        result.push_back(
-            {winners.field(kPlace).asString(), winners.field(pool.entryColumn).asString()});
+    for (winners.first(); !winners.eof(); winners.next()) {
+        Winner winner{
+            winners.field(kPlace).asString(), winners.field(pool.entryColumn).asString(), {}};
+        bool number = false;
+        const std::int64_t place = winner.place.toLongLong(&number);
+        if (const Prize* prize = number ? plan.prizeOfPlace(place) : nullptr)
+            winner.prize = prize->description;
+        result.push_back(std::move(winner));
+    }
     return result;
 }
 
 void WriteWinnersCsv(Connection& connection, const std::vector<const PoolDescription*>& pools,
                      const CsvFormat& format, QTextStream& out) {
     const bool several = pools.size() > 1;
+    const bool prizes = std::any_of(pools.begin(), pools.end(), [&](const PoolDescription* pool) {
+        return !ReadPrizePlan(connection, *pool).empty();
+    });
     BeginCsv(out);
-    WriteCsvRecord(several ? QStringList{QStringLiteral("Pool"), kPlace, QStringLiteral("Entry")}
-                           : QStringList{kPlace, pools.front()->entryColumn},
-                   format, out);
+    QStringList header = several
+                             ? QStringList{QStringLiteral("Pool"), kPlace, QStringLiteral("Entry")}
+                             : QStringList{kPlace, pools.front()->entryColumn};
+    if (prizes)
+        header << kPrizeColumn;
+    WriteCsvRecord(header, format, out);
     for (const PoolDescription* pool : pools) {
         for (const Winner& winner : ReadWinners(connection, *pool)) {
             const QString entry = IsNumberPool(pool->name) ? CsvNumber(winner.entry, format)
@@ -102,6 +118,8 @@ void WriteWinnersCsv(Connection& connection, const std::vector<const PoolDescrip
             QStringList cells{CsvNumber(winner.place, format), entry};
             if (several)
                 cells.prepend(CsvText(pool->name, format));
+            if (prizes)
+                cells << CsvText(winner.prize, format);
             WriteCsvRecord(cells, format, out);
         }
     }

@@ -49,14 +49,20 @@ void WriteCsvRecord(const QStringList& cells, const CsvFormat& format, QTextStre
 struct Winner {
     QString place; // Sorte as text; empty when the entry was drawn without one
     QString entry;
+    QString prize; // its prize in the pool's plan; empty beyond the plan or without one
 };
 
 // The rows the draw screens list as winners, in their order: highest place
 // first.
 std::vector<Winner> ReadWinners(Connection& connection, const PoolDescription& pool);
 
+// The header of the prize column, which the winners lists have only when a
+// pool has a prize plan: without one they stay as they always were.
+inline const QString kPrizeColumn = QStringLiteral("Prêmio");
+
 // The winners lists of `pools` as one table with a header line: Sorte and
-// the entry's column for one pool, Pool, Sorte and Entry for several.
+// the entry's column for one pool, Pool, Sorte and Entry for several; then
+// Prêmio when one of the pools has a prize plan.
 void WriteWinnersCsv(Connection& connection, const std::vector<const PoolDescription*>& pools,
                      const CsvFormat& format, QTextStream& out);
 

@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 #include "draws/model/PoolDescription.h"
+#include "draws/model/PrizePlan.h"
 #include "draws/model/SpreadsheetCsv.h"
 #include "store/VisibleText.h"
 
@@ -33,7 +34,8 @@ void WriteText(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const QStr
 // The library writes to a file of its own naming; the workbook is made in a
 // private folder and copied to the output, which is written whole or not at
 // all.
-QByteArray MakeWorkbook(const PoolDescription& pool, const std::vector<Winner>& winners) {
+QByteArray MakeWorkbook(const PoolDescription& pool, const std::vector<Winner>& winners,
+                        bool prizes) {
     QTemporaryDir folder;
     if (!folder.isValid())
         throw Error(
@@ -53,6 +55,8 @@ QByteArray MakeWorkbook(const PoolDescription& pool, const std::vector<Winner>& 
             Failed(LXW_ERROR_MEMORY_MALLOC_FAILED);
         WriteText(sheet, 0, 0, QStringLiteral("Sorte"));
         WriteText(sheet, 0, 1, pool.entryColumn);
+        if (prizes)
+            WriteText(sheet, 0, 2, kPrizeColumn);
         lxw_row_t row = 1;
         for (const Winner& winner : winners) {
             bool number = false;
@@ -62,6 +66,8 @@ QByteArray MakeWorkbook(const PoolDescription& pool, const std::vector<Winner>& 
             else if (!winner.place.isEmpty())
                 WriteText(sheet, row, 0, winner.place);
             WriteText(sheet, row, 1, winner.entry);
+            if (!winner.prize.isEmpty())
+                WriteText(sheet, row, 2, winner.prize);
             ++row;
         }
     } catch (...) {
@@ -80,7 +86,8 @@ QByteArray MakeWorkbook(const PoolDescription& pool, const std::vector<Winner>& 
 
 void WriteWinnersWorkbook(Connection& connection, const PoolDescription& pool, QFileDevice& out) {
     // A write that fails leaves the output's error, which its commit reports.
-    out.write(MakeWorkbook(pool, ReadWinners(connection, pool)));
+    out.write(MakeWorkbook(pool, ReadWinners(connection, pool),
+                           !ReadPrizePlan(connection, pool).empty()));
 }
 
 } // namespace tiravo
