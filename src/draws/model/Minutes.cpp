@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 #include "draws/model/PoolDescription.h"
+#include "draws/model/PrizePlan.h"
 #include "draws/model/RecordActions.h"
 #include "draws/model/RecordChain.h"
 #include "platform/OutputFile.h"
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <set>
 
 namespace tiravo {
@@ -177,8 +179,32 @@ QString WhatText(const RecordRow& row) {
     return entry;
 }
 
+// Each pool's prize plan as the file holds it when the minutes are written.
+using Plans = std::map<QString, PrizePlan>;
+
+Plans ReadPlans(Connection& connection) {
+    Plans plans;
+    for (const PoolDescription* pool : Pools())
+        plans[pool->name] = ReadPrizePlan(connection, *pool);
+    return plans;
+}
+
+// The plan of a pool that has one: its prizes in order, with their places.
+void LayPlan(Layout& layout, const PrizePlan& plan, const std::vector<int>& lefts, int unit) {
+    layout.line(QStringLiteral("Plano de prêmios"), Font(10, true), 0, unit / 2);
+    for (const Prize& prize : plan.prizes)
+        layout.row({PlacesText(prize), QStringLiteral("%1 ×").arg(prize.quantity),
+                    OnPaper(prize.description)},
+                   lefts, Font(10), unit / 4);
+}
+
+QString PrizeText(const PrizePlan& plan, const RecordRow& row) {
+    const Prize* prize = row.place ? plan.prizeOfPlace(*row.place) : nullptr;
+    return prize ? OnPaper(prize->description) : QString();
+}
+
 void Lay(Layout& layout, const QDate& day, const std::vector<RecordRow>& all,
-         const std::vector<const RecordRow*>& today) {
+         const std::vector<const RecordRow*>& today, const Plans& plans) {
     const int unit = kDpi / 6;
     layout.line(QStringLiteral("Ata do sorteio"), Font(20, true));
     layout.line(QStringLiteral("Data: %1").arg(DayText(day)), Font(12), 0, unit);
@@ -197,6 +223,7 @@ void Lay(Layout& layout, const QDate& day, const std::vector<RecordRow>& all,
     if (!drew)
         layout.line(QStringLiteral("Não houve sorteios neste dia."), Font(12, true), 0, unit * 2);
     const std::vector<int> lefts = {0, kDpi * 5 / 4, kDpi * 2};
+    const std::vector<int> prizeLefts = {0, kDpi * 5 / 4, kDpi * 2, kDpi * 9 / 2};
     for (const PoolDescription* pool : Pools()) {
         std::vector<const RecordRow*> rows;
         for (const RecordRow* row : today)
@@ -205,12 +232,23 @@ void Lay(Layout& layout, const QDate& day, const std::vector<RecordRow>& all,
         if (rows.empty())
             continue;
         layout.line(PoolTitle(*pool), Font(14, true), 0, unit * 2);
-        layout.row({QStringLiteral("Hora"), QStringLiteral("Sorte"), QStringLiteral("Entrada")},
-                   lefts, Font(10, true), unit / 2);
+        // Without a plan the pool's table keeps its three columns.
+        const PrizePlan& plan = plans.at(pool->name);
+        if (!plan.empty())
+            LayPlan(layout, plan, lefts, unit);
+        QStringList header{QStringLiteral("Hora"), QStringLiteral("Sorte"),
+                           QStringLiteral("Entrada")};
+        if (!plan.empty())
+            header << QStringLiteral("Prêmio");
+        layout.row(header, plan.empty() ? lefts : prizeLefts, Font(10, true), unit / 2);
         layout.rule(0);
         for (const RecordRow* row : rows) {
-            layout.row({TimeText(*row), PlaceText(*row), WhatText(*row)}, lefts, Font(10),
-                       unit / 3);
+            if (plan.empty())
+                layout.row({TimeText(*row), PlaceText(*row), WhatText(*row)}, lefts, Font(10),
+                           unit / 3);
+            else
+                layout.row({TimeText(*row), PlaceText(*row), WhatText(*row), PrizeText(plan, *row)},
+                           prizeLefts, Font(10), unit / 3);
             if (row->fingerprint)
                 layout.line(QStringLiteral("impressão das %1 disponíveis: %2")
                                 .arg(row->available.value_or(0))
@@ -258,13 +296,14 @@ int WriteMinutesPdf(Connection& connection, const QDate& day, const QString& pat
                     MessageLanguage language) {
     const std::vector<RecordRow> all = ReadRecord(connection);
     const std::vector<const RecordRow*> today = RowsOf(all, day);
+    const Plans plans = ReadPlans(connection);
     int pages = 0;
     WriteOutputFile({path, DatabaseFileOf(connection), language}, [&](QFileDevice& file) {
         QPdfWriter writer(&file);
         SetUpPages(writer, day);
         const QRect area = WritingArea(writer);
         Layout counting(nullptr, &writer, 0, area);
-        Lay(counting, day, all, today);
+        Lay(counting, day, all, today, plans);
         QPainter painter;
         if (!painter.begin(&writer))
             throw Error((language == MessageLanguage::Portuguese
@@ -272,7 +311,7 @@ int WriteMinutesPdf(Connection& connection, const QDate& day, const QString& pat
                              : QStringLiteral("Could not write the minutes to '%1'"))
                             .arg(QDir::toNativeSeparators(path)));
         Layout painting(&painter, &writer, counting.pages(), area);
-        Lay(painting, day, all, today);
+        Lay(painting, day, all, today, plans);
         painter.end();
         pages = counting.pages();
     });
@@ -287,7 +326,7 @@ QStringList MinutesTexts(Connection& connection, const QDate& day) {
     SetUpPages(writer, day);
     QStringList texts;
     Layout listing(nullptr, &writer, 0, WritingArea(writer), &texts);
-    Lay(listing, day, all, RowsOf(all, day));
+    Lay(listing, day, all, RowsOf(all, day), ReadPlans(connection));
     return texts;
 }
 

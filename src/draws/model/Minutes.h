@@ -15,11 +15,11 @@ class Connection;
 // order (time, place, entry, the fingerprint of the entries available
 // before it), and at the end the last hash of the whole record, which pins
 // every row written up to the paper. A day without draws makes one page that
-// says so. Each time shows its UTC offset, and a name's line breaks and other
-// hidden characters are spaces. Needs a QGuiApplication, for the fonts.
-// Written as every output is (WriteOutputFile): never over the database.
-// Returns the pages written; throws Error, in `language`, when the file
-// cannot be written.
+// says so. A pool with a prize plan lists its plan above its table, which
+// names each winner's prize in a last column. Each time shows its UTC
+// offset, and a name's line breaks and other hidden characters are spaces. Needs a QGuiApplication,
+// for the fonts. Written as every output is (WriteOutputFile): never over the database. Returns the
+// pages written; throws Error, in `language`, when the file cannot be written.
 int WriteMinutesPdf(Connection& connection, const QDate& day, const QString& path,
                     MessageLanguage language);
 

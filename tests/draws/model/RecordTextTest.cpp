@@ -2,6 +2,8 @@
 // takes a text as stored, whatever the outputs for people show of it, and
 // the paper shows each time with its offset and a name on one line.
 #include "draws/model/Minutes.h"
+#include "draws/model/PoolDescription.h"
+#include "draws/model/PrizePlan.h"
 #include "draws/model/RecordChain.h"
 #include "support/TempDatabase.h"
 
@@ -71,6 +73,28 @@ TEST(RecordText, TheMinutesShowEachTimeWithItsOffsetAndEachNameOnOneLine) {
     // The day of that last row, in its own offset, is the next one.
     const QStringList nextDay = MinutesTexts(db.connection(), QDate(2026, 2, 23));
     EXPECT_TRUE(nextDay.contains("01:45:00 +05:30|3º|Caio")) << nextDay.join('\n').toStdString();
+}
+
+// With a plan the pool's part of the minutes lists it, and each draw names
+// the prize of its place; a place beyond the plan has none.
+TEST(RecordText, TheMinutesListThePlanAndNameEachWinnersPrize) {
+    test::TempDatabase db;
+    AddRow(db, 1, "2026-02-22T12:00:00.000Z", "-03:00", "'ana'", "'Ana'");
+    AddRow(db, 2, "2026-02-22T12:01:00.000Z", "-03:00", "'ana'", "'Bia'");
+    AddRow(db, 3, "2026-02-22T12:02:00.000Z", "-03:00", "'ana'", "'Caio'");
+    AddPrize(db.connection(), NamePool(), "Bicicleta", 2);
+
+    const QStringList texts = MinutesTexts(db.connection(), QDate(2026, 2, 22));
+    const qsizetype plan = texts.indexOf("Plano de prêmios");
+    ASSERT_GE(plan, 0) << texts.join('\n').toStdString();
+    EXPECT_EQ(texts[plan - 1], "Nomes");
+    EXPECT_EQ(texts.mid(plan + 1, 6),
+              QStringList({"1º a 2º|2 ×|Bicicleta", "Hora|Sorte|Entrada|Prêmio",
+                           "09:00:00 -03:00|1º|Ana|Bicicleta",
+                           "impressão das 5 disponíveis: " + QString(64, u'a'),
+                           "09:01:00 -03:00|2º|Bia|Bicicleta",
+                           "impressão das 5 disponíveis: " + QString(64, u'a')}));
+    EXPECT_TRUE(texts.contains("09:02:00 -03:00|3º|Caio|")) << texts.join('\n').toStdString();
 }
 
 } // namespace
