@@ -67,6 +67,7 @@ public:
 private:
     // One record: fields up to the end of its line (or of the text).
     void record() {
+        const int first = line_;
         for (;;) {
             rows_.append(field());
             if (at_ < text_.size() && isSeparator(text_.at(at_))) {
@@ -75,7 +76,7 @@ private:
             }
             break;
         }
-        rows_.endRow();
+        rows_.endRow(first);
         skipLineEnd();
     }
 

@@ -30,11 +30,12 @@ void SheetRows::set(qsizetype column, QString text) {
     row_.append(std::move(text));
 }
 
-void SheetRows::endRow() {
+void SheetRows::endRow(int line) {
     // A row costs memory of its own, cells or none.
     count(1, 0);
     columns_ = qMax(columns_, row_.size());
     rows_.append(std::move(row_));
+    lines_.append(line > 0 ? line : int(rows_.size()));
     row_ = QStringList();
 }
 

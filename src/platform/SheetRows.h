@@ -31,11 +31,15 @@ public:
     // The cell of the current row in `column` (from 0), the row padded with
     // empty cells up to it. A column left of one already given is set over.
     void set(qsizetype column, QString text);
-    // Ends the current row; the next cell starts another.
-    void endRow();
+    // Ends the current row, which began on `line` of its file (0: the row's
+    // own number); the next cell starts another.
+    void endRow(int line = 0);
 
     // Every row ended so far.
     const QList<QStringList>& rows() const { return rows_; }
+    // The line of its file where row `row` (from 0) began, counted from 1,
+    // for the messages that name it.
+    int lineOf(qsizetype row) const { return lines_.at(row); }
     // The width of the widest row.
     qsizetype columnCount() const { return columns_; }
 
@@ -43,6 +47,7 @@ private:
     void count(qsizetype cells, qsizetype characters);
 
     QList<QStringList> rows_;
+    QList<int> lines_;
     QStringList row_;
     qsizetype columns_ = 0;
     qsizetype cells_ = 0;

@@ -4,6 +4,7 @@
 #include "draws/model/PoolDescription.h"
 #include "draws/model/PrizePlan.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,6 +15,11 @@ namespace {
 class PrizesToolTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(run({"create"}).exitCode, 0); }
+    static void Write(const QString& path, const QByteArray& bytes) {
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(bytes);
+    }
     QString file() const { return dir_.filePath("Zodizi.db"); }
     Outcome run(QStringList arguments) { return RunTool(arguments << "--file" << file()); }
 
@@ -101,10 +107,86 @@ TEST_F(PrizesToolTest, WinnersNameTheirPrizesWhenThePoolHasAPlan) {
               "1;Ana;Bicicleta\r\n");
 }
 
+// Prize lists come from spreadsheets: the separator, the quotes and the
+// code of the file are found from it, and the whole plan is replaced at once.
+TEST_F(PrizesToolTest, ImportReplacesAPoolsPlanFromACsvFile) {
+    {
+        auto connection = Open(file());
+        AddPrize(*connection, NamePool(), "Velho", 5);
+        AddPrize(*connection, PhotoPool(), "Carro", 1);
+    }
+    // Windows-1252, as an older spreadsheet saves it, and the comma.
+    const QString csv = dir_.filePath("prêmios.csv");
+    Write(csv, "Pr\xEAmio,Quantidade\r\n"
+               "Bicicleta,3\r\n"
+               "\"Cesta, \"\"grande\"\"\", 10 \r\n"
+               ",\r\n"
+               "Televis\xE3o,1\r\n");
+    const Outcome imported = run({"prizes", "--pool", "nomes", "--import", csv});
+    EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_EQ(imported.out, "Imported 3 prizes into the prize plan of nomes.\n"
+                            "nomes: 3 prizes, 14 places\n"
+                            "Places  Quantity  Prize\n"
+                            "1-3            3  Bicicleta\n"
+                            "4-13          10  Cesta, \"grande\"\n"
+                            "14             1  Televisão\n"
+                            "\n");
+    // The other pools keep theirs, and the replacement is one record row
+    // that keeps the record whole.
+    EXPECT_TRUE(run({"prizes", "--pool", "fotos"}).out.contains("1              1  Carro\n"));
+    const QString record = run({"record", "--pool", "nomes"}).out;
+    EXPECT_TRUE(record.contains("importado: 3 prêmios, 14 lugares (antes: 1 prêmios)"))
+        << record.toStdString();
+    EXPECT_TRUE(run({"verify"}).out.startsWith("ok: 3 rows"));
+}
+
+TEST_F(PrizesToolTest, ImportRefusesABadLineByItsNumberAndChangesNothing) {
+    {
+        auto connection = Open(file());
+        AddPrize(*connection, NamePool(), "Bicicleta", 2);
+    }
+    const QString before = run({"dump"}).out;
+    const QString csv = dir_.filePath("premios.csv");
+    // An empty line still counts, as the operator's editor numbers them.
+    const std::pair<QByteArray, QString> bad[] = {
+        {"Descrição;Quantidade\n\nBola;1\nTV;x\n",
+         "line 4 is no prize: the quantity \"x\" is not a number from 1 to 9999"},
+        {"Descrição;Quantidade\nBola;10000\n", "line 2 is no prize: the quantity"},
+        {"Descrição;Quantidade\nBola;0\n", "line 2 is no prize: the quantity"},
+        {"Descrição;Quantidade\nBola;-1\n", "line 2 is no prize: the quantity"},
+        {"Descrição;Quantidade\nBola;\n", "line 2 is no prize: the quantity is missing"},
+        {"Descrição;Quantidade\nBola;1\n;3\n", "line 3 is no prize: the prize has no description"},
+        {"Descrição;Quantidade\n\"Bola\nGrande\";1\nTV;1\n",
+         "line 2 is no prize: the description holds control characters"},
+        {"Descrição;Quantidade\nBola;1\nTV;1;Extra\nRádio;1\n",
+         "line 3 is no prize: it has more than two"},
+        {"Descrição;Quantidade\n" + QByteArray(61, 'a') + ";1\n",
+         "line 2 is no prize: the description is longer than 60 characters"},
+        {"Descrição;Quantidade\n", "there is no prize after the header line"},
+    };
+    for (const auto& [bytes, message] : bad) {
+        Write(csv, bytes);
+        const Outcome refused = run({"prizes", "--pool", "nomes", "--import", csv});
+        EXPECT_EQ(refused.exitCode, 1) << bytes.toStdString();
+        EXPECT_TRUE(refused.err.contains(message))
+            << refused.err.toStdString() << " for " << bytes.toStdString();
+        EXPECT_TRUE(refused.err.contains(csv)) << refused.err.toStdString();
+    }
+    const Outcome missing = run({"prizes", "--pool", "nomes", "--import", dir_.filePath("no.csv")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(run({"dump"}).out, before);
+
+    // One pool at a time.
+    Write(csv, "Descrição;Quantidade\nBola;1\n");
+    EXPECT_EQ(run({"prizes", "--import", csv}).exitCode, 2);
+    EXPECT_EQ(run({"winners", "--pool", "nomes", "--import", csv}).exitCode, 2);
+    EXPECT_EQ(run({"dump"}).out, before);
+}
+
 TEST_F(PrizesToolTest, TakesOnlyThePoolOption) {
     for (const QStringList& arguments :
          {QStringList{"prizes", "--csv"}, QStringList{"prizes", "--pool", "premios"},
-          QStringList{"prizes", "--date", "2026-12-09"}}) {
+          QStringList{"prizes", "--date", "2026-12-09"}, QStringList{"prizes", "--import"}}) {
         const Outcome refused = run(arguments);
         EXPECT_EQ(refused.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(refused.out.isEmpty());

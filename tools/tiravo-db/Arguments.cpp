@@ -166,6 +166,10 @@ Arguments ParseArguments(const QStringList& arguments) {
             result.pdf = value();
             if (result.pdf->isEmpty())
                 throw UsageError(QStringLiteral("The option --pdf needs a path"));
+        } else if (name == QLatin1String("import")) {
+            result.prizeCsv = value();
+            if (result.prizeCsv->isEmpty())
+                throw UsageError(QStringLiteral("The option --import needs a path"));
         } else {
             throw UsageError(QStringLiteral("Unknown option '%1'").arg(argument));
         }
@@ -186,6 +190,7 @@ Arguments ParseArguments(const QStringList& arguments) {
     RequireOnly(command, result.since.has_value(), "since", {Command::Record});
     RequireOnly(command, result.date.has_value(), "date", {Command::Minutes});
     RequireOnly(command, result.pdf.has_value(), "pdf", {Command::Minutes});
+    RequireOnly(command, result.prizeCsv.has_value(), "import", {Command::Prizes});
     if (result.raw && !result.csv)
         throw UsageError(QStringLiteral("--raw goes with --csv"));
     if (result.separator && !result.csv)
@@ -194,6 +199,8 @@ Arguments ParseArguments(const QStringList& arguments) {
         throw UsageError(QStringLiteral("The command 'minutes' needs --pdf FILE"));
     if (result.pdf)
         result.pdf = QFileInfo(*result.pdf).absoluteFilePath();
+    if (result.prizeCsv && !result.pool)
+        throw UsageError(QStringLiteral("--import replaces the plan of one pool: give --pool"));
     if (result.force && result.ifMissing)
         throw UsageError(QStringLiteral("--force and --if-missing contradict each other"));
     CheckOperator(result);
@@ -243,7 +250,9 @@ Commands:
       --csv a CSV table (RFC 4180, UTF-8 with a byte order mark, CRLF line
       ends) with a header line: Sorte and the entry's column for one pool,
       Pool, Sorte and Entry for all three. A place is empty for an entry
-      drawn without one. A text cell that begins with =, +, -, @, a tab or
+      drawn without one. When a pool has a prize plan, the text and the
+      CSV end with a column Prêmio: each winner's prize, empty beyond the
+      plan. A text cell that begins with =, +, -, @, a tab or
       a carriage return gets a leading apostrophe, so that a spreadsheet
       never runs it as a formula; numbers are written as numbers. Tabs and
       line breaks stay in their quoted cells; other control and invisible
@@ -271,6 +280,13 @@ Commands:
       The prize plan of each pool, in the order the prizes are drawn: the
       places each prize covers, its quantity and its description, escaped
       as in dump. Without --pool all three pools, each under its name.
+  prizes --pool numeros|nomes|fotos --import FILE.csv
+      Replaces the pool's prize plan with the prizes of a CSV file: a
+      header line, then one prize a line, its description (up to 60
+      characters) and its quantity (1 to 9999), separated by ';' or ','
+      (quotes as RFC 4180; UTF-8 or Windows-1252). A line that is no prize
+      is refused with its number, and then nothing changes. The
+      replacement is one change, with one row in the record.
 
 Options:
   --file PATH   the database file; without it, %1
@@ -286,6 +302,7 @@ Options:
   --since DATE  record: from this date on (2026-12-09 or 09/12/2026)
   --date DATE   minutes: the day; today without it
   --pdf FILE    minutes: the PDF file to write
+  --import FILE prizes with --pool: the CSV file of the pool's new plan
   --help, -h    this text
 
 Exit status: 0 done, 1 failed, 2 a wrong command line.

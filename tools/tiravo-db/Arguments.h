@@ -22,11 +22,12 @@ struct Arguments {
     std::optional<QString>
         pool; // winners, record, prizes: numeros, nomes or fotos; all three without it
     bool csv = false;
-    bool raw = false;               // winners and record with --csv: texts as stored
-    std::optional<QChar> separator; // winners and record with --csv: between the fields
-    std::optional<QDate> since;     // record: from this local date on
-    std::optional<QDate> date;      // minutes: this local date; today without it
-    std::optional<QString> pdf;     // minutes: the file to write
+    bool raw = false;                // winners and record with --csv: texts as stored
+    std::optional<QChar> separator;  // winners and record with --csv: between the fields
+    std::optional<QDate> since;      // record: from this local date on
+    std::optional<QDate> date;       // minutes: this local date; today without it
+    std::optional<QString> pdf;      // minutes: the file to write
+    std::optional<QString> prizeCsv; // prizes: the CSV file whose prizes replace the pool's plan
 };
 
 // A date as the tool takes it: 2026-12-09 or 09/12/2026. Throws UsageError.

@@ -8,6 +8,8 @@
 #include "Winners.h"
 #include "draws/model/DemoFile.h"
 #include "draws/model/Minutes.h"
+#include "draws/model/PrizePlan.h"
+#include "draws/model/PrizeSheet.h"
 #include "draws/model/RecordCheck.h"
 #include "platform/Random.h"
 #include "store/Connection.h"
@@ -95,11 +97,23 @@ int Winners(const Arguments& arguments, QTextStream& out) {
 }
 
 int Prizes(const Arguments& arguments, QTextStream& out) {
+    // The whole file is checked before the database is even opened.
+    std::vector<PlannedPrize> prizes;
+    if (arguments.prizeCsv)
+        prizes = ReadPrizeCsv(*arguments.prizeCsv, MessageLanguage::English);
     Connection connection;
     OpenDatabaseFile(connection, arguments.file);
     std::vector<const PoolDescription*> pools(Pools().begin(), Pools().end());
     if (arguments.pool)
         pools = {PoolNamed(*arguments.pool)};
+    if (arguments.prizeCsv) {
+        ReplacePrizePlan(connection, *pools.front(), prizes);
+        out << QStringLiteral("Imported %1 %2 into the prize plan of %3.")
+                   .arg(prizes.size())
+                   .arg(prizes.size() == 1 ? "prize" : "prizes")
+                   .arg(pools.front()->name)
+            << '\n';
+    }
     WritePrizePlans(connection, pools, out);
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 #include "draws/model/PoolDescription.h"
+#include "draws/model/PrizeSheet.h"
 #include "draws/model/RecordActions.h"
 #include "draws/model/RecordWriter.h"
 #include "store/Connection.h"
@@ -219,6 +220,40 @@ void MovePrize(Connection& connection, const PoolDescription& pool, std::int64_t
     change.stored(QStringLiteral("movido para a %1ª posição do plano: %2")
                       .arg(to + 1)
                       .arg(moving.description));
+}
+
+void ReplacePrizePlan(Connection& connection, const PoolDescription& pool,
+                      const std::vector<PlannedPrize>& prizes) {
+    std::vector<PlannedPrize> checked;
+    int places = 0;
+    for (const PlannedPrize& prize : prizes) {
+        CheckQuantity(prize.quantity);
+        checked.push_back({CheckedDescription(prize.description), prize.quantity});
+        places += prize.quantity;
+    }
+    RecordedPlanChange change(connection, pool);
+    const std::size_t before = ReadPrizePlan(connection, pool).prizes.size();
+    SqlStatement& remove = connection.statement(
+        QStringLiteral("DELETE FROM \"%1\" WHERE \"Lista\" = ?").arg(kPrizeTable));
+    remove.bind(1, pool.name);
+    remove.step();
+    remove.reset();
+    SqlStatement& insert = connection.statement(
+        QStringLiteral("INSERT INTO \"%1\" (\"Lista\", \"Posicao\", \"Descricao\", \"Quantidade\") "
+                       "VALUES (?, ?, ?, ?)")
+            .arg(kPrizeTable));
+    for (std::size_t i = 0; i < checked.size(); ++i) {
+        insert.bind(1, pool.name);
+        insert.bind(2, std::int64_t(i) + 1);
+        insert.bind(3, checked[i].description);
+        insert.bind(4, std::int64_t(checked[i].quantity));
+        insert.step();
+        insert.reset();
+    }
+    change.stored(QStringLiteral("importado: %1 prêmios, %2 lugares (antes: %3 prêmios)")
+                      .arg(checked.size())
+                      .arg(places)
+                      .arg(before));
 }
 
 } // namespace tiravo

@@ -14,6 +14,8 @@ struct PoolDescription;
 // A pool's prize plan: its prizes in the order they are drawn. The places a
 // prize covers follow from the order and the quantities: the first prize of
 // quantity 3 covers places 1 to 3, the next one begins at 4.
+struct PlannedPrize;
+
 struct Prize {
     std::int64_t cod = 0; // its row in the prize table
     QString description;
@@ -56,5 +58,10 @@ void RemovePrize(Connection& connection, const PoolDescription& pool, std::int64
 // One place up (towards the first prize, `offset` -1) or down (+1). A prize
 // already at that end stays where it is, and nothing is recorded.
 void MovePrize(Connection& connection, const PoolDescription& pool, std::int64_t cod, int offset);
+// The whole plan replaced by `prizes` in order (a prize list imported from a
+// spreadsheet): one change, with one record row that counts what was
+// removed and what came in. Every prize is checked before anything changes.
+void ReplacePrizePlan(Connection& connection, const PoolDescription& pool,
+                      const std::vector<PlannedPrize>& prizes);
 
 } // namespace tiravo
