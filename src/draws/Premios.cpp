@@ -2,17 +2,22 @@
 
 #include "common/Error.h"
 #include "draws/model/PoolDescription.h"
+#include "draws/model/PrizeSheet.h"
 #include "platform/AppContext.h"
 #include "platform/Dialogs.h"
+#include "platform/Documents.h"
+#include "platform/OutputFile.h"
 #include "widgets/ControlKit.h"
 #include "widgets/WindowLook.h"
 
+#include <QFileDevice>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTextStream>
 #include <QTreeWidget>
 
 namespace tiravo {
@@ -85,6 +90,10 @@ void TFPremios::buildControls() {
         PlanButton(this, QStringLiteral("ButtonSubir"), QStringLiteral("Subir"), 456, 128);
     ButtonDescer =
         PlanButton(this, QStringLiteral("ButtonDescer"), QStringLiteral("Descer"), 456, 160);
+    ButtonImportar =
+        PlanButton(this, QStringLiteral("ButtonImportar"), QStringLiteral("Importar..."), 456, 208);
+    ButtonExportar =
+        PlanButton(this, QStringLiteral("ButtonExportar"), QStringLiteral("Exportar..."), 456, 240);
     ButtonFechar =
         PlanButton(this, QStringLiteral("ButtonFechar"), QStringLiteral("Fechar"), 456, 380);
     wire(ButtonIncluir, &TFPremios::ButtonIncluirClick);
@@ -92,6 +101,9 @@ void TFPremios::buildControls() {
     wire(ButtonRemover, &TFPremios::ButtonRemoverClick);
     wire(ButtonSubir, &TFPremios::ButtonSubirClick);
     wire(ButtonDescer, &TFPremios::ButtonDescerClick);
+    wire(ButtonImportar, &TFPremios::ButtonImportarClick);
+    // Saving the plan elsewhere changes nothing of the file.
+    wireLooking(ButtonExportar, [this] { ButtonExportarClick(); });
     // Closing changes nothing, so it works on a file open for reading only.
     wireLooking(ButtonFechar, [this] { reject(); });
 
@@ -102,7 +114,9 @@ void TFPremios::buildControls() {
     setTabOrder(ButtonAlterar, ButtonRemover);
     setTabOrder(ButtonRemover, ButtonSubir);
     setTabOrder(ButtonSubir, ButtonDescer);
-    setTabOrder(ButtonDescer, ButtonFechar);
+    setTabOrder(ButtonDescer, ButtonImportar);
+    setTabOrder(ButtonImportar, ButtonExportar);
+    setTabOrder(ButtonExportar, ButtonFechar);
 }
 
 void TFPremios::showPlan(std::int64_t cod) {
@@ -198,6 +212,56 @@ void TFPremios::move(int offset) {
         throw;
     }
     showPlan(cod);
+}
+
+void TFPremios::ButtonImportarClick() {
+    const std::optional<QString> path =
+        services_.dialogs.openFile({.title = QStringLiteral("Importar prêmios"),
+                                    .filter = QStringLiteral("Planilha CSV|*.csv"),
+                                    .defaultExtension = QStringLiteral("csv"),
+                                    .start = DocumentsFolder()});
+    if (!path)
+        return;
+    // The whole file is checked before the plan is touched.
+    const std::vector<PlannedPrize> prizes = ReadPrizeCsv(*path, MessageLanguage::Portuguese);
+    int places = 0;
+    for (const PlannedPrize& prize : prizes)
+        places += prize.quantity;
+    if (!plan_.empty() &&
+        !services_.dialogs.confirm(
+            QStringLiteral("Substituir o plano de prêmios atual pelos %1 prêmios (%2 lugares) do "
+                           "arquivo?")
+                .arg(prizes.size())
+                .arg(places)))
+        return;
+    try {
+        ReplacePrizePlan(connection_, pool_, prizes);
+    } catch (...) {
+        showPlan();
+        throw;
+    }
+    showPlan();
+    EditDescricao->clear();
+    SpinQuantidade->setValue(1);
+}
+
+void TFPremios::ButtonExportarClick() {
+    const std::optional<QString> path = services_.dialogs.saveFile(
+        {.title = QStringLiteral("Exportar prêmios"),
+         .filter = QStringLiteral("Planilha CSV|*.csv"),
+         .defaultExtension = QStringLiteral("csv"),
+         .start = InDocuments(QStringLiteral("premios-%1.csv").arg(pool_.name))});
+    if (!path)
+        return;
+    // What the file holds now, which another copy may have changed.
+    showPlan();
+    WriteOutputFile({*path, DatabaseFileOf(connection_), MessageLanguage::Portuguese},
+                    [&](QFileDevice& file) {
+                        QTextStream out(&file);
+                        WritePrizePlanCsv(plan_, out);
+                        out.flush();
+                    });
+    services_.dialogs.information(SavedFileText(*path));
 }
 
 } // namespace tiravo

@@ -20,7 +20,8 @@ struct PoolDescription;
 // with the places each one covers. A prize is typed into the description and
 // quantity boxes, added at the end or put in place of the one selected;
 // removed, or moved up and down. Every change is stored at once, recorded,
-// and the list read again from the file.
+// and the list read again from the file. The whole plan can be replaced by
+// the prizes of a CSV file (PrizeSheet), and saved as one.
 class TFPremios : public GuardedWindow {
     Q_OBJECT
 public:
@@ -36,6 +37,8 @@ public:
     QPushButton* ButtonRemover;
     QPushButton* ButtonSubir;
     QPushButton* ButtonDescer;
+    QPushButton* ButtonImportar;
+    QPushButton* ButtonExportar;
     QPushButton* ButtonFechar;
 
     void ButtonIncluirClick();
@@ -43,6 +46,8 @@ public:
     void ButtonRemoverClick();
     void ButtonSubirClick();
     void ButtonDescerClick();
+    void ButtonImportarClick();
+    void ButtonExportarClick();
 
     // The prizes as the list shows them now.
     const PrizePlan& plan() const { return plan_; }

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -127,6 +128,79 @@ TEST(Premios, AChangeMadeByAnotherCopyIsShownAfterTheNextClick) {
     ASSERT_EQ(fake.dialogs.texts(DialogKind::Error).size(), 1);
     EXPECT_TRUE(fake.dialogs.texts(DialogKind::Error)[0].contains("não está mais no plano"));
     EXPECT_EQ(Shown(w), QStringList({"1º a 2º | Moto | 2"}));
+}
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// A plan saved as CSV comes back whole through the import, which replaces the
+// plan only once the whole file reads as prizes and the operator agrees.
+TEST(Premios, ExportsThePlanAsCsvAndImportsItBack) {
+    test::TempDatabase db;
+    TestServices fake;
+    TFPremios w(nullptr, fake.context(db.connection()), NamePool());
+    Type(w, "Bicicleta; aro 26", 3);
+    QTest::mouseClick(w.ButtonIncluir, Qt::LeftButton);
+    Type(w, "-50% na loja", 1);
+    QTest::mouseClick(w.ButtonIncluir, Qt::LeftButton);
+
+    const QString saved = db.folder() + "/premios.csv";
+    fake.dialogs.answerPath(saved);
+    QTest::mouseClick(w.ButtonExportar, Qt::LeftButton);
+    // A description a spreadsheet would take for a formula is guarded.
+    EXPECT_EQ(Read(saved), QByteArray("\xEF\xBB\xBF"
+                                      "Descrição;Quantidade\r\n"
+                                      "\"Bicicleta; aro 26\";3\r\n"
+                                      "'-50% na loja;1\r\n"));
+    ASSERT_EQ(fake.dialogs.asked().size(), 2);
+    EXPECT_EQ(fake.dialogs.asked()[0].kind, DialogKind::SaveFile);
+    EXPECT_EQ(fake.dialogs.asked()[0].caption, "Exportar prêmios");
+    EXPECT_EQ(fake.dialogs.asked()[0].text, "Planilha CSV|*.csv");
+    EXPECT_TRUE(fake.dialogs.asked()[0].start.endsWith("/premios-nomes.csv"));
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Information),
+              QStringList({"Arquivo salvo em " + saved}));
+
+    // A bad line is named, and nothing changes.
+    const QString bad = db.folder() + "/ruim.csv";
+    Write(bad, "Prêmio;Qtd\nTV;1\nRádio;dois\nBola;1\n");
+    fake.dialogs.answerPath(bad);
+    QTest::mouseClick(w.ButtonImportar, Qt::LeftButton);
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error),
+              QStringList({"O arquivo \"" + bad +
+                           "\" não pode ser importado: a linha 3 não é um prêmio: a quantidade "
+                           "\"dois\" não é um número de 1 a 9999."}));
+    const std::size_t recorded = ReadRecord(db.connection()).size();
+
+    // Another file, declined, then accepted.
+    const QString other = db.folder() + "/outro.csv";
+    Write(other, "Prêmio,Qtd\nCarro,1\nMoto,2\n");
+    fake.dialogs.answerPath(other);
+    fake.dialogs.answerNo();
+    QTest::mouseClick(w.ButtonImportar, Qt::LeftButton);
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Confirmation).last(),
+              "Substituir o plano de prêmios atual pelos 2 prêmios (3 lugares) do arquivo?");
+    EXPECT_EQ(Shown(w), QStringList({"1º a 3º | Bicicleta; aro 26 | 3", "4º | -50% na loja | 1"}));
+    fake.dialogs.answerPath(other);
+    fake.dialogs.answerYes();
+    QTest::mouseClick(w.ButtonImportar, Qt::LeftButton);
+    EXPECT_EQ(Shown(w), QStringList({"1º | Carro | 1", "2º a 3º | Moto | 2"}));
+    EXPECT_EQ(ReadRecord(db.connection()).size(), recorded + 1);
+
+    // The exported plan comes back as it was.
+    fake.dialogs.answerPath(saved);
+    fake.dialogs.answerYes();
+    QTest::mouseClick(w.ButtonImportar, Qt::LeftButton);
+    EXPECT_EQ(Shown(w), QStringList({"1º a 3º | Bicicleta; aro 26 | 3", "4º | -50% na loja | 1"}));
+    EXPECT_EQ(fake.dialogs.texts(DialogKind::Error).size(), 1);
+    EXPECT_EQ(fake.dialogs.unusedAnswers(), 0u);
 }
 
 TEST(Premios, TabMovesAmongItsControlsEnterPressesAButtonAndEscCloses) {
