@@ -3,6 +3,7 @@
 // engine's C interface inserting the same rows in one transaction, the pool
 // view opening in alphabetical order, and one keystroke of the incremental
 // search.
+#include "BenchRows.h"
 #include "draws/IncluirNomes.h"
 #include "draws/model/OrderKey.h"
 #include "platform/Clock.h"
@@ -29,12 +30,7 @@ namespace tiravo {
 namespace {
 
 // TIRAVO_BENCH_ROWS sets the number of names (100,000 by default).
-int Names() {
-    bool ok = false;
-    const int asked = qEnvironmentVariableIntValue("TIRAVO_BENCH_ROWS", &ok);
-    return ok && asked > 0 ? asked : 100000;
-}
-const int kNames = Names();
+const int kNames = BenchRows(100000);
 
 // Names as people have them, kept apart by a number.
 QString NameAt(int i) {

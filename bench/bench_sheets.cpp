@@ -3,6 +3,7 @@
 // second column of phone numbers and a header, so that the column window
 // comes up and is answered with Enter. The spreadsheets' figures over the
 // text file's give what reading a spreadsheet costs on top of the import.
+#include "BenchRows.h"
 #include "draws/ColunaNomes.h"
 #include "draws/IncluirNomes.h"
 #include "support/ModalDriver.h"
@@ -25,12 +26,7 @@ namespace tiravo {
 namespace {
 
 // TIRAVO_BENCH_ROWS sets the number of names (100,000 by default).
-int Names() {
-    bool ok = false;
-    const int asked = qEnvironmentVariableIntValue("TIRAVO_BENCH_ROWS", &ok);
-    return ok && asked > 0 ? asked : 100000;
-}
-const int kNames = Names();
+const int kNames = BenchRows(100000);
 
 QString NameAt(int i) {
     static const char* const first[] = {"Ana",  "Bruno", "Conceição", "Davi",  "Fábio",

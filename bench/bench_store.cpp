@@ -1,5 +1,6 @@
 // The record store against the engine's own C interface on the same file:
 // each store figure is read as a ratio to its baseline from the same run.
+#include "BenchRows.h"
 #include "draws/model/NumberRange.h"
 #include "draws/model/OrderKey.h"
 #include "draws/model/PoolColumns.h"
@@ -19,12 +20,7 @@ namespace tiravo {
 namespace {
 
 // TIRAVO_BENCH_ROWS sets the size of every table (100,000 by default).
-int Rows() {
-    bool ok = false;
-    const int asked = qEnvironmentVariableIntValue("TIRAVO_BENCH_ROWS", &ok);
-    return ok && asked > 0 ? asked : 100000;
-}
-const int kRows = Rows();
+const int kRows = BenchRows(100000);
 
 // A pool as the program leaves it: every row with a random key.
 void Fill(test::TempDatabase& db) {

@@ -6,6 +6,7 @@
 // default); the run takes minutes and several gigabytes of disk. Last, the
 // engine's own rewrite of every key is timed on the same file, the floor
 // under the work of a draw.
+#include "BenchRows.h"
 #include "draws/IncluirNumero.h"
 #include "draws/VantaNumero.h"
 #include "platform/Clock.h"
@@ -36,9 +37,7 @@ namespace tiravo {
 namespace {
 
 int RowsAsked() {
-    bool ok = false;
-    const int asked = qEnvironmentVariableIntValue("TIRAVO_BENCH_ROWS", &ok);
-    return ok && asked > 0 ? asked : 10'000'000;
+    return BenchRows(10'000'000);
 }
 
 // The highest resident memory of the whole process so far, in megabytes.
