@@ -25,10 +25,6 @@ QString ColumnLetters(qsizetype column) {
     return letters;
 }
 
-QString CellAt(const QStringList& row, qsizetype column) {
-    return column < row.size() ? row.at(column) : QString();
-}
-
 // A cell as one line, short enough for the list of columns.
 QString Shown(const QString& cell, int length) {
     QString line = cell.simplified();
@@ -83,7 +79,7 @@ void TFColunaNomes::buildControls() {
     for (int row = 0; row < lines; ++row)
         for (int column = 0; column < int(sheet_.columnCount); ++column)
             Grid1->setItem(row, column,
-                           new QTableWidgetItem(Shown(CellAt(sheet_.rows.at(row), column), 60)));
+                           new QTableWidgetItem(Shown(SheetCell(sheet_.rows.at(row), column), 60)));
     Grid1->resizeColumnsToContents();
 
     Label2 =
@@ -134,7 +130,7 @@ void TFColunaNomes::showColumnNames() {
     for (qsizetype column = 0; column < sheet_.columnCount; ++column) {
         QString sample;
         for (const QStringList& row : sheet_.rows) {
-            sample = CellAt(row, column).trimmed();
+            sample = SheetCell(row, column).trimmed();
             if (!sample.isEmpty() || CheckBox1->isChecked())
                 break;
         }

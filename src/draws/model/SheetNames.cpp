@@ -34,10 +34,6 @@ bool IsWords(const QString& cell) {
     return HasLetter(cell) && !HasDigit(cell) && !cell.contains(u'@');
 }
 
-QString CellAt(const QStringList& row, qsizetype column) {
-    return column < row.size() ? row.at(column) : QString();
-}
-
 // Whether most of the filled cells of `column` below the first `from` rows
 // pass `test`.
 template <typename Test>
@@ -45,7 +41,7 @@ bool MostlyFilledWith(const QList<QStringList>& rows, qsizetype from, qsizetype 
     qsizetype filled = 0;
     qsizetype passed = 0;
     for (qsizetype r = from; r < rows.size(); ++r) {
-        const QString cell = CellAt(rows.at(r), column);
+        const QString cell = SheetCell(rows.at(r), column);
         if (IsBlank(cell))
             continue;
         ++filled;
@@ -63,7 +59,7 @@ bool LooksLikeHeader(const QList<QStringList>& rows, qsizetype columns) {
         return false;
     bool overFigures = false;
     for (qsizetype column = 0; column < columns; ++column) {
-        const QString heading = CellAt(first, column);
+        const QString heading = SheetCell(first, column);
         if (IsBlank(heading))
             continue;
         // A figure is data, never a heading.
@@ -113,7 +109,7 @@ SheetColumns ExamineSheet(const SheetRows& sheet) {
         for (QStringList& row : result.rows) {
             QStringList kept;
             for (const qsizetype column : result.sheetColumns)
-                kept.append(CellAt(row, column));
+                kept.append(SheetCell(row, column));
             row = std::move(kept);
         }
     }
@@ -123,7 +119,7 @@ SheetColumns ExamineSheet(const SheetRows& sheet) {
     const QStringList& first = result.rows.front();
     const qsizetype from = result.header ? 1 : 0;
     for (qsizetype column = 0; column < result.columnCount; ++column) {
-        if (result.header && IsNamesHeading(CellAt(first, column))) {
+        if (result.header && IsNamesHeading(SheetCell(first, column))) {
             result.proposed = column;
             return result;
         }
@@ -141,7 +137,7 @@ QStringList NamesInColumn(const SheetColumns& sheet, NameColumn column) {
     QStringList cells;
     cells.reserve(sheet.rows.size());
     for (qsizetype r = column.header ? 1 : 0; r < sheet.rows.size(); ++r)
-        cells.append(CellAt(sheet.rows.at(r), column.column));
+        cells.append(SheetCell(sheet.rows.at(r), column.column));
     return ImportedNames(cells);
 }
 
@@ -164,6 +160,10 @@ std::optional<QStringList> ReadNamesFromFile(const QString& path, const ChooseNa
                                                ? "a planilha está vazia"
                                                : "a coluna escolhida está vazia"));
     return names;
+}
+
+QString SheetCell(const QStringList& row, qsizetype column) {
+    return column < row.size() ? row.at(column) : QString();
 }
 
 } // namespace tiravo

@@ -42,6 +42,9 @@ bool IsNamesHeading(const QString& heading);
 // figures nor e-mail addresses), else the first.
 SheetColumns ExamineSheet(const SheetRows& sheet);
 
+// The cell of `row` in `column`; empty where the row is shorter.
+QString SheetCell(const QStringList& row, qsizetype column);
+
 // The names of `column`, the header left out, each read as a line of a text
 // file is (ImportedNames); blank cells give none.
 QStringList NamesInColumn(const SheetColumns& sheet, NameColumn column);
