@@ -20,6 +20,7 @@ enum class DialogKind {
     OpenFile,
     ChooseFolder,
     SaveFile,
+    TextInput, // a line of text, OK and Cancel
 };
 
 // The caption each kind of message box carries. A question box is captioned by
@@ -66,6 +67,9 @@ public:
     // may name the file to offer; replacing an existing file is confirmed in
     // the dialog itself.
     virtual std::optional<QString> saveFile(const OpenFileRequest& request) = 0;
+    // `text` over a line of at most `maxLength` characters, with OK and
+    // Cancel: what was typed, perhaps nothing, for OK; no answer for Cancel.
+    virtual std::optional<QString> askText(const QString& text, int maxLength) = 0;
 };
 
 inline QString dialogCaption(DialogKind kind) {
@@ -80,6 +84,7 @@ inline QString dialogCaption(DialogKind kind) {
     case DialogKind::OpenFile:
     case DialogKind::ChooseFolder:
     case DialogKind::SaveFile:
+    case DialogKind::TextInput:
         break;
     }
     return QString::fromLatin1(kApplicationTitle);

@@ -26,6 +26,8 @@ const char* kindName(DialogKind kind) {
         return "choose folder";
     case DialogKind::SaveFile:
         return "save file";
+    case DialogKind::TextInput:
+        return "text input";
     }
     return "?";
 }
@@ -46,6 +48,10 @@ void FakeDialogs::answerPath(QString path) {
 
 void FakeDialogs::answerCancel() {
     script_.push_back({true, false, std::nullopt});
+}
+
+void FakeDialogs::answerText(QString text) {
+    script_.push_back({true, false, std::move(text)});
 }
 
 void FakeDialogs::notice(const QString& text) {
@@ -90,6 +96,15 @@ std::optional<QString> FakeDialogs::saveFile(const OpenFileRequest& request) {
 std::optional<QString> FakeDialogs::chooseFolder(const QString& title, const QString& start) {
     record(DialogKind::ChooseFolder, title, QString(), start);
     return nextPath(DialogKind::ChooseFolder);
+}
+
+std::optional<QString> FakeDialogs::askText(const QString& text, int maxLength) {
+    record(DialogKind::TextInput, dialogCaption(DialogKind::TextInput), text);
+    std::optional<QString> typed = nextPath(DialogKind::TextInput);
+    // The real line takes no more than maxLength characters.
+    if (typed)
+        typed->truncate(maxLength);
+    return typed;
 }
 
 QStringList FakeDialogs::texts(DialogKind kind) const {

@@ -30,7 +30,8 @@ public:
     void answerYes();              // a confirmation, or OK to "Delete record?"
     void answerNo();               // a confirmation, or Cancel to "Delete record?"
     void answerPath(QString path); // a file or folder dialog
-    void answerCancel();           // a file or folder dialog
+    void answerCancel();           // a file or folder dialog, or a line of text
+    void answerText(QString text); // OK to a line of text, with `text` typed
 
     void notice(const QString& text) override;
     bool confirm(const QString& text) override;
@@ -41,6 +42,7 @@ public:
     std::optional<QString> openFile(const OpenFileRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
     std::optional<QString> saveFile(const OpenFileRequest& request) override;
+    std::optional<QString> askText(const QString& text, int maxLength) override;
 
     const QList<AskedDialog>& asked() const { return asked_; }
     // The texts of every box asked of one kind, in order.
@@ -53,7 +55,7 @@ private:
     struct Answer {
         bool isPath;
         bool yes;                    // confirmations
-        std::optional<QString> path; // dialogs
+        std::optional<QString> path; // dialogs; the text typed into a line
     };
 
     bool nextYes(DialogKind kind);

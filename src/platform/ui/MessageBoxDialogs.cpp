@@ -9,6 +9,8 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSpacerItem>
 #include <QStyle>
@@ -134,6 +136,19 @@ std::optional<QString> MessageBoxDialogs::chooseFolder(const QString& title, con
     if (folder.isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(folder);
+}
+
+std::optional<QString> MessageBoxDialogs::askText(const QString& text, int maxLength) {
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(dialogCaption(DialogKind::TextInput));
+    dialog.setLabelText(text);
+    dialog.setInputMode(QInputDialog::TextInput);
+    // The line refuses more than the file keeps, rather than cutting it off.
+    if (auto* line = dialog.findChild<QLineEdit*>())
+        line->setMaxLength(maxLength);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 } // namespace tiravo

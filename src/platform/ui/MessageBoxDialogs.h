@@ -16,6 +16,7 @@ public:
     std::optional<QString> openFile(const OpenFileRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
     std::optional<QString> saveFile(const OpenFileRequest& request) override;
+    std::optional<QString> askText(const QString& text, int maxLength) override;
 };
 
 } // namespace tiravo
