@@ -1,5 +1,6 @@
 #include "draws/model/PoolEntry.h"
 
+#include "draws/model/AbsentWinner.h"
 #include "draws/model/DrawRecord.h"
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolDescription.h"
@@ -79,6 +80,11 @@ void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNam
         const auto* number = std::get_if<std::int64_t>(&highest);
         place = number ? static_cast<int>(*number) + 1 : 1;
     }
+    // A place an absent winner left comes first, read from the file under the
+    // lock: another copy may have marked the absence.
+    if (const PoolDescription* description = PoolOfTable(pool.table()))
+        if (const std::optional<int> vacant = LowestVacantPlace(pool.connection(), *description))
+            place = *vacant;
     MoveAvailableRow(
         pool, winners, entry, action,
         [&] {

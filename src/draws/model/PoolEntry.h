@@ -57,7 +57,8 @@ int NextWinnerPlace(const Dataset& winners);
 // writes there) and after `pool` and `winners` have been read again. The
 // place is decided in the transaction that writes the row: when another
 // program has committed since `winners` was read, it is one after the highest
-// place the file holds, so that two copies never give one place twice.
+// place the file holds, so that two copies never give one place twice. A
+// place an absence left vacant is given first (LowestVacantPlace).
 // `action` says, for the record, who moved it: a draw screen's draw or the
 // name editor's ">>>". `beforeReadingAgain` runs when the entry is gone,
 // before the views are read again. `availableBefore`, when it still holds,

@@ -25,6 +25,7 @@ constexpr ActionName kActions[] = {
     {RecordAction::Photos, u"fotos", false, false},
     {RecordAction::Edit, u"alteração", true, false},
     {RecordAction::Prizes, u"prêmios", false, false},
+    {RecordAction::Absence, u"ausência", false, false},
 };
 
 const ActionName* Named(const QString& text) {
@@ -54,7 +55,8 @@ bool IsDrawAction(const QString& actionText) {
 }
 
 bool MovesEntries(const QString& actionText) {
-    return actionText != RecordActionText(RecordAction::Prizes);
+    return actionText != RecordActionText(RecordAction::Prizes) &&
+           actionText != RecordActionText(RecordAction::Absence);
 }
 
 } // namespace tiravo

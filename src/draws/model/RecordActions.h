@@ -19,6 +19,7 @@ enum class RecordAction {
     Photos,      // the photo editor's folder
     Edit,        // an entry's text changed in an editor's grid or edit box
     Prizes,      // the pool's prize plan changed: no entry moves
+    Absence,     // "Ganhador ausente...": a winner's place is vacant again
 };
 
 QString RecordActionText(RecordAction action);
@@ -27,7 +28,8 @@ bool IsEntryAction(const QString& actionText);
 // Whether the entry gets a place in the winners list by this action.
 bool IsDrawAction(const QString& actionText);
 // Whether the action may change which entries are available: every action
-// but a change of the prize plan.
+// but a change of the prize plan and an absence (the absent winner was not
+// available before it and is not after it).
 bool MovesEntries(const QString& actionText);
 
 } // namespace tiravo

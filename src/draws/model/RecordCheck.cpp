@@ -105,8 +105,8 @@ RecordCheck CheckRecord(Connection& connection) {
         available[pool->name] = AvailableNow(connection, *pool);
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
         const PoolDescription* pool = PoolNamed(row->pool);
-        // A change of the prize plan leaves the pool's entries as they were:
-        // the trace goes on past it.
+        // A change of the prize plan, or an absence, leaves the pool's
+        // available entries as they were: the trace goes on past it.
         if (!pool || traced.count(pool->name) || !MovesEntries(row->action))
             continue;
         if (!IsEntryAction(row->action) || !row->item || !row->fingerprint) {
