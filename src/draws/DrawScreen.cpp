@@ -5,6 +5,7 @@
 #include "common/Error.h"
 #include "draws/Premios.h"
 #include "draws/PrizeTips.h"
+#include "draws/model/AbsentWinner.h"
 #include "draws/model/HiddenPick.h"
 #include "draws/model/Minutes.h"
 #include "draws/model/PoolColumns.h"
@@ -140,6 +141,8 @@ void DrawScreen::addWinnersMenu(const QList<QWidget*>& lists) {
     EditPrizePlan = WinnersMenu->addAction(QStringLiteral("Plano de prêmios..."));
     connect(EditPrizePlan, &QAction::triggered, this,
             [this] { guarded([this] { openPrizePlan(); }); });
+    WinnerAbsent = WinnersMenu->addAction(QStringLiteral("Ganhador ausente..."));
+    connect(WinnerAbsent, &QAction::triggered, this, [this] { guarded([this] { markAbsent(); }); });
     winnersLists_ = lists;
     for (QWidget* list : lists) {
         list->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -147,6 +150,8 @@ void DrawScreen::addWinnersMenu(const QList<QWidget*>& lists) {
             ExportWinners->setEnabled(!drawing_);
             SaveMinutes->setEnabled(!drawing_);
             EditPrizePlan->setEnabled(!drawing_);
+            WinnerAbsent->setEnabled(!drawing_);
+            menuList_ = list;
             WinnersMenu->popup(list->mapToGlobal(at));
         });
     }
@@ -228,7 +233,7 @@ bool DrawScreen::drawBeyondPlan(const PrizePlan& plan) {
 void DrawScreen::announcePrize(const PrizePlan& plan) {
     // The place the draw gives, as RecordWinner decides it: the pool and the
     // winners were read again, if another copy had drawn, before the walk.
-    const int place = NextWinnerPlace(*drawWinners_);
+    const int place = PlaceOfNextDraw(context_.ADOConnection1, *drawDescription_, *drawWinners_);
     const Prize* prize = plan.prizeOfPlace(place);
     if (!prize || !stagePicture_)
         return;

@@ -59,6 +59,9 @@ public:
     QAction* ExportWinners = nullptr; // "Exportar premiados..."
     QAction* SaveMinutes = nullptr;   // "Salvar ata..."
     QAction* EditPrizePlan = nullptr; // "Plano de prêmios...": the window "Prêmios"
+    // "Ganhador ausente...": the winner chosen in the list that was
+    // right-clicked leaves the list, and its place is drawn again.
+    QAction* WinnerAbsent = nullptr;
 
     void FormActivate() override;
     bool FormKeyDown(QKeyEvent* event) override;
@@ -90,6 +93,13 @@ protected:
     // are written over the foot of `stagePicture` from the suspense on.
     void drawsFrom(TableView& pool, Query& winners, DrawStage& stage,
                    const PoolDescription& description, QWidget* stagePicture = nullptr);
+
+    // Puts the winners list's cursor on the winner the operator chose in
+    // `list`, one of those given to addWinnersMenu(); false when it shows
+    // none. A grid chooses by its current row.
+    virtual bool chooseWinnerIn(QWidget* list);
+    // After an absence: the screen shows the winners list as the file holds it.
+    virtual void showWinnersAgain();
 
     // How a command of the screen leaves the pool view for the counter.
     enum class PoolRead {
@@ -131,12 +141,14 @@ private:
     void exportWinners();
     void saveMinutes();
     void openPrizePlan();
+    void markAbsent();
     // Whether the draw goes on: once every prize of the plan has a winner,
     // only when the operator says so.
     bool drawBeyondPlan(const PrizePlan& plan);
     void announcePrize(const PrizePlan& plan);
 
     bool drawing_ = false;
+    QWidget* menuList_ = nullptr; // the list the winners menu was opened over
 };
 
 } // namespace tiravo

@@ -17,6 +17,8 @@
 #include <QFrame>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace tiravo {
 
 namespace {
@@ -118,6 +120,25 @@ void TFVantaFoto::buildControls() {
 
 std::array<PictureBox*, 6> TFVantaFoto::winnerColumn() const {
     return {Img1, Img2, Img3, Img4, Img5, Img6};
+}
+
+bool TFVantaFoto::chooseWinnerIn(QWidget* list) {
+    const std::array<PictureBox*, 6> column = winnerColumn();
+    const auto shown = std::find(column.begin(), column.end(), list);
+    if (shown == column.end() || (*shown)->pictureName().isEmpty())
+        return false;
+    QrySorte.first();
+    for (auto row = column.begin(); row != shown && !QrySorte.eof(); ++row)
+        QrySorte.next();
+    return !QrySorte.eof();
+}
+
+void TFVantaFoto::showWinnersAgain() {
+    readViews({.winners = true});
+    // The list is one shorter: the picture at its foot goes.
+    for (PictureBox* picture : winnerColumn())
+        picture->clear();
+    fillWinnerPhotos();
 }
 
 void TFVantaFoto::done(int result) {

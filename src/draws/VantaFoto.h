@@ -56,6 +56,12 @@ public:
 
     void done(int result) override;
 
+protected:
+    // The picture right-clicked: its winner is the row of the winners list
+    // that the column shows there.
+    bool chooseWinnerIn(QWidget* list) override;
+    void showWinnersAgain() override;
+
 private:
     void buildControls();
     void fillWinnerPhotos();
