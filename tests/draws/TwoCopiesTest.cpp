@@ -8,8 +8,11 @@
 #include "support/PoolRows.h"
 #include "support/TestServices.h"
 #include "widgets/CounterPanel.h"
+#include "widgets/DataGrid.h"
 
+#include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -88,6 +91,32 @@ TEST_F(TwoCopies, NameScreensDrawingInTurnGiveFourWinnersAtPlacesOneToFour) {
     EXPECT_TRUE(fake.dialogs.asked().isEmpty());
     EXPECT_EQ(places(kNames), kOneToFour);
     EXPECT_EQ(b.Panel1->text(), "7");
+}
+
+// An absence marked in one copy is in the file before the other's next draw:
+// that draw fills the vacant place, the absent name is never drawn, and the
+// places after it go on without a repeat.
+TEST_F(TwoCopies, AnAbsenceInOneCopyIsFilledByTheOthersNextDraw) {
+    addNames(6);
+    TFVantaNome a(nullptr, fake.context(db.connection()));
+    TFVantaNome b(nullptr, fake.context(*second));
+    for (TFVantaNome* turn : {&a, &b, &a})
+        click(turn->Button5);
+    a.QrySorte.first(); // a's list is whole: it drew last
+    ASSERT_TRUE(a.QrySorte.locate("Sorte", "1"));
+    const QString absent = a.QrySorte.field("Nome").asString();
+    emit a.DBGrid1->customContextMenuRequested(QPoint(5, 5));
+    a.WinnersMenu->hide();
+    fake.dialogs.answerText("foi embora");
+    a.WinnerAbsent->trigger();
+    ASSERT_EQ(a.QrySorte.recordCount(), 2);
+    for (TFVantaNome* turn : {&b, &a, &b, &a})
+        click(turn->Button5);
+    EXPECT_EQ(places(kNames), QStringList({"1", "2", "3", "4", "5"}));
+    const qsizetype row = ColumnOf(db.connection(), "Nome", kNames).indexOf(absent);
+    EXPECT_EQ(ColumnOf(db.connection(), "Sorte", kNames)[row], "");
+    EXPECT_EQ(ColumnOf(db.connection(), "Ok", kNames)[row], "");
+    EXPECT_EQ(b.QrySorte.recordCount(), 5);
 }
 
 TEST_F(TwoCopies, TheNameEditorOfOneTakesNamesOutWhileTheOtherDraws) {
