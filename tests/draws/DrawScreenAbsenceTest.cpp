@@ -211,6 +211,11 @@ TEST_F(AbsentWinner, ThePhotoScreenMarksThePictureRightClicked) {
     // The one photo left is drawn to place 2.
     Click(w.Button5);
     EXPECT_EQ(ColumnOf(db.connection(), "Sorte", "TbFoto"), QStringList({"1", "", "3", "2"}));
+    // "Liberar Todos" walks the rows that hold a photo: the absent one too.
+    fake.dialogs.answerYes();
+    Click(w.Button3);
+    EXPECT_EQ(ColumnOf(db.connection(), "Ok", "TbFoto"),
+              QStringList({"True", "True", "True", "True"}));
 }
 
 } // namespace
