@@ -46,11 +46,11 @@ Value StoredEntry(const PoolDescription& pool, const std::optional<QString>& ent
     return *entry;
 }
 
-QString FingerprintOf(const Entries& entries) {
+QString FingerprintOfEntries(const Entries& entries) {
     QByteArray lines;
     for (const auto& [cod, line] : entries)
         lines += line;
-    return tiravo::FingerprintOf(lines);
+    return FingerprintOf(lines);
 }
 
 // The actions that put their entry back among the available ones; every
@@ -119,7 +119,7 @@ RecordCheck CheckRecord(Connection& connection) {
         else
             entries[*row->item] = FingerprintLine(*row->item, StoredEntry(*pool, row->entry));
         ++check.fingerprints;
-        if (FingerprintOf(entries) != *row->fingerprint ||
+        if (FingerprintOfEntries(entries) != *row->fingerprint ||
             std::int64_t(entries.size()) != row->available.value_or(-1)) {
             check.holds = false;
             check.problem =
