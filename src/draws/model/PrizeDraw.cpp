@@ -28,7 +28,7 @@ void AnnouncingStage::showTeaser(int milliseconds) {
         announce_ = nullptr;
         announce();
     }
-    stage_.showTeaser(milliseconds);
+    inner().showTeaser(milliseconds);
 }
 
 } // namespace tiravo

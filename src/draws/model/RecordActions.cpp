@@ -26,6 +26,7 @@ constexpr ActionName kActions[] = {
     {RecordAction::Edit, u"alteração", true, false},
     {RecordAction::Prizes, u"prêmios", false, false},
     {RecordAction::Absence, u"ausência", false, false},
+    {RecordAction::BatchDraw, u"sorteio em lote", true, true},
 };
 
 const ActionName* Named(const QString& text) {

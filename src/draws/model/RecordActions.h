@@ -20,6 +20,10 @@ enum class RecordAction {
     Edit,        // an entry's text changed in an editor's grid or edit box
     Prizes,      // the pool's prize plan changed: no entry moves
     Absence,     // "Ganhador ausente...": a winner's place is vacant again
+    // One draw of "Sortear vários...": a draw like any other, whose row's
+    // Quantidade names its batch by the Sequencia of the batch's first draw
+    // (the first draw's row names itself).
+    BatchDraw,
 };
 
 QString RecordActionText(RecordAction action);
