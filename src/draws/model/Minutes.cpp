@@ -1,6 +1,8 @@
 #include "draws/model/Minutes.h"
 
 #include "common/Error.h"
+#include "draws/model/MinutesGroups.h"
+#include "draws/model/MinutesLayout.h"
 #include "draws/model/PoolDescription.h"
 #include "draws/model/PrizePlan.h"
 #include "draws/model/RecordActions.h"
@@ -11,7 +13,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileDevice>
-#include <QFontMetrics>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -25,113 +26,12 @@ namespace tiravo {
 
 namespace {
 
-constexpr int kDpi = 300;
+constexpr int kDpi = kMinutesDpi;
 constexpr int kMargin = kDpi * 2 / 3; // about 17 mm
-
-QFont Font(int points, bool bold = false, bool mono = false) {
-    QFont font(mono ? QStringLiteral("DejaVu Sans Mono") : QStringLiteral("DejaVu Sans"));
-    if (mono)
-        font.setStyleHint(QFont::Monospace);
-    font.setPointSize(points);
-    font.setBold(bold);
-    return font;
-}
 
 QString DayText(const QDate& day) {
     return day.toString(QStringLiteral("dd/MM/yyyy"));
 }
-
-// Lays the minutes out from the top of each page down; paints only when a
-// painter is given, so that a first pass can count the pages.
-class Layout {
-public:
-    Layout(QPainter* painter, QPdfWriter* writer, int pages, QRect area,
-           QStringList* texts = nullptr)
-        : painter_(painter), writer_(writer), pages_(pages), area_(area), texts_(texts),
-          y_(area.top()) {}
-
-    void line(const QString& text, const QFont& font, int indent = 0, int before = 0) {
-        if (texts_)
-            *texts_ << text;
-        const QFontMetrics metrics(font, writer_);
-        const QRect box(area_.left() + indent, 0, area_.width() - indent, area_.height());
-        const QRect needed = metrics.boundingRect(box, Qt::TextWordWrap | Qt::AlignLeft, text);
-        if (y_ + before + needed.height() > area_.bottom() - footerHeight())
-            newPage();
-        else
-            y_ += before;
-        if (painter_) {
-            painter_->setFont(font);
-            painter_->drawText(QRect(box.left(), y_, box.width(), needed.height()),
-                               Qt::TextWordWrap | Qt::AlignLeft, text);
-        }
-        y_ += needed.height();
-    }
-
-    // Cells side by side at the given left edges, one line high.
-    void row(const QStringList& cells, const std::vector<int>& lefts, const QFont& font,
-             int before = 0) {
-        if (texts_)
-            *texts_ << cells.join(u'|');
-        const QFontMetrics metrics(font, writer_);
-        if (y_ + before + metrics.height() > area_.bottom() - footerHeight())
-            newPage();
-        else
-            y_ += before;
-        if (painter_) {
-            painter_->setFont(font);
-            for (qsizetype i = 0; i < cells.size(); ++i) {
-                const int left = area_.left() + lefts[std::size_t(i)];
-                const int right = std::size_t(i) + 1 < lefts.size()
-                                      ? area_.left() + lefts[std::size_t(i) + 1]
-                                      : area_.right();
-                painter_->drawText(
-                    QRect(left, y_, right - left - kDpi / 20, metrics.height()),
-                    Qt::AlignLeft | Qt::AlignVCenter,
-                    metrics.elidedText(cells[i], Qt::ElideMiddle, right - left - kDpi / 20));
-            }
-        }
-        y_ += metrics.height();
-    }
-
-    void rule(int before) {
-        y_ += before;
-        if (painter_)
-            painter_->drawLine(area_.left(), y_, area_.right(), y_);
-    }
-
-    void finish() { footer(); }
-    int pages() const { return page_; }
-
-private:
-    int footerHeight() const { return QFontMetrics(Font(8), writer_).height() * 2; }
-
-    void footer() {
-        if (!painter_)
-            return;
-        painter_->setFont(Font(8));
-        painter_->drawText(QRect(area_.left(), area_.bottom() - footerHeight() / 2, area_.width(),
-                                 footerHeight() / 2),
-                           Qt::AlignRight | Qt::AlignVCenter,
-                           QStringLiteral("Página %1 de %2").arg(page_).arg(pages_));
-    }
-
-    void newPage() {
-        footer();
-        if (painter_)
-            writer_->newPage();
-        ++page_;
-        y_ = area_.top();
-    }
-
-    QPainter* painter_;
-    QPdfWriter* writer_;
-    int pages_;
-    QRect area_;
-    QStringList* texts_;
-    int y_;
-    int page_ = 1;
-};
 
 QString PoolTitle(const PoolDescription& pool) {
     if (&pool == &NumberPool())
@@ -167,15 +67,21 @@ QString PlaceText(const RecordRow& row) {
     return row.place ? QStringLiteral("%1º").arg(*row.place) : QStringLiteral("—");
 }
 
-QString WhatText(const RecordRow& row) {
-    if (row.count)
+// What a row of a pool's table did. Only a row that names no entry tells a
+// count of entries: a batch's draws keep the batch's number in that column.
+QString WhatText(const RecordRow& row, bool absentLater) {
+    if (row.count && !IsEntryAction(row.action))
         return QStringLiteral("%1: %2 %3")
             .arg(OnPaper(row.action))
             .arg(*row.count)
             .arg(*row.count == 1 ? QStringLiteral("entrada") : QStringLiteral("entradas"));
     QString entry = OnPaper(row.entry.value_or(QString()));
-    if (row.action != RecordActionText(RecordAction::Draw))
+    // A batch's draws stand under its heading, which names them.
+    if (row.action != RecordActionText(RecordAction::Draw) &&
+        row.action != RecordActionText(RecordAction::BatchDraw))
         entry += QStringLiteral(" (%1)").arg(OnPaper(row.action));
+    if (absentLater)
+        entry += QStringLiteral(" (ausente)");
     return entry;
 }
 
@@ -190,12 +96,13 @@ Plans ReadPlans(Connection& connection) {
 }
 
 // The plan of a pool that has one: its prizes in order, with their places.
-void LayPlan(Layout& layout, const PrizePlan& plan, const std::vector<int>& lefts, int unit) {
-    layout.line(QStringLiteral("Plano de prêmios"), Font(10, true), 0, unit / 2);
+void LayPlan(MinutesLayout& layout, const PrizePlan& plan, const std::vector<int>& lefts,
+             int unit) {
+    layout.line(QStringLiteral("Plano de prêmios"), MinutesFont(10, true), 0, unit / 2);
     for (const Prize& prize : plan.prizes)
         layout.row({PlacesText(prize), QStringLiteral("%1 ×").arg(prize.quantity),
                     OnPaper(prize.description)},
-                   lefts, Font(10), unit / 4);
+                   lefts, MinutesFont(10), unit / 4);
 }
 
 QString PrizeText(const PrizePlan& plan, const RecordRow& row) {
@@ -203,11 +110,96 @@ QString PrizeText(const PrizePlan& plan, const RecordRow& row) {
     return prize ? OnPaper(prize->description) : QString();
 }
 
-void Lay(Layout& layout, const QDate& day, const std::vector<RecordRow>& all,
+// Where the columns of a pool's tables begin; a pool with a plan adds the
+// prize's column.
+const std::vector<int> kLefts = {0, kDpi * 5 / 4, kDpi * 2};
+const std::vector<int> kPrizeLefts = {0, kDpi * 5 / 4, kDpi * 2, kDpi * 9 / 2};
+constexpr int kUnit = kDpi / 6;
+
+void LayRow(MinutesLayout& layout, const RecordRow& row, const PrizePlan& plan, bool absentLater) {
+    // Without a plan the pool's table keeps its three columns.
+    if (plan.empty())
+        layout.row({TimeText(row), PlaceText(row), WhatText(row, absentLater)}, kLefts,
+                   MinutesFont(10), kUnit / 3);
+    else
+        layout.row(
+            {TimeText(row), PlaceText(row), WhatText(row, absentLater), PrizeText(plan, row)},
+            kPrizeLefts, MinutesFont(10), kUnit / 3);
+    if (row.fingerprint)
+        layout.line(QStringLiteral("impressão das %1 disponíveis: %2")
+                        .arg(row.available.value_or(0))
+                        .arg(*row.fingerprint),
+                    MinutesFont(7, false, true), kLefts[2]);
+}
+
+// A batch: one heading with its time, its pool and how many it drew, its
+// draws as the table shows any other, and a rule under the last.
+void LayBatch(MinutesLayout& layout, const MinutesItem& batch, const QString& poolTitle,
+              const PrizePlan& plan, const MinutesPoolDay& day) {
+    const qsizetype draws = qsizetype(batch.rows.size());
+    layout.line(QStringLiteral("Lote de %1 %2 — %3 — %4")
+                    .arg(draws)
+                    .arg(draws == 1 ? QStringLiteral("sorteio") : QStringLiteral("sorteios"))
+                    .arg(poolTitle, TimeText(*batch.rows.front())),
+                MinutesFont(10, true), 0, kUnit / 2);
+    for (const RecordRow* row : batch.rows)
+        LayRow(layout, *row, plan, day.absentDraws.count(row) > 0);
+    // Where the batch ends, before the draws that follow it.
+    layout.rule(kUnit / 4);
+}
+
+// The absences of the day, apart from the draws: the row's time and the
+// place it left vacant, who, the prize and, below, the reason.
+void LayAbsences(MinutesLayout& layout, const MinutesPoolDay& day) {
+    const bool prizes = std::any_of(day.absences.begin(), day.absences.end(),
+                                    [](const MinutesAbsence& a) { return !a.prize.isEmpty(); });
+    const std::vector<int>& lefts = prizes ? kPrizeLefts : kLefts;
+    layout.line(QStringLiteral("Ganhadores ausentes (%1)").arg(day.absences.size()),
+                MinutesFont(11, true), 0, kUnit);
+    QStringList header{QStringLiteral("Hora"), QStringLiteral("Lugar"), QStringLiteral("Ganhador")};
+    if (prizes)
+        header << QStringLiteral("Prêmio");
+    layout.row(header, lefts, MinutesFont(10, true), kUnit / 2);
+    layout.rule(0);
+    for (const MinutesAbsence& absence : day.absences) {
+        QStringList cells{TimeText(*absence.row), PlaceText(*absence.row), OnPaper(absence.who)};
+        if (prizes)
+            cells << OnPaper(absence.prize);
+        layout.row(cells, lefts, MinutesFont(10), kUnit / 3);
+        if (!absence.reason.isEmpty())
+            layout.line(QStringLiteral("motivo: %1").arg(OnPaper(absence.reason)), MinutesFont(8),
+                        kLefts[2]);
+    }
+}
+
+void LayPool(MinutesLayout& layout, const PoolDescription& pool, const PrizePlan& plan,
+             const MinutesPoolDay& day) {
+    layout.line(PoolTitle(pool), MinutesFont(14, true), 0, kUnit * 2);
+    if (!plan.empty())
+        LayPlan(layout, plan, kLefts, kUnit);
+    if (!day.table.empty()) {
+        QStringList header{QStringLiteral("Hora"), QStringLiteral("Sorte"),
+                           QStringLiteral("Entrada")};
+        if (!plan.empty())
+            header << QStringLiteral("Prêmio");
+        layout.row(header, plan.empty() ? kLefts : kPrizeLefts, MinutesFont(10, true), kUnit / 2);
+        layout.rule(0);
+    }
+    for (const MinutesItem& item : day.table) {
+        if (item.batch)
+            LayBatch(layout, item, PoolTitle(pool), plan, day);
+        else
+            LayRow(layout, *item.rows.front(), plan, day.absentDraws.count(item.rows.front()) > 0);
+    }
+    if (!day.absences.empty())
+        LayAbsences(layout, day);
+}
+
+void Lay(MinutesLayout& layout, const QDate& day, const std::vector<RecordRow>& all,
          const std::vector<const RecordRow*>& today, const Plans& plans) {
-    const int unit = kDpi / 6;
-    layout.line(QStringLiteral("Ata do sorteio"), Font(20, true));
-    layout.line(QStringLiteral("Data: %1").arg(DayText(day)), Font(12), 0, unit);
+    const int unit = kUnit;
+    layout.line(QStringLiteral("Ata do sorteio"), MinutesFont(20, true));
+    layout.line(QStringLiteral("Data: %1").arg(DayText(day)), MinutesFont(12), 0, unit);
     std::set<QString> operators;
     for (const RecordRow* row : today)
         operators.insert(row->operatorName.isEmpty() ? QStringLiteral("(sem operador)")
@@ -215,46 +207,21 @@ void Lay(Layout& layout, const QDate& day, const std::vector<RecordRow>& all,
     QStringList names(operators.begin(), operators.end());
     layout.line(QStringLiteral("Operadores: %1")
                     .arg(names.isEmpty() ? QStringLiteral("nenhum") : names.join(", ")),
-                Font(12));
+                MinutesFont(12));
     const bool drew = std::any_of(today.begin(), today.end(), [](const RecordRow* row) {
         return IsDrawAction(row->action) ||
                row->action == RecordActionText(RecordAction::HiddenPick);
     });
     if (!drew)
-        layout.line(QStringLiteral("Não houve sorteios neste dia."), Font(12, true), 0, unit * 2);
-    const std::vector<int> lefts = {0, kDpi * 5 / 4, kDpi * 2};
-    const std::vector<int> prizeLefts = {0, kDpi * 5 / 4, kDpi * 2, kDpi * 9 / 2};
+        layout.line(QStringLiteral("Não houve sorteios neste dia."), MinutesFont(12, true), 0,
+                    unit * 2);
     for (const PoolDescription* pool : Pools()) {
         std::vector<const RecordRow*> rows;
         for (const RecordRow* row : today)
             if (row->pool == pool->name)
                 rows.push_back(row);
-        if (rows.empty())
-            continue;
-        layout.line(PoolTitle(*pool), Font(14, true), 0, unit * 2);
-        // Without a plan the pool's table keeps its three columns.
-        const PrizePlan& plan = plans.at(pool->name);
-        if (!plan.empty())
-            LayPlan(layout, plan, lefts, unit);
-        QStringList header{QStringLiteral("Hora"), QStringLiteral("Sorte"),
-                           QStringLiteral("Entrada")};
-        if (!plan.empty())
-            header << QStringLiteral("Prêmio");
-        layout.row(header, plan.empty() ? lefts : prizeLefts, Font(10, true), unit / 2);
-        layout.rule(0);
-        for (const RecordRow* row : rows) {
-            if (plan.empty())
-                layout.row({TimeText(*row), PlaceText(*row), WhatText(*row)}, lefts, Font(10),
-                           unit / 3);
-            else
-                layout.row({TimeText(*row), PlaceText(*row), WhatText(*row), PrizeText(plan, *row)},
-                           prizeLefts, Font(10), unit / 3);
-            if (row->fingerprint)
-                layout.line(QStringLiteral("impressão das %1 disponíveis: %2")
-                                .arg(row->available.value_or(0))
-                                .arg(*row->fingerprint),
-                            Font(7, false, true), lefts[2]);
-        }
+        if (!rows.empty())
+            LayPool(layout, *pool, plans.at(pool->name), GroupPoolDay(all, rows));
     }
     layout.rule(unit * 2);
     layout.line(all.empty()
@@ -263,9 +230,9 @@ void Lay(Layout& layout, const QDate& day, const std::vector<RecordRow>& all,
                                      "hash:")
                           .arg(all.size())
                           .arg(all.back().sequence),
-                Font(10), 0, unit / 2);
+                MinutesFont(10), 0, unit / 2);
     if (!all.empty())
-        layout.line(all.back().hash, Font(9, false, true));
+        layout.line(all.back().hash, MinutesFont(9, false, true));
     layout.finish();
 }
 
@@ -302,7 +269,7 @@ int WriteMinutesPdf(Connection& connection, const QDate& day, const QString& pat
         QPdfWriter writer(&file);
         SetUpPages(writer, day);
         const QRect area = WritingArea(writer);
-        Layout counting(nullptr, &writer, 0, area);
+        MinutesLayout counting(nullptr, &writer, 0, area);
         Lay(counting, day, all, today, plans);
         QPainter painter;
         if (!painter.begin(&writer))
@@ -310,7 +277,7 @@ int WriteMinutesPdf(Connection& connection, const QDate& day, const QString& pat
                              ? QStringLiteral("Não foi possível gravar a ata em '%1'")
                              : QStringLiteral("Could not write the minutes to '%1'"))
                             .arg(QDir::toNativeSeparators(path)));
-        Layout painting(&painter, &writer, counting.pages(), area);
+        MinutesLayout painting(&painter, &writer, counting.pages(), area);
         Lay(painting, day, all, today, plans);
         painter.end();
         pages = counting.pages();
@@ -325,7 +292,7 @@ QStringList MinutesTexts(Connection& connection, const QDate& day) {
     QPdfWriter writer(&nowhere);
     SetUpPages(writer, day);
     QStringList texts;
-    Layout listing(nullptr, &writer, 0, WritingArea(writer), &texts);
+    MinutesLayout listing(nullptr, &writer, 0, WritingArea(writer), &texts);
     Lay(listing, day, all, RowsOf(all, day), ReadPlans(connection));
     return texts;
 }
