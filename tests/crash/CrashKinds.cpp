@@ -8,7 +8,7 @@
 namespace tiravo::crash {
 
 std::vector<CrashKind> AllCrashKinds() {
-    return {NumberRangeKind(), ReshuffleKind(), NameImportKind(), DrawKind()};
+    return {NumberRangeKind(), ReshuffleKind(), NameImportKind(), DrawKind(), AbsenceKind()};
 }
 
 void ReadyForKills() {

@@ -47,6 +47,7 @@ CrashKind NumberRangeKind(); // a range of 200,000 numbers
 CrashKind ReshuffleKind();   // a reshuffle of a pool of 100,000 numbers
 CrashKind NameImportKind();  // an import of 100,000 names over 50 free slots
 CrashKind DrawKind();        // a draw over 1,000,000 numbers
+CrashKind AbsenceKind();     // 200 winners made absent one by one
 
 std::vector<CrashKind> AllCrashKinds();
 
