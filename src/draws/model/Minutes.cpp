@@ -116,7 +116,19 @@ const std::vector<int> kLefts = {0, kDpi * 5 / 4, kDpi * 2};
 const std::vector<int> kPrizeLefts = {0, kDpi * 5 / 4, kDpi * 2, kDpi * 9 / 2};
 constexpr int kUnit = kDpi / 6;
 
+// A heading of `headingLines` lines of `font` and, under it, the first row
+// of its table with the fingerprint below it: kept on one page.
+void KeepHeadingWithARow(MinutesLayout& layout, const QFont& font, int headingLines = 1) {
+    layout.keepWithNext(headingLines * layout.lineHeight(font) + kUnit +
+                        layout.lineHeight(MinutesFont(10)) +
+                        2 * layout.lineHeight(MinutesFont(7, false, true)));
+}
+
 void LayRow(MinutesLayout& layout, const RecordRow& row, const PrizePlan& plan, bool absentLater) {
+    // A row and its fingerprint on one page.
+    if (row.fingerprint)
+        layout.keepWithNext(kUnit / 3 + layout.lineHeight(MinutesFont(10)) +
+                            2 * layout.lineHeight(MinutesFont(7, false, true)));
     // Without a plan the pool's table keeps its three columns.
     if (plan.empty())
         layout.row({TimeText(row), PlaceText(row), WhatText(row, absentLater)}, kLefts,
@@ -137,6 +149,7 @@ void LayRow(MinutesLayout& layout, const RecordRow& row, const PrizePlan& plan, 
 void LayBatch(MinutesLayout& layout, const MinutesItem& batch, const QString& poolTitle,
               const PrizePlan& plan, const MinutesPoolDay& day) {
     const qsizetype draws = qsizetype(batch.rows.size());
+    KeepHeadingWithARow(layout, MinutesFont(10, true));
     layout.line(QStringLiteral("Lote de %1 %2 — %3 — %4")
                     .arg(draws)
                     .arg(draws == 1 ? QStringLiteral("sorteio") : QStringLiteral("sorteios"))
@@ -154,6 +167,7 @@ void LayAbsences(MinutesLayout& layout, const MinutesPoolDay& day) {
     const bool prizes = std::any_of(day.absences.begin(), day.absences.end(),
                                     [](const MinutesAbsence& a) { return !a.prize.isEmpty(); });
     const std::vector<int>& lefts = prizes ? kPrizeLefts : kLefts;
+    KeepHeadingWithARow(layout, MinutesFont(11, true), 2);
     layout.line(QStringLiteral("Ganhadores ausentes (%1)").arg(day.absences.size()),
                 MinutesFont(11, true), 0, kUnit);
     QStringList header{QStringLiteral("Hora"), QStringLiteral("Lugar"), QStringLiteral("Ganhador")};
@@ -174,10 +188,12 @@ void LayAbsences(MinutesLayout& layout, const MinutesPoolDay& day) {
 
 void LayPool(MinutesLayout& layout, const PoolDescription& pool, const PrizePlan& plan,
              const MinutesPoolDay& day) {
+    KeepHeadingWithARow(layout, MinutesFont(14, true), 2);
     layout.line(PoolTitle(pool), MinutesFont(14, true), 0, kUnit * 2);
     if (!plan.empty())
         LayPlan(layout, plan, kLefts, kUnit);
     if (!day.table.empty()) {
+        KeepHeadingWithARow(layout, MinutesFont(10, true));
         QStringList header{QStringLiteral("Hora"), QStringLiteral("Sorte"),
                            QStringLiteral("Entrada")};
         if (!plan.empty())

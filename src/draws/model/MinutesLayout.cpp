@@ -69,6 +69,15 @@ void MinutesLayout::rule(int before) {
         painter_->drawLine(area_.left(), y_, area_.right(), y_);
 }
 
+void MinutesLayout::keepWithNext(int height) {
+    if (y_ + height > area_.bottom() - footerHeight())
+        newPage();
+}
+
+int MinutesLayout::lineHeight(const QFont& font) const {
+    return QFontMetrics(font, writer_).height();
+}
+
 int MinutesLayout::footerHeight() const {
     return QFontMetrics(MinutesFont(8), writer_).height() * 2;
 }

@@ -32,6 +32,11 @@ public:
     void row(const QStringList& cells, const std::vector<int>& lefts, const QFont& font,
              int before = 0);
     void rule(int before);
+    // A heading keeps with what follows it: when `height` more (in the
+    // writer's units) does not fit on this page, the next one begins here.
+    void keepWithNext(int height);
+    // The height of one line of `font`, in the writer's units.
+    int lineHeight(const QFont& font) const;
 
     void finish() { footer(); }
     int pages() const { return page_; }
