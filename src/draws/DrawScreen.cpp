@@ -214,8 +214,10 @@ void DrawScreen::readViews(ViewsRead read) {
         break;
     }
     Panel1->setCount(drawPool_->recordCount());
-    if (read.winners)
+    if (read.winners) {
         drawWinners_->requery();
+        showAudienceWinners();
+    }
 }
 
 void DrawScreen::openPrizePlan() {
@@ -291,7 +293,8 @@ void DrawScreen::FormActivate() {
 }
 
 bool DrawScreen::FormKeyDown(QKeyEvent* event) {
-    return fullScreen->takeKey(event) || GuardedWindow::FormKeyDown(event);
+    return takeAudienceKey(event) || fullScreen->takeKey(event) ||
+           GuardedWindow::FormKeyDown(event);
 }
 
 } // namespace tiravo

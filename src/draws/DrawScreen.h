@@ -6,6 +6,7 @@
 #include "widgets/GuardedWindow.h"
 
 #include <QColor>
+#include <QPointer>
 #include <QRect>
 
 #include <array>
@@ -15,6 +16,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QScreen;
 
 namespace tiravo {
 
@@ -22,6 +24,7 @@ class CounterPanel;
 class Query;
 struct PoolDescription;
 struct PrizePlan;
+class AudienceScreen;
 class DigitalClock;
 class FullScreenPresenter;
 class PictureBox;
@@ -65,6 +68,9 @@ public:
 
     void FormActivate() override;
     bool FormKeyDown(QKeyEvent* event) override;
+    // With two monitors, F11 shows the stage alone on the other one; null
+    // while it is not shown.
+    AudienceScreen* audienceScreen() const;
     virtual void Button1Click() = 0;
     virtual void Button2Click() = 0;
     virtual void Button3Click() = 0;
@@ -146,6 +152,13 @@ private:
     // only when the operator says so.
     bool drawBeyondPlan(const PrizePlan& plan);
     void announcePrize(const PrizePlan& plan);
+
+    // The audience's screen and the clicker's keys (DrawScreenAudience.cpp).
+    bool takeAudienceKey(QKeyEvent* key);
+    void startAudience(QScreen* monitor);
+    void endAudience();
+    void showAudienceWinners();
+    QPointer<AudienceScreen> audience_;
 
     bool drawing_ = false;
     QWidget* menuList_ = nullptr; // the list the winners menu was opened over

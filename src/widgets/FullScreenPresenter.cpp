@@ -1,6 +1,7 @@
 #include "widgets/FullScreenPresenter.h"
 
 #include "platform/Pictures.h"
+#include "widgets/AudienceScreen.h"
 #include "widgets/PictureBox.h"
 #include "widgets/ScaledMirror.h"
 
@@ -37,6 +38,12 @@ qreal FullScreenPresenter::scale() const {
 }
 
 QSize FullScreenPresenter::PresentedSize(const QWidget* widget) {
+    // On the audience's monitor the stage is shown larger than in the window.
+    if (const AudienceScreen* audience = AudienceScreen::Of(widget)) {
+        const QSize shown = audience->shownSize(widget);
+        if (shown.width() > widget->width())
+            return shown;
+    }
     const FullScreenPresenter* presenter = Of(widget);
     if (!presenter || !presenter->isActive())
         return widget->size();
@@ -211,7 +218,8 @@ void FullScreenPresenter::sharpenPictures() {
         const QSize size = PresentedSize(box);
         const QSize shown =
             PictureBox::pictureRect(box->mode(), box->picture().size(), box->size()).size();
-        if (box->picture().width() >= shown.width() * scale() - 1)
+        const qreal boxScale = qreal(size.width()) / box->width();
+        if (boxScale <= 1 || box->picture().width() >= shown.width() * boxScale - 1)
             continue;
         const Qt::AspectRatioMode aspect = AspectOf(box->mode());
         QPointer<PictureBox> target(box);

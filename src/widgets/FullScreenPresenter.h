@@ -58,6 +58,10 @@ public:
     static QSize PresentedSize(const QWidget* widget);
     static FullScreenPresenter* Of(const QWidget* widget);
 
+    // Pictures read from files are decoded again, on worker threads, for
+    // the size they are shown at (PresentedSize) when that is larger.
+    void sharpenPictures();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -69,7 +73,6 @@ private:
     void mirrorPainted(const QRegion& region);
     void scheduleFlush();
     void flush();
-    void sharpenPictures();
 
     QWidget* window_;
     QPointer<ScaledMirror> mirror_;

@@ -1,5 +1,6 @@
 #include "widgets/ScaledMirror.h"
 
+#include "widgets/DesignRender.h"
 #include "widgets/FullScreenPresenter.h"
 
 #include <QApplication>
@@ -91,23 +92,8 @@ void ScaledMirror::paintEvent(QPaintEvent* event) {
         painter.translate(offset_);
         painter.scale(scale_, scale_);
         rendering_ = true;
-        // Bottom to top, as the window stacks them; the mirror itself is on top.
-        for (QObject* child : window_->children()) {
-            auto* control = qobject_cast<QWidget*>(child);
-            if (!control || control == this || control->isWindow() || control->isHidden())
-                continue;
-            const QRegion part = source & control->geometry();
-            if (part.isEmpty())
-                continue;
-            // render() puts the corner of the region it is given at the
-            // target point, not the control's own corner: a part that starts
-            // inside the control must be aimed at where that part lies.
-            const QRegion local = part.translated(-control->pos());
-            painter.save();
-            painter.translate(control->pos());
-            control->render(&painter, local.boundingRect().topLeft(), local, QWidget::DrawChildren);
-            painter.restore();
-        }
+        // The mirror itself is on top of the controls.
+        RenderDesign(painter, window_, source, this);
         rendering_ = false;
     }
     presenter_.mirrorPainted(event->region());
