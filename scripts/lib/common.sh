@@ -7,7 +7,8 @@ BUILD_DIR=${TIRAVO_BUILD_DIR:-$TOP/build}
 PACKAGES=(g++ make cmake pkg-config qt6-base-dev qt6-image-formats-plugins qt6-translations-l10n
           libgl-dev libsqlcipher-dev libjpeg62-turbo-dev libzip-dev libxlsxwriter-dev libgtest-dev
           libgmock-dev libbenchmark-dev
-          fonts-dejavu-core fonts-liberation xvfb xauth openbox x11-utils dpkg-dev file
+          fonts-dejavu-core fonts-liberation xvfb xauth openbox x11-utils
+          xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils dpkg-dev file
           desktop-file-utils appstream)
 
 install_missing() {
