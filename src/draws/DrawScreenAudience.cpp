@@ -2,6 +2,7 @@
 
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolDescription.h"
+#include "platform/Pictures.h"
 #include "store/Query.h"
 #include "widgets/AudienceScreen.h"
 #include "widgets/FullScreenPresenter.h"
@@ -19,6 +20,28 @@ namespace {
 constexpr int kAudienceWinners = 10;
 // A winner's photo in that list, large enough to stay crisp on a 4K wall.
 constexpr QSize kWinnerPhoto(400, 300);
+
+// The event's background picture (the partners window's "Fundo de Tela"),
+// as the main window last read it; empty when none is chosen.
+QString BackgroundPath(const AppContext& context) {
+    const TableView& images = context.TbImage;
+    return images.active() && images.recordCount() > 0
+               ? images.displayText(0, QStringLiteral("TelaFundo"))
+               : QString();
+}
+
+// That picture for a monitor of `pixels`; null without one, or when it cannot
+// be read: the wall goes black rather than stop the show with a message.
+QImage BackgroundFor(const AppContext& context, QSize pixels) {
+    const QString path = BackgroundPath(context);
+    if (path.isEmpty())
+        return {};
+    try {
+        return LoadPictureToFit(path, pixels, Qt::KeepAspectRatioByExpanding);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
 
 } // namespace
 
@@ -50,16 +73,27 @@ bool DrawScreen::takeAudienceKey(QKeyEvent* key) {
     if (key->key() == Qt::Key_PageDown) {
         if (audience)
             audience->setBlank(false);
+        else
+            fullScreen->setBlank(false);
         if (Button5->isEnabled())
             Button5->click();
         return true;
     }
     const bool blankKey = key->key() == Qt::Key_B || key->key() == Qt::Key_Period;
-    if (blankKey && audience && !key->isAutoRepeat() &&
-        !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        audience->setBlank(!audience->isBlank());
+    if (!blankKey || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    if (key->isAutoRepeat())
         return true;
+    if (audience) {
+        audience->setBlank(!audience->isBlank());
+    } else if (fullScreen->isBlank()) {
+        fullScreen->setBlank(false);
+    } else {
+        // With one monitor the full screen is what the audience sees.
+        fullScreen->setBlank(true, BackgroundFor(context_, screen()->geometry().size() *
+                                                               screen()->devicePixelRatio()));
     }
+    return true;
     return false;
 }
 

@@ -65,6 +65,7 @@ public:
 
     // The winners list, newest first.
     void setWinners(const QList<AudienceWinner>& winners);
+    const QList<AudienceWinner>& winners() const { return winners_; }
 
     // Design pixels to the monitor's logical pixels.
     qreal scale() const { return scale_; }

@@ -99,10 +99,20 @@ void FullScreenPresenter::enter() {
     sharpenPictures();
 }
 
+void FullScreenPresenter::setBlank(bool blank, const QImage& picture) {
+    if (active_ && mirror_)
+        mirror_->setBlank(blank, picture);
+}
+
+bool FullScreenPresenter::isBlank() const {
+    return active_ && mirror_ && mirror_->isBlank();
+}
+
 void FullScreenPresenter::leave() {
     if (!active_)
         return;
     active_ = false;
+    mirror_->setBlank(false);
     qApp->removeEventFilter(this);
     mirror_->hide();
     window_->showNormal();

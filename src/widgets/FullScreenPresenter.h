@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -44,6 +45,11 @@ public:
 
     // F11 toggles, and Esc leaves when full screen; true when the key was taken.
     bool takeKey(QKeyEvent* key);
+
+    // While full screen: `picture` (black when null) alone covers the
+    // monitor, or the window again. Leaving full screen ends it.
+    void setBlank(bool blank, const QImage& picture = {});
+    bool isBlank() const;
 
     // Design pixels to the monitor's pixels; 1 in the window.
     qreal scale() const;

@@ -84,6 +84,21 @@ void ScaledMirror::resizeEvent(QResizeEvent*) {
 
 void ScaledMirror::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    if (blank_) {
+        painter.fillRect(rect(), Qt::black);
+        if (!blankPicture_.isNull()) {
+            // The picture covers the monitor; what overflows is cut evenly.
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            const QSize covered =
+                blankPicture_.size().scaled(size(), Qt::KeepAspectRatioByExpanding);
+            painter.drawImage(
+                QRect(QPoint((width() - covered.width()) / 2, (height() - covered.height()) / 2),
+                      covered),
+                blankPicture_);
+        }
+        presenter_.mirrorPainted(event->region());
+        return;
+    }
     const QBrush background = window_->palette().brush(window_->backgroundRole());
     for (const QRect& r : event->region())
         painter.fillRect(r, background);
@@ -202,6 +217,12 @@ void ScaledMirror::showCursorOf(QWidget* control) {
 void ScaledMirror::setPointerHidden(bool hidden) {
     pointerHidden_ = hidden;
     showCursorOf(under_);
+}
+
+void ScaledMirror::setBlank(bool blank, const QImage& picture) {
+    blank_ = blank;
+    blankPicture_ = blank ? picture : QImage();
+    repaint();
 }
 
 void ScaledMirror::setBlocked(bool blocked) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPointer>
 #include <QRegion>
 #include <QWidget>
@@ -29,6 +30,9 @@ public:
     bool isRendering() const { return rendering_; }
 
     void setPointerHidden(bool hidden);
+    // Only `picture` (black when null) covers the monitor, or the design again.
+    void setBlank(bool blank, const QImage& picture = {});
+    bool isBlank() const { return blank_; }
     void setBlocked(bool blocked);
 
 protected:
@@ -56,6 +60,8 @@ private:
     bool rendering_ = false;
     bool pointerHidden_ = false;
     bool blocked_ = false;
+    bool blank_ = false;
+    QImage blankPicture_;
     // A press holds the pointer to its control until the last button is up,
     // as the window does.
     QPointer<QWidget> grabbed_;

@@ -9,6 +9,7 @@
 #include "draws/model/PrizePlan.h"
 #include "platform/AppContext.h"
 #include "platform/Pause.h"
+#include "store/SqlStatement.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeDialogs.h"
@@ -18,6 +19,7 @@
 #include "support/TempDatabase.h"
 #include "widgets/FullScreenPresenter.h"
 #include "widgets/PictureBox.h"
+#include "widgets/ScaledMirror.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -248,6 +250,18 @@ TEST_F(Audience, PageDownDrawsInFullScreenOnOneMonitorToo) {
     press(w.get(), Qt::Key_PageDown);
     EXPECT_EQ(pause.frames.size(), 15);
     EXPECT_EQ(drawnNumbers(), 1);
+    const auto label = [&] {
+        auto* mirror = w->findChild<ScaledMirror*>();
+        return mirror->toMirror(QRect(w->LabNome->pos(), w->LabNome->size())).boundingRect();
+    };
+    EXPECT_GT(BluePixels(OnScreen(w.get()), label()), 4000);
+    // B blanks the full screen, the only thing the audience sees; B brings it back.
+    press(w.get(), Qt::Key_B);
+    EXPECT_TRUE(w->fullScreen->isBlank());
+    EXPECT_EQ(BluePixels(OnScreen(w.get()), label()), 0);
+    EXPECT_EQ(OnScreen(w.get()).pixelColor(40, 40), QColor(Qt::black));
+    press(w.get(), Qt::Key_B);
+    EXPECT_GT(BluePixels(OnScreen(w.get()), label()), 4000);
     // F11 there leaves full screen, not for the audience's screen.
     press(w.get(), Qt::Key_F11);
     EXPECT_FALSE(w->fullScreen->isActive());
@@ -294,7 +308,53 @@ TEST_F(Audience, PhotosAreReadForTheWallAndTheWinnersListShowsThePlacesNewestFir
     const QSize fit = QSize(3000, 2000).scaled(box, Qt::KeepAspectRatio);
     for (int frame : {0, 5, 11, 13})
         EXPECT_EQ(shown[frame], fit) << frame;
-    EXPECT_EQ(w->QrySorte.recordCount(), 1);
+    ASSERT_EQ(w->QrySorte.recordCount(), 1);
+    const QString first = w->QrySorte.displayText(0, kFoto);
+    press(w.get(), Qt::Key_PageDown);
+    ASSERT_EQ(w->QrySorte.recordCount(), 2);
+    // The list on the wall: the places, the newest on top, each with its photo.
+    const QList<AudienceWinner>& list = audience->winners();
+    ASSERT_EQ(list.size(), 2);
+    EXPECT_EQ(list[0].place, "2º");
+    EXPECT_EQ(list[0].picturePath, w->QrySorte.displayText(0, kFoto));
+    EXPECT_EQ(list[1].place, "1º");
+    EXPECT_EQ(list[1].picturePath, first);
+    for (const AudienceWinner& winner : list)
+        EXPECT_EQ(winner.picture.size(), QSize(3000, 2000).scaled(400, 300, Qt::KeepAspectRatio));
+}
+
+TEST_F(Audience, TheEventsBackgroundIsBehindTheStageAndIsWhatABlankWallShows) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("fundo.png"));
+    QImage red(1600, 900, QImage::Format_RGB32);
+    red.fill(QColor(200, 20, 20));
+    ASSERT_TRUE(red.save(path));
+    SqlStatement& insert = db.connection().statement("INSERT INTO TbImage (TelaFundo) VALUES (?)");
+    insert.bind(1, path);
+    while (insert.step()) {
+    }
+    insert.reset();
+    context.TbImage.open();
+    auto w = openOnLaptop<TFVantaNumero>();
+    press(w.get(), Qt::Key_PageDown);
+    EXPECT_TRUE(pause.frames.isEmpty());
+    press(w.get(), Qt::Key_F11);
+    AudienceScreen* audience = w->audienceScreen();
+    ASSERT_NE(audience, nullptr);
+    press(w.get(), Qt::Key_PageDown);
+    ASSERT_EQ(drawnNumbers(), 1);
+    ASSERT_EQ(audience->winners().size(), 1);
+    EXPECT_EQ(audience->winners()[0].place, "1º");
+    EXPECT_EQ(audience->winners()[0].entry, w->QrySorte.displayText(0, kNumero));
+
+    const QRect label = audience->placeOf(w->LabNome);
+    const QImage shown = OnScreen(audience);
+    EXPECT_EQ(shown.pixelColor(10, 10), QColor(200, 20, 20));
+    EXPECT_GT(BluePixels(shown, label), 4000);
+    press(w.get(), Qt::Key_Period);
+    const QImage blank = OnScreen(audience);
+    EXPECT_EQ(BluePixels(blank, label), 0);
+    EXPECT_EQ(blank.pixelColor(label.center()), QColor(200, 20, 20));
 }
 
 } // namespace
