@@ -4,6 +4,7 @@
 #include "widgets/DesignRender.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -281,17 +282,23 @@ void AudienceScreen::paintWinners(QPainter& painter) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(255, 255, 255, 28));
         painter.drawRoundedRect(row, 8, 8);
-        const QRectF placeRect(row.left() + 8, row.top(), 110, row.height());
+        const QRectF placeRect(row.left() + 12, row.top(), 84, row.height());
         painter.setFont(placeFont);
         painter.setPen(QColor(0xff, 0xd4, 0x00));
         painter.drawText(placeRect, Qt::AlignVCenter | Qt::AlignLeft, winner.place);
-        QRectF rest(placeRect.right() + 8, row.top() + 6, row.right() - placeRect.right() - 16,
-                    row.height() - 12);
+        const QRectF rest(placeRect.right() + 8, row.top() + 6,
+                          row.right() - placeRect.right() - 20, row.height() - 12);
         if (!winner.picture.isNull()) {
-            const QRectF photo = FitInto(winner.picture.size(), rest);
+            QRectF photo = FitInto(winner.picture.size(), rest);
+            photo.moveLeft(rest.left());
             painter.drawImage(photo, winner.picture);
         } else {
-            painter.setFont(entryFont);
+            // A long name is written smaller before it is cut short.
+            QFont font = entryFont;
+            while (font.pixelSize() > 28 &&
+                   QFontMetricsF(font).horizontalAdvance(winner.entry) > rest.width())
+                font.setPixelSize(font.pixelSize() - 2);
+            painter.setFont(font);
             painter.setPen(Qt::white);
             const QString text =
                 painter.fontMetrics().elidedText(winner.entry, Qt::ElideRight, int(rest.width()));

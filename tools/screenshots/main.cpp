@@ -1,6 +1,7 @@
 // Renders every window of the program over the database at the program's
 // fixed place into PNG files, so the windows can be looked at without a
 // display. scripts/screenshots prepares a demo database and runs this.
+#include "Audience.h"
 #include "branding/Korvane.h"
 #include "branding/Parceiros.h"
 #include "draws/ColunaNomes.h"
@@ -248,10 +249,12 @@ int main(int argc, char** argv) {
         arguments = arguments.mid(2);
     }
     const bool fullScreen = !arguments.isEmpty() && arguments[0] == QStringLiteral("--full-screen");
-    if (fullScreen)
+    const bool audience = !arguments.isEmpty() && arguments[0] == QStringLiteral("--audience");
+    if (fullScreen || audience)
         arguments = arguments.mid(1);
     if (arguments.size() != 1 || tiravo::gMaxWidth < 0) {
-        std::fprintf(stderr, "usage: tiravo-screenshots [--width PIXELS] [--full-screen] FOLDER\n");
+        std::fprintf(stderr, "usage: tiravo-screenshots [--width PIXELS] [--full-screen | "
+                             "--audience] FOLDER\n");
         return 2;
     }
     tiravo::InstallFontSubstitutes();
@@ -261,5 +264,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot make the folder %s\n", qPrintable(arguments[0]));
         return 1;
     }
+    if (audience)
+        return tiravo::RunAudience(folder, [&folder](const QImage& picture, const QString& name) {
+            tiravo::Write(picture, folder, name);
+        });
     return fullScreen ? tiravo::RunFullScreen(folder) : tiravo::Run(folder);
 }
