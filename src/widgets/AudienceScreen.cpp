@@ -338,6 +338,11 @@ bool AudienceScreen::eventFilter(QObject* watched, QEvent* event) {
         if (watched == window_ && !event->spontaneous())
             end();
         return false;
+    case QEvent::Close:
+        // Closed by the window manager: it ends as F11 would end it.
+        if (watched == this)
+            end();
+        return false;
     default:
         return false;
     }

@@ -268,12 +268,18 @@ TEST_F(Audience, PageDownDrawsInFullScreenOnOneMonitorToo) {
     EXPECT_EQ(w->audienceScreen(), nullptr);
 }
 
-TEST_F(Audience, AProjectorUnpluggedEndsItAndTheScreenDrawsOn) {
+TEST_F(Audience, AProjectorUnpluggedOrTheWallClosedEndsItAndTheScreenDrawsOn) {
     auto w = openOnLaptop<TFVantaNumero>();
     press(w.get(), Qt::Key_F11);
     AudienceScreen* audience = w->audienceScreen();
     ASSERT_NE(audience, nullptr);
     emit qApp->screenRemoved(audience->screen());
+    QApplication::processEvents();
+    EXPECT_EQ(w->audienceScreen(), nullptr);
+    // Closed by the window manager, it ends as well.
+    press(w.get(), Qt::Key_F11);
+    ASSERT_NE(w->audienceScreen(), nullptr);
+    w->audienceScreen()->close();
     QApplication::processEvents();
     EXPECT_EQ(w->audienceScreen(), nullptr);
     EXPECT_TRUE(w->isVisible());

@@ -120,6 +120,7 @@ TEST(TwoMonitors, F11PutsTheStageOnTheOtherMonitorWithEveryFrameAndTheClickerDri
     EXPECT_EQ(audience->screen(), audienceMonitor);
     EXPECT_FALSE(w.isFullScreen());
     EXPECT_EQ(w.geometry(), windowed);
+    EXPECT_TRUE(w.isActiveWindow()) << "the keys must stay with the draw screen";
 
     const QRect label = audience->placeOf(w.LabNome).translated(wall.topLeft());
     struct Seen {
