@@ -1,10 +1,10 @@
 #include "widgets/AudienceScreen.h"
 
 #include "platform/Pictures.h"
+#include "widgets/AudienceWinnersList.h"
 #include "widgets/DesignRender.h"
 
 #include <QApplication>
-#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -22,12 +22,6 @@ namespace {
 const QRectF kStageArea(64, 56, 1300, 780);
 const QRectF kLogoArea(64, 868, 1300, 176);
 const QRectF kWinnersArea(1412, 56, 444, 988);
-
-// `source` as large as fits in `area`, proportions kept, centred.
-QRectF FitInto(QSizeF source, const QRectF& area) {
-    const QSizeF size = source.scaled(area.size(), Qt::KeepAspectRatio);
-    return {area.center() - QPointF(size.width(), size.height()) / 2, size};
-}
 
 QRect InWindow(const QWidget* control, const QWidget* window) {
     return {control->mapTo(window, QPoint()), control->size()};
@@ -241,72 +235,14 @@ void AudienceScreen::paintEvent(QPaintEvent* event) {
         painter.restore();
     }
     rendering_ = false;
-    if (region.intersects(toScreen(kWinnersArea).toAlignedRect()))
-        paintWinners(painter);
-    pending_ -= region;
-}
-
-void AudienceScreen::paintWinners(QPainter& painter) {
-    painter.save();
-    painter.translate(offset_);
-    painter.scale(scale_, scale_);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRectF area = kWinnersArea;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 170));
-    painter.drawRoundedRect(area, 12, 12);
-
-    QFont title(QStringLiteral("Arial"));
-    title.setPixelSize(44);
-    title.setBold(true);
-    painter.setFont(title);
-    painter.setPen(QColor(0xff, 0xd4, 0x00));
-    const QRectF titleRect(area.left(), area.top() + 12, area.width(), 64);
-    painter.drawText(titleRect, Qt::AlignCenter, QStringLiteral("Premiados"));
-
-    const bool photos = std::any_of(winners_.begin(), winners_.end(),
-                                    [](const AudienceWinner& w) { return !w.picture.isNull(); });
-    const qreal rowHeight = photos ? 148 : 88;
-    QFont placeFont(QStringLiteral("Arial"));
-    placeFont.setPixelSize(40);
-    placeFont.setBold(true);
-    QFont entryFont(QStringLiteral("Arial"));
-    entryFont.setPixelSize(photos ? 36 : 48);
-    entryFont.setBold(true);
-    qreal top = titleRect.bottom() + 12;
-    for (const AudienceWinner& winner : winners_) {
-        if (top + rowHeight > area.bottom() - 8)
-            break;
-        const QRectF row(area.left() + 20, top, area.width() - 40, rowHeight - 8);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(255, 255, 255, 28));
-        painter.drawRoundedRect(row, 8, 8);
-        const QRectF placeRect(row.left() + 12, row.top(), 84, row.height());
-        painter.setFont(placeFont);
-        painter.setPen(QColor(0xff, 0xd4, 0x00));
-        painter.drawText(placeRect, Qt::AlignVCenter | Qt::AlignLeft, winner.place);
-        const QRectF rest(placeRect.right() + 8, row.top() + 6,
-                          row.right() - placeRect.right() - 20, row.height() - 12);
-        if (!winner.picture.isNull()) {
-            QRectF photo = FitInto(winner.picture.size(), rest);
-            photo.moveLeft(rest.left());
-            painter.drawImage(photo, winner.picture);
-        } else {
-            // A long name is written smaller before it is cut short.
-            QFont font = entryFont;
-            while (font.pixelSize() > 28 &&
-                   QFontMetricsF(font).horizontalAdvance(winner.entry) > rest.width())
-                font.setPixelSize(font.pixelSize() - 2);
-            painter.setFont(font);
-            painter.setPen(Qt::white);
-            const QString text =
-                painter.fontMetrics().elidedText(winner.entry, Qt::ElideRight, int(rest.width()));
-            painter.drawText(rest, Qt::AlignVCenter | Qt::AlignLeft, text);
-        }
-        top += rowHeight;
+    if (region.intersects(toScreen(kWinnersArea).toAlignedRect())) {
+        painter.save();
+        painter.translate(offset_);
+        painter.scale(scale_, scale_);
+        PaintWinnersList(painter, kWinnersArea, winners_);
+        painter.restore();
     }
-    painter.restore();
+    pending_ -= region;
 }
 
 bool AudienceScreen::eventFilter(QObject* watched, QEvent* event) {

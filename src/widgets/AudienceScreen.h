@@ -98,7 +98,6 @@ private:
     void noteDirty(QWidget* control, const QRegion& region);
     void scheduleFlush();
     void flush();
-    void paintWinners(QPainter& painter);
     void makeBackground();
 
     QWidget* window_;
