@@ -163,6 +163,22 @@ TEST_F(Audience, F11PutsTheStageOnTheOtherMonitorAndEscOrF11EndsIt) {
     EXPECT_TRUE(dialogs.asked().isEmpty());
 }
 
+TEST_F(Audience, TheMonitorChosenIsTheOneNamedUnlessTheDrawScreenIsOnIt) {
+    auto w = openOnLaptop<TFVantaNumero>();
+    QScreen* laptop = QGuiApplication::screenAt(kLaptop.center());
+    QScreen* projector = QGuiApplication::screenAt(kProjector.center());
+    ASSERT_TRUE(laptop && projector && laptop != projector);
+    EXPECT_EQ(AudienceMonitor(w.get(), QString()), projector);
+    EXPECT_EQ(AudienceMonitor(w.get(), projector->name()), projector);
+    EXPECT_EQ(AudienceMonitor(w.get(), laptop->name()), projector);
+    EXPECT_EQ(AudienceMonitor(w.get(), QStringLiteral("unplugged")), projector);
+    // The draw screen moved to the projector: the laptop is the audience's.
+    w->move(kProjector.topLeft() + QPoint(100, 100));
+    QApplication::processEvents();
+    EXPECT_EQ(AudienceMonitor(w.get(), QString()), laptop);
+    EXPECT_EQ(AudienceMonitor(w.get(), projector->name()), laptop);
+}
+
 TEST_F(Audience, AClickDrawsAndEveryFrameIsOnTheProjectorBeforeItsPause) {
     auto w = openOnLaptop<TFVantaNumero>();
     press(w.get(), Qt::Key_F11);
