@@ -1,5 +1,6 @@
 #include "Record.h"
 
+#include "draws/model/RecordActions.h"
 #include "store/VisibleText.h"
 
 #include <QTextStream>
@@ -14,11 +15,15 @@ QString Shown(const QString& text) {
 }
 
 QString Moved(const RecordRow& row) {
-    if (row.count)
+    // A draw's count is not a number of entries: it names the batch the draw
+    // was one of, by the sequence number of the batch's first row.
+    if (row.count && !IsDrawAction(row.action))
         return QStringLiteral("%1 %2").arg(*row.count).arg(*row.count == 1 ? "entry" : "entries");
     QString text = Shown(row.entry.value_or(QString()));
     if (row.place)
         text = QStringLiteral("Sorte %1: %2").arg(*row.place).arg(text);
+    if (row.count)
+        text += QStringLiteral("  (batch %1)").arg(*row.count);
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "draws/model/DrawRecord.h"
 
 #include "draws/model/AvailableEntries.h"
+#include "draws/model/DrawBatch.h"
 #include "draws/model/PoolDescription.h"
 #include "draws/model/PoolRowNow.h"
 #include "draws/model/RecordWriter.h"
@@ -48,7 +49,8 @@ RecordedMove::RecordedMove(Dataset& pool, std::initializer_list<Dataset*> showin
         available_ = CountAvailable(connection_, *pool_);
 }
 
-void RecordedMove::stored(RecordAction action, std::int64_t item) {
+void RecordedMove::stored(RecordAction action, std::int64_t item, BatchRecord* batch) {
+    batch_ = batch;
     std::optional<PoolRowNow> row;
     if (pool_)
         row = ReadPoolRow(connection_, *pool_, item);
@@ -79,14 +81,23 @@ void RecordedMove::store(RecordAction action, std::int64_t item, const Value& en
                 row.place = *number;
         row.available = available_;
         row.fingerprint = fingerprint_;
+        if (batch_)
+            row.count = batch_->first();
         row_ = std::move(row);
     }
     scope_.commit();
 }
 
 void RecordedMove::append() {
-    if (row_)
+    if (!row_)
+        return;
+    if (!batch_) {
         AppendRecordRow(connection_, *row_);
+        return;
+    }
+    // The batch's first row names itself.
+    batch_->appended(AppendRecordRow(connection_, *row_,
+                                     batch_->first() ? CountIs::AsGiven : CountIs::OwnSequence));
 }
 
 RecordedBulk::RecordedBulk(Dataset& rows, RecordAction action,

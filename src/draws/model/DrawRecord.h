@@ -14,6 +14,7 @@
 namespace tiravo {
 
 struct AvailableEntries;
+class BatchRecord;
 class Connection;
 class Dataset;
 struct PoolDescription;
@@ -41,8 +42,9 @@ public:
 
     // The row `item` (its Cod) was written and holds its entry still: the
     // record row follows, naming the entry, and for a draw its place, as the
-    // file now holds them, whatever text the view was given.
-    void stored(RecordAction action, std::int64_t item);
+    // file now holds them, whatever text the view was given. A draw of a
+    // batch names the batch, and the batch learns the row.
+    void stored(RecordAction action, std::int64_t item, BatchRecord* batch = nullptr);
     // The same for a row that no longer holds its entry (made a free slot, or
     // deleted): the record row names `entry`, which it held (entryNow()).
     void storedWithout(RecordAction action, std::int64_t item, const Value& entry);
@@ -59,6 +61,7 @@ private:
     std::int64_t available_ = 0;
     std::optional<QString> fingerprint_;
     std::optional<RecordRow> row_;
+    BatchRecord* batch_ = nullptr;
     WriteScope scope_; // last: it begins before the counts are read, and ends first
 };
 

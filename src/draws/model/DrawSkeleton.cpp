@@ -25,12 +25,12 @@ bool Record(TableView& pool, Query& winners, const DrawSettings& settings, Dialo
             DrawWork* work = nullptr) {
     try {
         RecordWinner(
-            pool, winners, settings.winnerFlag, settings.entry, RecordAction::Draw,
+            pool, winners, settings.winnerFlag, settings.entry, settings.action,
             [work] {
                 if (work)
                     work->rollback();
             },
-            work ? work->availableBefore() : nullptr);
+            work ? work->availableBefore() : nullptr, settings.batch);
         return true;
     } catch (const EntryTakenElsewhere& gone) {
         dialogs.error(gone.message());

@@ -9,6 +9,7 @@
 
 namespace tiravo {
 
+class BatchRecord;
 class Clock;
 struct DrawPlan;
 class Dataset;
@@ -76,6 +77,9 @@ struct DrawSettings {
     // How the refusal names the winner when another copy of the program on
     // the same file drew or removed it first.
     EntryNaming entry;
+    // How the record names the draw: one of a batch is a BatchDraw of `batch`.
+    RecordAction action = RecordAction::Draw;
+    BatchRecord* batch = nullptr;
 };
 
 // TakenElsewhere: the winner was no longer available in the file. Nothing

@@ -32,14 +32,15 @@ namespace {
 void MoveAvailableRow(Dataset& pool, Dataset& winners, const EntryNaming& entry,
                       RecordAction action, const std::function<void()>& change,
                       const std::function<void()>& beforeReadingAgain = {},
-                      const AvailableEntries* availableBefore = nullptr) {
+                      const AvailableEntries* availableBefore = nullptr,
+                      BatchRecord* batch = nullptr) {
     // Read before the edit: the message names the entry as the screen shows it.
     const QString text = entry.column.isEmpty() ? QString() : pool.field(entry.column).asString();
     const std::int64_t item = pool.field(kCod).asInteger();
     {
         RecordedMove record(pool, {&pool, &winners}, availableBefore);
         if (EditRowIfStill(pool, kOk, [&change](Dataset&) { change(); })) {
-            record.stored(action, item);
+            record.stored(action, item, batch);
             return;
         }
     }
@@ -70,7 +71,7 @@ int NextWinnerPlace(const Dataset& winners) {
 
 void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNaming& entry,
                   RecordAction action, const std::function<void()>& beforeReadingAgain,
-                  const AvailableEntries* availableBefore) {
+                  const AvailableEntries* availableBefore, BatchRecord* batch) {
     // The write lock is held from here to the commit: no other copy can store
     // a winner between the choice of the place and the row that takes it.
     const WriteScope lock(pool.connection(), WriteScope::Keeps::WhatWasWritten);
@@ -93,7 +94,7 @@ void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNam
                 pool.field(kAtivo).setAsString(kTrueText);
             pool.field(kSorte).setAsInteger(place);
         },
-        beforeReadingAgain, availableBefore);
+        beforeReadingAgain, availableBefore, batch);
 }
 
 void TakeOut(Dataset& pool, Dataset& winners, const EntryNaming& entry,

@@ -11,6 +11,7 @@
 namespace tiravo {
 
 struct AvailableEntries;
+class BatchRecord;
 class Dataset;
 class Query;
 
@@ -63,11 +64,11 @@ int NextWinnerPlace(const Dataset& winners);
 // name editor's ">>>". `beforeReadingAgain` runs when the entry is gone,
 // before the views are read again. `availableBefore`, when it still holds,
 // is what the record row names as the pool before the draw (see
-// RecordedMove).
+// RecordedMove). A draw of a batch names `batch` in its record row.
 void RecordWinner(Dataset& pool, Query& winners, WinnerFlag flag, const EntryNaming& entry = {},
                   RecordAction action = RecordAction::Draw,
                   const std::function<void()>& beforeReadingAgain = {},
-                  const AvailableEntries* availableBefore = nullptr);
+                  const AvailableEntries* availableBefore = nullptr, BatchRecord* batch = nullptr);
 
 // available -> taken out: out of the pool without a place of its own. Guarded
 // as RecordWinner is; `winners` is read again with the pool when the entry

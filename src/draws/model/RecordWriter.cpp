@@ -58,8 +58,10 @@ void Insert(Connection& connection, const RecordRow& row) {
 
 } // namespace
 
-void AppendRecordRow(Connection& connection, RecordRow row) {
+RecordRow AppendRecordRow(Connection& connection, RecordRow row, CountIs count) {
     FollowLastRow(connection, row);
+    if (count == CountIs::OwnSequence)
+        row.count = row.sequence;
     const QDateTime now = connection.now();
     row.moment = now.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzzZ"));
     row.offset = OffsetText(now.offsetFromUtc());
@@ -68,6 +70,7 @@ void AppendRecordRow(Connection& connection, RecordRow row) {
         row.entry = CutToWidth(*row.entry, 200);
     row.hash = RowHash(row);
     Insert(connection, row);
+    return row;
 }
 
 std::int64_t CountAvailable(Connection& connection, const PoolDescription& pool) {
