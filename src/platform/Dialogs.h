@@ -20,7 +20,8 @@ enum class DialogKind {
     OpenFile,
     ChooseFolder,
     SaveFile,
-    TextInput, // a line of text, OK and Cancel
+    TextInput,   // a line of text, OK and Cancel
+    NumberInput, // a whole number in a range, OK and Cancel
 };
 
 // The caption each kind of message box carries. A question box is captioned by
@@ -70,6 +71,10 @@ public:
     // `text` over a line of at most `maxLength` characters, with OK and
     // Cancel: what was typed, perhaps nothing, for OK; no answer for Cancel.
     virtual std::optional<QString> askText(const QString& text, int maxLength) = 0;
+    // `text` over a whole number from `minimum` to `maximum`, `proposed`
+    // offered, with OK and Cancel: the number for OK; no answer for Cancel.
+    virtual std::optional<int> askNumber(const QString& text, int proposed, int minimum,
+                                         int maximum) = 0;
 };
 
 inline QString dialogCaption(DialogKind kind) {
@@ -85,6 +90,7 @@ inline QString dialogCaption(DialogKind kind) {
     case DialogKind::ChooseFolder:
     case DialogKind::SaveFile:
     case DialogKind::TextInput:
+    case DialogKind::NumberInput:
         break;
     }
     return QString::fromLatin1(kApplicationTitle);

@@ -28,6 +28,8 @@ const char* kindName(DialogKind kind) {
         return "save file";
     case DialogKind::TextInput:
         return "text input";
+    case DialogKind::NumberInput:
+        return "number input";
     }
     return "?";
 }
@@ -105,6 +107,21 @@ std::optional<QString> FakeDialogs::askText(const QString& text, int maxLength) 
     if (typed)
         typed->truncate(maxLength);
     return typed;
+}
+
+void FakeDialogs::answerNumber(int number) {
+    script_.push_back({true, false, QString::number(number)});
+}
+
+std::optional<int> FakeDialogs::askNumber(const QString& text, int proposed, int minimum,
+                                          int maximum) {
+    record(DialogKind::NumberInput, dialogCaption(DialogKind::NumberInput),
+           QStringLiteral("%1 [%2..%3]").arg(text).arg(minimum).arg(maximum));
+    asked_.last().proposed = proposed;
+    const std::optional<QString> typed = nextPath(DialogKind::NumberInput);
+    if (!typed)
+        return std::nullopt;
+    return typed->toInt();
 }
 
 QStringList FakeDialogs::texts(DialogKind kind) const {

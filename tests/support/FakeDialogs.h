@@ -16,6 +16,7 @@ struct AskedDialog {
     QString text;           // the error box's text with its period; a file dialog's filter
     QString start;          // file dialogs only
     bool defaultNo = false; // a confirmation whose default button is No
+    int proposed = 0;       // the number a number question offered
 };
 
 // Answers from a script and writes down everything asked.
@@ -32,6 +33,9 @@ public:
     void answerPath(QString path); // a file or folder dialog
     void answerCancel();           // a file or folder dialog, or a line of text
     void answerText(QString text); // OK to a line of text, with `text` typed
+    // OK to a number question with `number` given, even one out of its range:
+    // what the window does with such an answer is what is tested.
+    void answerNumber(int number);
 
     void notice(const QString& text) override;
     bool confirm(const QString& text) override;
@@ -43,6 +47,8 @@ public:
     std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
     std::optional<QString> saveFile(const OpenFileRequest& request) override;
     std::optional<QString> askText(const QString& text, int maxLength) override;
+    std::optional<int> askNumber(const QString& text, int proposed, int minimum,
+                                 int maximum) override;
 
     const QList<AskedDialog>& asked() const { return asked_; }
     // The texts of every box asked of one kind, in order.

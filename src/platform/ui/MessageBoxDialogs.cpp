@@ -151,4 +151,18 @@ std::optional<QString> MessageBoxDialogs::askText(const QString& text, int maxLe
     return dialog.textValue();
 }
 
+std::optional<int> MessageBoxDialogs::askNumber(const QString& text, int proposed, int minimum,
+                                                int maximum) {
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(dialogCaption(DialogKind::NumberInput));
+    dialog.setLabelText(text);
+    dialog.setInputMode(QInputDialog::IntInput);
+    // The spin box keeps to the range; a number typed beyond it is not taken.
+    dialog.setIntRange(minimum, maximum);
+    dialog.setIntValue(proposed);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.intValue();
+}
+
 } // namespace tiravo

@@ -17,6 +17,8 @@ public:
     std::optional<QString> chooseFolder(const QString& title, const QString& start) override;
     std::optional<QString> saveFile(const OpenFileRequest& request) override;
     std::optional<QString> askText(const QString& text, int maxLength) override;
+    std::optional<int> askNumber(const QString& text, int proposed, int minimum,
+                                 int maximum) override;
 };
 
 } // namespace tiravo
