@@ -143,6 +143,8 @@ void DrawScreen::addWinnersMenu(const QList<QWidget*>& lists) {
             [this] { guarded([this] { openPrizePlan(); }); });
     WinnerAbsent = WinnersMenu->addAction(QStringLiteral("Ganhador ausente..."));
     connect(WinnerAbsent, &QAction::triggered, this, [this] { guarded([this] { markAbsent(); }); });
+    DrawMany = WinnersMenu->addAction(QStringLiteral("Sortear vários..."));
+    connect(DrawMany, &QAction::triggered, this, [this] { guarded([this] { drawMany(); }); });
     winnersLists_ = lists;
     for (QWidget* list : lists) {
         list->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -151,6 +153,7 @@ void DrawScreen::addWinnersMenu(const QList<QWidget*>& lists) {
             SaveMinutes->setEnabled(!drawing_);
             EditPrizePlan->setEnabled(!drawing_);
             WinnerAbsent->setEnabled(!drawing_);
+            DrawMany->setEnabled(!drawing_);
             menuList_ = list;
             WinnersMenu->popup(list->mapToGlobal(at));
         });
@@ -260,13 +263,14 @@ DrawOutcome DrawScreen::drawWinner() {
         prizeLabel_->hide();
     // Read at each draw: another copy of the program may have changed it.
     const PrizePlan plan = ReadPrizePlan(context_.ADOConnection1, *drawDescription_);
-    if (!drawBeyondPlan(plan))
+    // A batch asked before its first draw.
+    if (!batch_ && !drawBeyondPlan(plan))
         return DrawOutcome::NoEntries;
-    AnnouncingStage stage(*drawStage_, [this, &plan] {
+    AnnouncingStage stage(stageOfDraw(), [this, &plan] {
         if (!plan.empty())
             announcePrize(plan);
     });
-    const DrawOutcome outcome = RunDraw(*drawPool_, *drawWinners_, stage, drawDescription_->draw,
+    const DrawOutcome outcome = RunDraw(*drawPool_, *drawWinners_, stage, settingsOfDraw(),
                                         services_.clock, services_.dialogs, services_.random);
     // Even without a draw: the pool may have been read again after another
     // copy of the program changed the file.
@@ -293,7 +297,7 @@ void DrawScreen::FormActivate() {
 }
 
 bool DrawScreen::FormKeyDown(QKeyEvent* event) {
-    return takeAudienceKey(event) || fullScreen->takeKey(event) ||
+    return takeBatchKey(event) || takeAudienceKey(event) || fullScreen->takeKey(event) ||
            GuardedWindow::FormKeyDown(event);
 }
 

@@ -20,6 +20,8 @@ class QScreen;
 
 namespace tiravo {
 
+class BatchBoard;
+class BatchSummary;
 class CounterPanel;
 class Query;
 struct PoolDescription;
@@ -65,6 +67,8 @@ public:
     // "Ganhador ausente...": the winner chosen in the list that was
     // right-clicked leaves the list, and its place is drawn again.
     QAction* WinnerAbsent = nullptr;
+    // "Sortear vários...", and Ctrl+Enter: many draws at one press.
+    QAction* DrawMany = nullptr;
 
     void FormActivate() override;
     bool FormKeyDown(QKeyEvent* event) override;
@@ -148,6 +152,16 @@ private:
     void saveMinutes();
     void openPrizePlan();
     void markAbsent();
+    // "Sortear vários...": asks how many, then draws them one by one, each
+    // a "Fazer Sorteio" of the screen with a shorter show; Esc stops after
+    // the draw that runs. A summary of the winners follows.
+    void drawMany();
+    // Ctrl+Enter, and the keys of the summary of a batch.
+    bool takeBatchKey(QKeyEvent* event);
+    // The stage and the settings of the draw about to run: the screen's
+    // own, or those of the batch that runs it.
+    DrawStage& stageOfDraw();
+    const DrawSettings& settingsOfDraw() const;
     // Whether the draw goes on: once every prize of the plan has a winner,
     // only when the operator says so.
     bool drawBeyondPlan(const PrizePlan& plan);
@@ -161,6 +175,10 @@ private:
     QPointer<AudienceScreen> audience_;
 
     bool drawing_ = false;
+    class Batch; // the batch running, while drawMany() runs
+    Batch* batch_ = nullptr;
+    BatchBoard* batchBoard_ = nullptr;
+    BatchSummary* batchSummary_ = nullptr;
     QWidget* menuList_ = nullptr; // the list the winners menu was opened over
 };
 

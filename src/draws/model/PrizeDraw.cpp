@@ -8,8 +8,13 @@
 namespace tiravo {
 
 bool EveryPrizeDrawn(Connection& connection, const PoolDescription& pool, const PrizePlan& plan) {
+    return !plan.empty() && PlacesWithoutWinner(connection, pool, plan) == 0;
+}
+
+int PlacesWithoutWinner(Connection& connection, const PoolDescription& pool,
+                        const PrizePlan& plan) {
     if (plan.empty())
-        return false;
+        return 0;
     // A place that two rows hold counts once.
     SqlStatement& count = connection.statement(
         QStringLiteral("SELECT count(DISTINCT \"Sorte\") FROM \"%1\" WHERE \"Ativo\" = 1 AND "
@@ -19,7 +24,7 @@ bool EveryPrizeDrawn(Connection& connection, const PoolDescription& pool, const 
     count.step();
     const std::int64_t drawn = std::get<std::int64_t>(count.column(0, ColumnType::Integer));
     count.reset();
-    return drawn >= plan.places();
+    return drawn >= plan.places() ? 0 : int(plan.places() - drawn);
 }
 
 void AnnouncingStage::showTeaser(int milliseconds) {

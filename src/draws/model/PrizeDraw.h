@@ -17,6 +17,8 @@ inline const QString kEveryPrizeDrawnQuestion =
 // Whether every place of `plan` has a winner in the pool's winners list as
 // the file holds it now. False for an empty plan.
 bool EveryPrizeDrawn(Connection& connection, const PoolDescription& pool, const PrizePlan& plan);
+// The places of `plan` that have no winner in the file now.
+int PlacesWithoutWinner(Connection& connection, const PoolDescription& pool, const PrizePlan& plan);
 
 // A draw's stage that runs `announce` once, as the suspense begins (the
 // teaser of a draw from one entry): from there on the place and the prize
