@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -155,6 +156,28 @@ TEST_F(TwoCopies, TheNameEditorOfOneTakesNamesOutWhileTheOtherDraws) {
     EXPECT_EQ(editor.Panel2->text(), "0");
 }
 
+// When the other copy draws, while a draw of the batch is on screen, the
+// very entry that draw walks to, the draw stores nothing and says so, and
+// the batch ends there, without a half draw or a place given twice.
+TEST_F(TwoCopies, ABatchMeetingAWinnerTheOtherCopyDrewFirstEndsThere) {
+    addNumbers(30);
+    TFVantaNumero a(nullptr, fake.context(db.connection()));
+    TFVantaNumero b(nullptr, fake.context(*second));
+    // Both stand on the same first row of the same pool: B's draw during the
+    // first frame of A's batch walks to A's winner.
+    fake.pause.duringNextFrame([&] { b.Button5Click(); });
+    fake.dialogs.answerNumber(3);
+    a.DrawMany->trigger();
+    const QStringList errors = fake.dialogs.texts(DialogKind::Error);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith("O número ")) << errors[0].toStdString();
+    EXPECT_EQ(places("TbNumero"), QStringList({"1"}));
+    EXPECT_EQ(ColumnOf(db.connection(), "Ok").count("False"), 1);
+    EXPECT_EQ(a.QrySorte.recordCount(), 1);
+    EXPECT_EQ(a.Panel1->text(), "29");
+    EXPECT_EQ(a.findChild<QWidget*>("BatchSummary"), nullptr);
+}
+
 TEST_F(TwoCopies, AWinnerStoredWhileTheOtherCopysDrawIsOnScreenTakesTheNextPlace) {
     addNumbers(11);
     TFVantaNumero a(nullptr, fake.context(db.connection()));
@@ -168,6 +191,37 @@ TEST_F(TwoCopies, AWinnerStoredWhileTheOtherCopysDrawIsOnScreenTakesTheNextPlace
     // A lists B's winner under its own.
     EXPECT_EQ(a.QrySorte.recordCount(), 2);
     EXPECT_EQ(a.QrySorte.field("Sorte").asString(), "2");
+}
+
+// A batch in one copy is in the file before the other's next draw, and a
+// draw the other copy stores between two draws of the batch takes a place
+// of its own: no place is given twice.
+TEST_F(TwoCopies, ABatchInOneCopyAndDrawsInTheOtherNeverRepeatAPlace) {
+    addNumbers(30);
+    TFVantaNumero a(nullptr, fake.context(db.connection()));
+    TFVantaNumero b(nullptr, fake.context(*second));
+    click(b.Button5); // 1
+    // B draws once A's first draw is stored, before its second begins: the
+    // batch lets what waits run between its draws.
+    bool drawn = false;
+    fake.pause.duringNextFrame([&] {
+        QTimer::singleShot(0, &b, [&] {
+            drawn = true;
+            b.Button5Click();
+        });
+    });
+    fake.dialogs.answerNumber(4);
+    a.DrawMany->trigger();
+    EXPECT_TRUE(drawn);
+    EXPECT_TRUE(fake.dialogs.texts(DialogKind::Error).isEmpty())
+        << fake.dialogs.texts(DialogKind::Error).join("; ").toStdString();
+    EXPECT_EQ(places("TbNumero"), QStringList({"1", "2", "3", "4", "5", "6"}));
+    // B's next draw sees the whole batch.
+    click(b.Button5);
+    EXPECT_EQ(places("TbNumero").size(), 7);
+    EXPECT_EQ(b.QrySorte.field("Sorte").asString(), "7");
+    EXPECT_EQ(b.QrySorte.recordCount(), 7);
+    EXPECT_EQ(b.Panel1->text(), "23");
 }
 
 } // namespace
