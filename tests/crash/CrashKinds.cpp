@@ -8,7 +8,8 @@
 namespace tiravo::crash {
 
 std::vector<CrashKind> AllCrashKinds() {
-    return {NumberRangeKind(), ReshuffleKind(), NameImportKind(), DrawKind(), AbsenceKind()};
+    return {NumberRangeKind(), ReshuffleKind(), NameImportKind(),
+            DrawKind(),        AbsenceKind(),   BatchKind()};
 }
 
 void ReadyForKills() {

@@ -48,6 +48,7 @@ CrashKind ReshuffleKind();   // a reshuffle of a pool of 100,000 numbers
 CrashKind NameImportKind();  // an import of 100,000 names over 50 free slots
 CrashKind DrawKind();        // a draw over 1,000,000 numbers
 CrashKind AbsenceKind();     // 200 winners made absent one by one
+CrashKind BatchKind();       // a batch of 12 draws over 100,000 numbers
 
 std::vector<CrashKind> AllCrashKinds();
 
