@@ -2,6 +2,7 @@
 // check that names a row changed by hand, the minutes on paper and the CSV
 // that spreadsheets open.
 #include "ToolRun.h"
+#include "draws/model/DrawBatch.h"
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolEntry.h"
 #include "store/Query.h"
@@ -120,6 +121,43 @@ TEST_F(RecordTool, VerifyHoldsUntilARowIsChangedAndThenNamesIt) {
     EXPECT_EQ(changed.out, "");
     EXPECT_EQ(changed.err, "tiravo-db: Row 2 (Cod 2) does not hold: its hash is not the hash of "
                            "its fields, so the row was changed\n");
+}
+
+// A batch's draws are draws: listed with their place and their batch (the
+// Sequencia of its first row, never a count of entries), and verified.
+TEST_F(RecordTool, ABatchsDrawsAreListedAsDrawsOfTheirBatchAndVerify) {
+    drawNames({"Ana", "Bia", "Caio", "Duda"}, 1);
+    {
+        auto connection = Open(file());
+        TableView pool(*connection,
+                       {.table = "TbNome", .filter = kAvailableFilter, .sortKey = kOrdem});
+        pool.open();
+        Query winners(*connection, {"Select *", "From TbNome", "Where Ativo=True and Ok=False",
+                                    "Order by Sorte Desc"});
+        winners.open();
+        BatchRecord batch;
+        for (int i = 0; i < 2; ++i) {
+            batch.beginDraw();
+            RecordWinner(pool, winners, WinnerFlag::OkAndPlace, NameEntries(),
+                         RecordAction::BatchDraw, {}, nullptr, &batch);
+            batch.kept();
+            winners.requery();
+        }
+        ASSERT_EQ(batch.first(), 2);
+    }
+    const Outcome listed = run({"record"});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+    const QStringList lines = listed.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].endsWith("  nomes  sorteio  Sorte 1: Ana")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].endsWith("  nomes  sorteio em lote  Sorte 2: Bia  (batch 2)"))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].endsWith("  nomes  sorteio em lote  Sorte 3: Caio  (batch 2)"))
+        << lines[2].toStdString();
+    const Outcome verified = run({"verify"});
+    EXPECT_EQ(verified.exitCode, 0) << verified.err.toStdString();
+    EXPECT_TRUE(verified.out.startsWith("ok: 3 rows, 3 fingerprints recomputed"))
+        << verified.out.toStdString();
 }
 
 TEST_F(RecordTool, MinutesOfADayWithoutDrawsAreOnePage) {
