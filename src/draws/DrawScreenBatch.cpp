@@ -174,6 +174,9 @@ void DrawScreen::drawMany() {
                 if (drawn + 1 < *count && watch.escapePressed())
                     break;
             }
+            // What was pressed during the last draw was meant for the batch:
+            // an Esc must not close the summary, or the screen, after it.
+            watch.escapePressed();
         });
     } catch (...) {
         batchBoard_->hide();

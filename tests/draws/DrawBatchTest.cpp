@@ -17,6 +17,7 @@
 #include "support/TestServices.h"
 #include "widgets/CounterPanel.h"
 #include "widgets/DataGrid.h"
+#include "widgets/PictureBox.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -176,6 +177,12 @@ TEST_P(EveryPool, ABatchStoresItsWinnersAtConsecutivePlacesUnderOneMark) {
         EXPECT_EQ(rows[i].place, std::int64_t(i + 1));
         EXPECT_EQ(rows[i].entry, entryAt(int(i + 1)));
     }
+    // Each draw was the screen's own: the photo screen's column of winners
+    // took every one, the newest on top.
+    if (auto* photo = dynamic_cast<TFVantaFoto*>(w.get())) {
+        EXPECT_EQ(photo->Img1->pictureName(), entryAt(5));
+        EXPECT_EQ(photo->Img5->pictureName(), entryAt(1));
+    }
     EXPECT_TRUE(CheckRecord(db.connection()).holds)
         << CheckRecord(db.connection()).problem.toStdString();
 
@@ -257,7 +264,7 @@ TEST_F(Batch, EscStopsItAfterTheDrawThatRuns) {
     // neither reaches the screen until that draw is stored.
     int reveals = 0;
     bool pressed = false;
-    fake.pause.during = [&](const Frame& frame) {
+    const auto escapeInSecondDraw = [&](const Frame& frame) {
         if (frame.milliseconds == 1000 && frame.control == "LabNome")
             ++reveals;
         else if (reveals == 1 && !pressed) {
@@ -268,6 +275,7 @@ TEST_F(Batch, EscStopsItAfterTheDrawThatRuns) {
                 w.get(), new QKeyEvent(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier));
         }
     };
+    fake.pause.during = escapeInSecondDraw;
     drawMany(*w, 6);
     fake.pause.during = nullptr;
     EXPECT_TRUE(pressed);
@@ -279,6 +287,20 @@ TEST_F(Batch, EscStopsItAfterTheDrawThatRuns) {
     // The screen took nothing of it: no error, and it was not closed.
     EXPECT_TRUE(fake.dialogs.texts(DialogKind::Error).isEmpty());
     EXPECT_TRUE(w->isVisible());
+
+    // Esc during the last draw of a batch is the batch's too: the summary
+    // and the screen stay once the batch has ended.
+    reveals = 0;
+    pressed = false;
+    fake.pause.during = escapeInSecondDraw;
+    drawMany(*w, 2);
+    fake.pause.during = nullptr;
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(places().size(), 4);
+    EXPECT_TRUE(w->isVisible());
+    ASSERT_FALSE(summaryOf(*w)->isHidden());
+    EXPECT_TRUE(summaryOf(*w)->text().contains("Sorteio em lote: 2 ganhadores"));
 }
 
 TEST_F(Batch, ACountItCannotDrawIsRefusedAndDrawsNothing) {

@@ -12,6 +12,7 @@
 #include "widgets/CounterPanel.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -134,6 +135,9 @@ TEST_F(ReadOnlyFile, IsToldOnceAndNothingThatWritesStarts) {
                 button->click();
                 ++commands;
             }
+            // "Sortear vários..." is refused before it asks how many.
+            screen->DrawMany->trigger();
+            ++commands;
             EXPECT_EQ(screen->Panel1->text(), counted);
             // The list editor opens, to be looked at; its commands write.
             test::OnNextModal([&](QDialog* opened) {
