@@ -80,6 +80,39 @@ QString PlaceText(const RecordRow& row) {
     return row.place ? QStringLiteral("%1º").arg(*row.place) : QString();
 }
 
+// How many the operator asks for: from kBatchMinimum to `available`, the
+// places of the plan still without a winner proposed, else kUsualBatch.
+// None when cancelled, or refused with a message.
+std::optional<int> AskBatchSize(Dialogs& dialogs, int available, int placesLeft) {
+    const int proposed =
+        std::clamp(placesLeft > 0 ? placesLeft : kUsualBatch, kBatchMinimum, available);
+    const std::optional<int> count =
+        dialogs.askNumber(QStringLiteral("Quantos ganhadores sortear agora? (de %1 a %2)")
+                              .arg(kBatchMinimum)
+                              .arg(available),
+                          proposed, kBatchMinimum, available);
+    if (count && (*count < kBatchMinimum || *count > available)) {
+        dialogs.error(QStringLiteral("%1 não é uma quantidade possível: sorteie de %2 a %3 de "
+                                     "uma vez. Nada foi sorteado.")
+                          .arg(*count)
+                          .arg(kBatchMinimum)
+                          .arg(available));
+        return std::nullopt;
+    }
+    return count;
+}
+
+std::vector<BatchLine> SummaryLines(const std::vector<RecordRow>& rows, const PrizePlan& plan,
+                                    const PoolDescription& pool) {
+    std::vector<BatchLine> lines;
+    for (const RecordRow& row : rows) {
+        const Prize* prize = row.place ? plan.prizeOfPlace(*row.place) : nullptr;
+        lines.push_back({PlaceText(row), EntryShown(pool, row.entry.value_or(QString())),
+                         prize ? prize->description : QString()});
+    }
+    return lines;
+}
+
 } // namespace
 
 class DrawScreen::Batch {
@@ -135,30 +168,16 @@ void DrawScreen::drawMany() {
     }
     const PrizePlan plan = ReadPrizePlan(connection, *drawDescription_);
     const int left = PlacesWithoutWinner(connection, *drawDescription_, plan);
-    const int proposed = std::clamp(left > 0 ? left : kUsualBatch, kBatchMinimum, available);
-    const std::optional<int> count =
-        services_.dialogs.askNumber(QStringLiteral("Quantos ganhadores sortear agora? (de %1 a %2)")
-                                        .arg(kBatchMinimum)
-                                        .arg(available),
-                                    proposed, kBatchMinimum, available);
+    const std::optional<int> count = AskBatchSize(services_.dialogs, available, left);
     if (!count)
         return;
-    if (*count < kBatchMinimum || *count > available) {
-        services_.dialogs.error(
-            QStringLiteral("%1 não é uma quantidade possível: sorteie de %2 a %3 de uma vez. "
-                           "Nada foi sorteado.")
-                .arg(*count)
-                .arg(kBatchMinimum)
-                .arg(available));
-        return;
-    }
     if (!plan.empty() && left == 0 && !services_.dialogs.confirm(kEveryPrizeDrawnQuestion))
         return;
 
+    const QRect stage = stagePicture_ ? stagePicture_->geometry() : rect();
     Batch batch(drawDescription_->draw);
     if (!batchBoard_)
-        batchBoard_ = new BatchBoard(this, stagePicture_ ? stagePicture_->geometry()
-                                                         : QRect(0, 0, width(), height()));
+        batchBoard_ = new BatchBoard(this, stage);
     const QScopedValueRollback<Batch*> running(batch_, &batch);
     const QScopedValueRollback<bool> drawing(drawing_, true);
     try {
@@ -185,17 +204,10 @@ void DrawScreen::drawMany() {
     batchBoard_->hide();
     if (batch.record.rows().empty())
         return;
-    std::vector<BatchLine> lines;
-    for (const RecordRow& row : batch.record.rows()) {
-        const Prize* prize = row.place ? plan.prizeOfPlace(*row.place) : nullptr;
-        lines.push_back({PlaceText(row),
-                         EntryShown(*drawDescription_, row.entry.value_or(QString())),
-                         prize ? prize->description : QString()});
-    }
     if (!batchSummary_)
-        batchSummary_ = new BatchSummary(this, stagePicture_ ? stagePicture_->geometry()
-                                                             : QRect(0, 0, width(), height()));
-    batchSummary_->showLines(std::move(lines), !plan.empty());
+        batchSummary_ = new BatchSummary(this, stage);
+    batchSummary_->showLines(SummaryLines(batch.record.rows(), plan, *drawDescription_),
+                             !plan.empty());
 }
 
 bool DrawScreen::takeBatchKey(QKeyEvent* event) {
