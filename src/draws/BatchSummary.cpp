@@ -69,12 +69,18 @@ void BatchSummary::hideEvent(QHideEvent* event) {
 bool BatchSummary::takeKey(const QKeyEvent* key) {
     if (isHidden())
         return false;
-    if (key->key() == Qt::Key_PageDown || key->key() == Qt::Key_PageUp) {
-        const int turned = page_ + (key->key() == Qt::Key_PageDown ? 1 : -1);
-        if (turned >= 0 && turned < pages()) {
-            page_ = turned;
+    if (key->key() == Qt::Key_PageUp) {
+        if (page_ > 0) {
+            --page_;
             showPage();
         }
+        return true;
+    }
+    // Past the last page, a clicker's "next" closes the summary, as any
+    // other key does; the draw it would make waits for the next press.
+    if (key->key() == Qt::Key_PageDown && page_ + 1 < pages()) {
+        ++page_;
+        showPage();
         return true;
     }
     // Keys that only modify another are not a key pressed.

@@ -26,7 +26,8 @@ public:
 
     void showLines(std::vector<BatchLine> lines, bool withPrizes);
     // A key while the summary is shown: Page Down and Page Up turn the page,
-    // any other closes it. False when it is not shown.
+    // any other key (and Page Down on the last page) closes it. False when
+    // it is not shown.
     bool takeKey(const QKeyEvent* key);
 
     int page() const { return page_; } // from 0
