@@ -168,10 +168,11 @@ void DrawScreen::drawMany() {
     }
     const PrizePlan plan = ReadPrizePlan(connection, *drawDescription_);
     const int left = PlacesWithoutWinner(connection, *drawDescription_, plan);
+    // Asked once for the whole batch, before how many.
+    if (!plan.empty() && left == 0 && !services_.dialogs.confirm(kEveryPrizeDrawnQuestion))
+        return;
     const std::optional<int> count = AskBatchSize(services_.dialogs, available, left);
     if (!count)
-        return;
-    if (!plan.empty() && left == 0 && !services_.dialogs.confirm(kEveryPrizeDrawnQuestion))
         return;
 
     const QRect stage = stagePicture_ ? stagePicture_->geometry() : rect();

@@ -229,15 +229,22 @@ TEST_F(Batch, WithAPlanThePlacesFollowItAndTheSummaryNamesThePrizes) {
     EXPECT_EQ(summary.count("Rádio"), 3);
     EXPECT_TRUE(summary.contains(entryAt(2).toHtmlEscaped()));
 
-    // Once every prize has a winner, the batch asks first; No draws nothing.
+    // Once every prize has a winner, the batch asks first, once; No draws
+    // nothing, Yes goes on to how many.
     fake.dialogs.clear();
-    fake.dialogs.answerNumber(2);
     fake.dialogs.answerNo();
     w->DrawMany->trigger();
+    ASSERT_EQ(fake.dialogs.asked().size(), 1);
     EXPECT_EQ(fake.dialogs.texts(DialogKind::Confirmation),
               QStringList({kEveryPrizeDrawnQuestion}));
-    EXPECT_EQ(fake.dialogs.asked()[0].proposed, 5); // 10, but only 5 are left
     EXPECT_EQ(places().size(), 5);
+    fake.dialogs.clear();
+    fake.dialogs.answerYes();
+    fake.dialogs.answerNumber(2);
+    w->DrawMany->trigger();
+    ASSERT_EQ(fake.dialogs.asked().size(), 2);
+    EXPECT_EQ(fake.dialogs.asked()[1].proposed, 5); // 10, but only 5 are left
+    EXPECT_EQ(places().size(), 7);
 }
 
 TEST_F(Batch, ItsFirstDrawFillsThePlaceAnAbsenceLeft) {

@@ -33,7 +33,8 @@ public:
     void answerPath(QString path); // a file or folder dialog
     void answerCancel();           // a file or folder dialog, or a line of text
     void answerText(QString text); // OK to a line of text, with `text` typed
-    // OK to a number question with `number` given, even one out of its range:
+    // OK to a number question with `number` given, even one out of its range
+    // (the question is written down as its text and " [minimum..maximum]"):
     // what the window does with such an answer is what is tested.
     void answerNumber(int number);
 
