@@ -23,6 +23,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -217,7 +218,18 @@ TEST_F(Batch, WithAPlanThePlacesFollowItAndTheSummaryNamesThePrizes) {
     QTest::mouseClick(w->Button5, Qt::LeftButton);
     fake.dialogs.clear();
 
+    // Every winner of the batch is revealed with its place and prize, those
+    // without the suspense too.
+    QStringList announced;
+    fake.pause.during = [&](const Frame& frame) {
+        if (frame.control == "LabNome" && frame.milliseconds == 1000)
+            if (auto* band = w->findChild<QLabel*>("LabelPremio"); band && !band->isHidden())
+                announced << band->text();
+    };
     drawMany(*w, 4);
+    fake.pause.during = nullptr;
+    EXPECT_EQ(announced, QStringList({"2º prêmio — Bicicleta", "3º prêmio — Rádio",
+                                      "4º prêmio — Rádio", "5º prêmio — Rádio"}));
     ASSERT_EQ(fake.dialogs.asked().size(), 1);
     EXPECT_EQ(fake.dialogs.asked()[0].proposed, 4); // the places still without a winner
     EXPECT_EQ(places(), QList<int>({1, 2, 3, 4, 5}));
