@@ -112,10 +112,17 @@ void BatchSummary::showPage() {
     if (withPrizes_)
         html += Cell(QStringLiteral("Prêmio"), QStringLiteral("font-weight: bold;"));
     html += QStringLiteral("</tr>");
+    // A long name or prize is cut, so that every row keeps to one line and
+    // the page holds what it was counted for.
+    const QFontMetrics metrics(font());
+    const int column = (width() - 2 * margin()) * (withPrizes_ ? 2 : 4) / 5;
+    const auto cut = [&](const QString& text) {
+        return metrics.elidedText(text, Qt::ElideRight, column);
+    };
     for (std::size_t i = from; i < to; ++i) {
-        html += QStringLiteral("<tr>") + Cell(lines_[i].place) + Cell(lines_[i].entry);
+        html += QStringLiteral("<tr>") + Cell(lines_[i].place) + Cell(cut(lines_[i].entry));
         if (withPrizes_)
-            html += Cell(lines_[i].prize);
+            html += Cell(cut(lines_[i].prize));
         html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table><p style=\"color: #555555;\">%1</p>")
