@@ -73,6 +73,9 @@ const std::vector<TableSchema>& Tables() {
         {kPrizeTable,
          {Key(), Text("Lista", 7, true), Integer("Posicao"), Text("Descricao", 60, true),
           Integer("Quantidade")}},
+        // How the draws are shown, for the whole program: one row at most,
+        // none until the settings are first changed.
+        {kPresentationTable, {Key(), Boolean("Som"), Boolean("Calmo"), Text("Monitor", 100)}},
     };
     return tables;
 }
@@ -105,6 +108,13 @@ QStringList RecordTableStatements() {
 
 QString PrizeTableStatement() {
     return CreateTableStatement(TableNamed(kPrizeTable));
+}
+
+QString PresentationTableStatement() {
+    // A file of the version before that already has the table (made by
+    // hand, or by a test) keeps it.
+    return CreateTableStatement(TableNamed(kPresentationTable))
+        .replace(QStringLiteral("CREATE TABLE"), QStringLiteral("CREATE TABLE IF NOT EXISTS"));
 }
 
 QStringList CreateTableStatements() {

@@ -22,11 +22,13 @@ const TableSchema& TableNamed(const QString& name); // throws Error for an unkno
 
 inline const QString kRecordTable = QStringLiteral("TbRegistro");
 inline const QString kPrizeTable = QStringLiteral("TbPremio");
+inline const QString kPresentationTable = QStringLiteral("TbApresentacao");
 
 // The schema's version, kept in the file's user_version. Version 0 is a file
 // made before the record of draws; version 1 has it; version 2 has the
-// indexes of the winners lists too; version 3 the prize plans.
-inline constexpr int kSchemaVersion = 3;
+// indexes of the winners lists too; version 3 the prize plans; version 4 the
+// presentation settings.
+inline constexpr int kSchemaVersion = 4;
 
 // The statements that create every table in an empty file, at this version.
 QStringList CreateTableStatements();
@@ -41,5 +43,8 @@ QStringList RecordTableStatements();
 
 // The table of the pools' prize plans.
 QString PrizeTableStatement();
+
+// The table of the presentation settings, made unless the file has it.
+QString PresentationTableStatement();
 
 } // namespace tiravo

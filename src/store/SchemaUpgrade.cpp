@@ -20,7 +20,8 @@ void UpgradeSchema(Connection& connection) {
     if (version >= kSchemaVersion)
         return;
     // A file this program may not write still opens to be looked at when
-    // all it lacks are the prize plans: it reads as having none.
+    // all it lacks are the prize plans and the presentation settings: it
+    // reads as having no plans and the settings as they start.
     if (version >= 2 && connection.readOnly())
         return;
     // Whole or not at all: a record table without its triggers is no
@@ -37,6 +38,8 @@ void UpgradeSchema(Connection& connection) {
             connection.execute(statement);
     if (found < 3)
         connection.execute(PrizeTableStatement());
+    if (found < 4)
+        connection.execute(PresentationTableStatement());
     if (found < kSchemaVersion)
         connection.execute(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
     upgrade.commit();

@@ -21,7 +21,7 @@ void MakeOldFile(const QString& path) {
     old.create();
     for (const QString& statement : CreateTableStatements())
         if (statement.startsWith("CREATE TABLE") && !statement.contains(kRecordTable) &&
-            !statement.contains(kPrizeTable))
+            !statement.contains(kPrizeTable) && !statement.contains(kPresentationTable))
             old.execute(statement);
     old.execute("INSERT INTO TbNome (Nome, Ordem, Ok, Ativo) VALUES ('Ana', 'abcd', 1, 1)");
     old.execute("INSERT INTO Usuario (Nome, Senha) VALUES ('ana', 'x')");
@@ -29,17 +29,19 @@ void MakeOldFile(const QString& path) {
 
 QStringList Contents(Connection& connection);
 
-// What the version before the prize plans wrote: everything but their table.
+// What the version `version` wrote (2: before the prize plans, 3: before the
+// presentation settings): everything but the tables that came after it.
 // Answers its contents as written.
-QStringList MakeFileBeforePrizePlans(const QString& path) {
+QStringList MakeFileOfVersion(const QString& path, int version) {
     Connection old;
     old.setConnectionText(ConnectionTextFor(path) + JoinDatabasePassword());
     old.create();
     for (QString statement : CreateTableStatements()) {
-        if (statement.contains(kPrizeTable))
+        if ((version < 3 && statement.contains(kPrizeTable)) ||
+            statement.contains(kPresentationTable))
             continue;
         if (statement.startsWith("PRAGMA user_version"))
-            statement = "PRAGMA user_version = 2";
+            statement = QStringLiteral("PRAGMA user_version = %1").arg(version);
         old.execute(statement);
     }
     old.execute(
@@ -95,8 +97,9 @@ TEST(SchemaUpgrade, AnOldFileGetsTheRecordOnceAndKeepsEverythingElse) {
     EXPECT_EQ(Schema(second),
               QStringList({"table TbFoto", "index TbFoto_Winners", "table TbImage", "table TbNome",
                            "index TbNome_Winners", "table TbNumero", "index TbNumero_Winners",
-                           "table TbPremio", "table TbRegistro", "trigger TbRegistro_DELETE",
-                           "trigger TbRegistro_UPDATE", "table Usuario", "table sqlite_sequence"}));
+                           "table TbApresentacao", "table TbPremio", "table TbRegistro",
+                           "trigger TbRegistro_DELETE", "trigger TbRegistro_UPDATE",
+                           "table Usuario", "table sqlite_sequence"}));
     Query names(second, {"SELECT Cod, Nome, Ordem, Ok, Ativo, Sorte FROM TbNome"});
     names.open();
     EXPECT_EQ(names.recordCount(), 1);
@@ -107,19 +110,28 @@ TEST(SchemaUpgrade, AnOldFileGetsTheRecordOnceAndKeepsEverythingElse) {
     EXPECT_EQ(record.field(0).asInteger(), 0);
 }
 
-TEST(SchemaUpgrade, AFileBeforePrizePlansGetsTheirTableAndNothingElse) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Zodizi.db");
-    const QStringList before = MakeFileBeforePrizePlans(path);
-    Connection upgraded;
-    upgraded.setConnectionText(ConnectionTextFor(path) + JoinDatabasePassword());
-    upgraded.open();
-    EXPECT_EQ(SchemaVersion(upgraded), kSchemaVersion);
-    QStringList after = Contents(upgraded);
-    const qsizetype prizes = after.indexOf(QRegularExpression("^table TbPremio .*"));
-    ASSERT_GE(prizes, 0) << after.join('\n').toStdString();
-    after.removeAt(prizes);
-    EXPECT_EQ(after, before);
+// A file of version 2 gets the prize plans and the presentation settings, one
+// of version 3 the settings: their tables, empty, and nothing else.
+TEST(SchemaUpgrade, AnEarlierFileGetsTheNewTablesAndNothingElse) {
+    for (const int version : {2, 3}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Zodizi.db");
+        const QStringList before = MakeFileOfVersion(path, version);
+        Connection upgraded;
+        upgraded.setConnectionText(ConnectionTextFor(path) + JoinDatabasePassword());
+        upgraded.open();
+        EXPECT_EQ(SchemaVersion(upgraded), kSchemaVersion);
+        QStringList after = Contents(upgraded);
+        QStringList added{"^table TbApresentacao .*"};
+        if (version < 3)
+            added << "^table TbPremio .*";
+        for (const QString& table : added) {
+            const qsizetype found = after.indexOf(QRegularExpression(table));
+            ASSERT_GE(found, 0) << version << after.join('\n').toStdString();
+            after.removeAt(found);
+        }
+        EXPECT_EQ(after, before) << version;
+    }
 }
 
 } // namespace

@@ -238,7 +238,8 @@ Commands:
       and \\, any other control character \xNN (ESC reads \x1B), other
       invisible characters \uNNNN (U+202E reads \u202E), and the text NULL
       itself reads \NULL. The output is UTF-8. The table of prize plans,
-      TbPremio, only when some pool has a plan.
+      TbPremio, only when some pool has a plan; the presentation settings,
+      TbApresentacao, only once they were changed.
   check
       Runs the integrity check of the file and prints its result; the exit
       status is 0 only when it passes.

@@ -13,8 +13,9 @@ void DumpDatabase(Connection& connection, QTextStream& out) {
         // A view without a sort key holds its rows in the order of Cod.
         TableView view(connection, ViewSpec{table.name, {}, {}, {}, {}, {}});
         view.open();
-        // A file without prize plans dumps as it did before there were any.
-        if (table.name == kPrizeTable && view.eof())
+        // A file without prize plans, or whose presentation settings were
+        // never changed, dumps as it did before there were any.
+        if ((table.name == kPrizeTable || table.name == kPresentationTable) && view.eof())
             continue;
         out << table.name << '\n';
         QStringList names;

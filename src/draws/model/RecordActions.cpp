@@ -27,6 +27,7 @@ constexpr ActionName kActions[] = {
     {RecordAction::Prizes, u"prêmios", false, false},
     {RecordAction::Absence, u"ausência", false, false},
     {RecordAction::BatchDraw, u"sorteio em lote", true, true},
+    {RecordAction::Presentation, u"apresentação", false, false},
 };
 
 const ActionName* Named(const QString& text) {
@@ -57,7 +58,8 @@ bool IsDrawAction(const QString& actionText) {
 
 bool MovesEntries(const QString& actionText) {
     return actionText != RecordActionText(RecordAction::Prizes) &&
-           actionText != RecordActionText(RecordAction::Absence);
+           actionText != RecordActionText(RecordAction::Absence) &&
+           actionText != RecordActionText(RecordAction::Presentation);
 }
 
 } // namespace tiravo

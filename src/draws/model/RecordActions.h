@@ -24,6 +24,9 @@ enum class RecordAction {
     // Quantidade names its batch by the Sequencia of the batch's first draw
     // (the first draw's row names itself).
     BatchDraw,
+    // "Apresentação": the sound, the calm mode or the audience's monitor
+    // changed, for the whole program: no pool, no entry moves.
+    Presentation,
 };
 
 QString RecordActionText(RecordAction action);
@@ -32,8 +35,8 @@ bool IsEntryAction(const QString& actionText);
 // Whether the entry gets a place in the winners list by this action.
 bool IsDrawAction(const QString& actionText);
 // Whether the action may change which entries are available: every action
-// but a change of the prize plan and an absence (the absent winner was not
-// available before it and is not after it).
+// but a change of the prize plan, an absence (the absent winner was not
+// available before it and is not after it) and a change of the presentation.
 bool MovesEntries(const QString& actionText);
 
 } // namespace tiravo
