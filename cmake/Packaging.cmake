@@ -66,7 +66,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.korvane.example/tiravo.html)
 # The libraries the binaries load, as dpkg-shlibdeps finds them (the
-# spreadsheets' libzip4 and libxlsxwriter4 are named as well, so that the
+# spreadsheets' libzip4 and libxlsxwriter4, and libqt6multimedia6 with the
+# plugins that play the draws' sounds, are named as well, so that the
 # package asks for them even where shlibdeps is not run); the rest is what
 # the program loads at run time without linking to it: Qt's plugins for TIFF
 # and the other picture kinds the operator may choose, Qt's translations for
@@ -74,7 +75,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.korvane.example/tiravo.html)
 # (Liberation keeps their widths).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libzip4, libxlsxwriter4, qt6-image-formats-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core")
+    "libzip4, libxlsxwriter4, libqt6multimedia6, qt6-image-formats-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 file(READ ${TIRAVO_PACKAGING_DIR}/debian/description TIRAVO_DEB_DESCRIPTION)

@@ -4,7 +4,7 @@ set -euo pipefail
 TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD_DIR=${TIRAVO_BUILD_DIR:-$TOP/build}
 
-PACKAGES=(g++ make cmake pkg-config qt6-base-dev qt6-image-formats-plugins qt6-translations-l10n
+PACKAGES=(g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins qt6-translations-l10n
           libgl-dev libsqlcipher-dev libjpeg62-turbo-dev libzip-dev libxlsxwriter-dev libgtest-dev
           libgmock-dev libbenchmark-dev
           fonts-dejavu-core fonts-liberation xvfb xauth openbox x11-utils

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Sound.h"
+
 namespace tiravo {
 
 class Clock;
@@ -18,6 +20,8 @@ struct Services {
     Dialogs& dialogs;
     Desktop& desktop;
     Random& random;
+    // Silent unless the program entry or a test gives one.
+    Sound& sound = NoSound();
 };
 
 } // namespace tiravo

@@ -7,6 +7,7 @@
 #include "support/FakeDialogs.h"
 #include "support/FakePause.h"
 #include "support/FakeRandom.h"
+#include "support/FakeSound.h"
 
 #include <deque>
 
@@ -20,7 +21,7 @@ public:
     TestServices(const TestServices&) = delete;
     TestServices& operator=(const TestServices&) = delete;
 
-    Services services() { return {clock, pause, dialogs, desktop, random}; }
+    Services services() { return {clock, pause, dialogs, desktop, random, sound}; }
     // A context over `connection` with these services, kept as long as this
     // object: what the program entry would hand every window.
     AppContext& context(Connection& connection) {
@@ -35,6 +36,7 @@ public:
     FakeDialogs dialogs;
     FakeDesktop desktop;
     FakeRandom random;
+    FakeSound sound;
 
 private:
     std::deque<AppContext> contexts_;

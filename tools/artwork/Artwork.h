@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 
@@ -27,5 +28,9 @@ QImage paintCrossIcon(int size);
 
 // The program's own icon, for the desktop's menus and windows.
 QImage paintProgramIcon(int size);
+
+// The draw's sounds, as WAV files.
+QByteArray synthDrumRoll(); // over the frames, repeated until the teaser
+QByteArray synthFanfare();  // on the reveal
 
 } // namespace tiravo::artwork

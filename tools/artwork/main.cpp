@@ -1,5 +1,5 @@
-// Draws the program's built-in pictures into a folder (the repository's
-// resources/), or with --icons the program's icon at the desktop's sizes into
+// Draws the program's built-in pictures, and makes its sounds, into a folder
+// (the repository's resources/), or with --icons the program's icon at the desktop's sizes into
 // a hicolor tree (packaging/icons). The drawings use fixed seeds, so running
 // it again gives the same files; the pictures are committed, not drawn at
 // build time.
@@ -7,6 +7,7 @@
 #include "Artwork.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
@@ -48,6 +49,15 @@ std::vector<Picture> pictures() {
         {"tool-maker.png", icon, [](QSize s) { return square(paintMakerIcon, s); }},
         {"tool-exit.png", icon, [](QSize s) { return square(paintCrossIcon, s); }},
     };
+}
+
+struct Recording {
+    QString fileName;
+    QByteArray (*make)();
+};
+
+std::vector<Recording> sounds() {
+    return {{"drum-roll.wav", synthDrumRoll}, {"fanfare.wav", synthFanfare}};
 }
 
 // The sizes the hicolor theme's menus, panels and software centres ask for.
@@ -116,6 +126,20 @@ int main(int argc, char** argv) {
         total += bytes;
         out << picture.fileName << "\t" << image.width() << "x" << image.height() << "\t" << bytes
             << " bytes\n";
+    }
+    for (const Recording& sound : iconSet ? std::vector<Recording>{} : sounds()) {
+        if (!only.isEmpty() && !only.contains(sound.fileName))
+            continue;
+        const QString path = folder.filePath(sound.fileName);
+        QFile file(path);
+        const QByteArray wav = sound.make();
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(wav) != wav.size() || !file.flush()) {
+            err << "tiravo-artwork: could not write " << path << "\n";
+            return 1;
+        }
+        total += wav.size();
+        out << sound.fileName << "\t" << wav.size() << " bytes\n";
     }
     out << "total\t" << total << " bytes\n";
     return 0;

@@ -4,6 +4,7 @@
 #include "platform/Desktop.h"
 #include "platform/Random.h"
 #include "platform/Services.h"
+#include "platform/Sound.h"
 #include "platform/ui/MessageBoxDialogs.h"
 #include "platform/ui/RepaintPause.h"
 
@@ -17,7 +18,7 @@ public:
     RealServices(const RealServices&) = delete;
     RealServices& operator=(const RealServices&) = delete;
 
-    Services services() { return {clock_, pause_, dialogs_, desktop_, random_}; }
+    Services services() { return {clock_, pause_, dialogs_, desktop_, random_, sound_}; }
 
 private:
     SystemClock clock_;
@@ -25,6 +26,7 @@ private:
     MessageBoxDialogs dialogs_;
     SystemDesktop desktop_;
     SystemRandom random_;
+    SystemSound sound_;
 };
 
 } // namespace tiravo
