@@ -11,6 +11,7 @@
 #include "draws/model/PoolColumns.h"
 #include "draws/model/PoolDescription.h"
 #include "draws/model/PoolEntry.h"
+#include "draws/model/PresentedStage.h"
 #include "draws/model/PrizeDraw.h"
 #include "draws/model/PrizePlan.h"
 #include "draws/model/SpreadsheetCsv.h"
@@ -145,6 +146,9 @@ void DrawScreen::addWinnersMenu(const QList<QWidget*>& lists) {
     connect(WinnerAbsent, &QAction::triggered, this, [this] { guarded([this] { markAbsent(); }); });
     DrawMany = WinnersMenu->addAction(QStringLiteral("Sortear vários..."));
     connect(DrawMany, &QAction::triggered, this, [this] { guarded([this] { drawMany(); }); });
+    Presentation = WinnersMenu->addAction(QStringLiteral("Apresentação..."));
+    connect(Presentation, &QAction::triggered, this,
+            [this] { guarded([this] { openPresentation(); }); });
     winnersLists_ = lists;
     for (QWidget* list : lists) {
         list->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -154,6 +158,7 @@ void DrawScreen::addWinnersMenu(const QList<QWidget*>& lists) {
             EditPrizePlan->setEnabled(!drawing_);
             WinnerAbsent->setEnabled(!drawing_);
             DrawMany->setEnabled(!drawing_);
+            Presentation->setEnabled(!drawing_);
             menuList_ = list;
             WinnersMenu->popup(list->mapToGlobal(at));
         });
@@ -266,7 +271,9 @@ DrawOutcome DrawScreen::drawWinner() {
     // A batch asked before its first draw.
     if (!batch_ && !drawBeyondPlan(plan))
         return DrawOutcome::NoEntries;
-    AnnouncingStage stage(stageOfDraw(), [this, &plan] {
+    PresentedStage presented(stageOfDraw(), ReadPresentationSettings(context_.ADOConnection1),
+                             services_.sound);
+    AnnouncingStage stage(presented.stage(), [this, &plan] {
         if (!plan.empty())
             announcePrize(plan);
     });
@@ -282,8 +289,10 @@ void DrawScreen::pickHidden() {
     if (prizeLabel_)
         prizeLabel_->hide(); // a hidden pick gives no place
     // The counter follows the pool even when nothing was picked, as above.
-    RunHiddenPick(*drawPool_, *drawWinners_, *drawStage_, drawDescription_->pick, services_.clock,
-                  services_.dialogs);
+    PresentedStage presented(*drawStage_, ReadPresentationSettings(context_.ADOConnection1),
+                             services_.sound);
+    RunHiddenPick(*drawPool_, *drawWinners_, presented.stage(), drawDescription_->pick,
+                  services_.clock, services_.dialogs);
     readViews({});
 }
 

@@ -69,6 +69,9 @@ public:
     QAction* WinnerAbsent = nullptr;
     // "Sortear vários...", and Ctrl+Enter: many draws at one press.
     QAction* DrawMany = nullptr;
+    // "Apresentação...": the window "Apresentação" (sound, calm mode, the
+    // audience's monitor).
+    QAction* Presentation = nullptr;
 
     void FormActivate() override;
     bool FormKeyDown(QKeyEvent* event) override;
@@ -162,6 +165,7 @@ private:
     // own, or those of the batch that runs it.
     DrawStage& stageOfDraw();
     const DrawSettings& settingsOfDraw() const;
+    void openPresentation();
     // Whether the draw goes on: once every prize of the plan has a winner,
     // only when the operator says so.
     bool drawBeyondPlan(const PrizePlan& plan);

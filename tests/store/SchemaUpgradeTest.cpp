@@ -95,11 +95,11 @@ TEST(SchemaUpgrade, AnOldFileGetsTheRecordOnceAndKeepsEverythingElse) {
     second.open(); // finds the file upgraded and leaves it alone
     EXPECT_EQ(SchemaVersion(second), kSchemaVersion);
     EXPECT_EQ(Schema(second),
-              QStringList({"table TbFoto", "index TbFoto_Winners", "table TbImage", "table TbNome",
-                           "index TbNome_Winners", "table TbNumero", "index TbNumero_Winners",
-                           "table TbApresentacao", "table TbPremio", "table TbRegistro",
-                           "trigger TbRegistro_DELETE", "trigger TbRegistro_UPDATE",
-                           "table Usuario", "table sqlite_sequence"}));
+              QStringList({"table TbApresentacao", "table TbFoto", "index TbFoto_Winners",
+                           "table TbImage", "table TbNome", "index TbNome_Winners",
+                           "table TbNumero", "index TbNumero_Winners", "table TbPremio",
+                           "table TbRegistro", "trigger TbRegistro_DELETE",
+                           "trigger TbRegistro_UPDATE", "table Usuario", "table sqlite_sequence"}));
     Query names(second, {"SELECT Cod, Nome, Ordem, Ok, Ativo, Sorte FROM TbNome"});
     names.open();
     EXPECT_EQ(names.recordCount(), 1);

@@ -27,7 +27,7 @@ TEST(PresentationTool, SettingsAreDumpedOnceChangedAndKeepTheFileWhole) {
     EXPECT_EQ(checked.exitCode, 0) << checked.out.toStdString() << checked.err.toStdString();
     const Outcome verified = RunTool({"verify", "--file", file});
     EXPECT_EQ(verified.exitCode, 0) << verified.err.toStdString();
-    EXPECT_TRUE(verified.out.startsWith("ok: 1 rows")) << verified.out.toStdString();
+    EXPECT_TRUE(verified.out.startsWith("ok: 1 row,")) << verified.out.toStdString();
 }
 
 } // namespace
