@@ -2,6 +2,7 @@
 // driven through their controls: the window "Apresentação", the sounds tied
 // to the frames, and the calm mode's frames.
 #include "draws/Apresentacao.h"
+#include "draws/VantaFoto.h"
 #include "draws/VantaNumero.h"
 #include "draws/model/PresentationSettings.h"
 #include "store/Query.h"
@@ -9,11 +10,14 @@
 #include "support/OffscreenScreens.h"
 #include "support/PoolRows.h"
 #include "support/TestServices.h"
+#include "widgets/PictureBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -289,6 +293,39 @@ TEST_F(Presentation, TheCalmModeChangesTheStageAtMostThreeTimesASecondAndDrawsTh
         if (!calm.frames[i].control.isEmpty()) {
             EXPECT_EQ(calm.frames[i].shown, normal.frames[i].shown) << i;
         }
+}
+
+// The photo screen reads its pictures ahead: in calm mode the frames that
+// only wait keep the photo shown, and the winner is the one of the normal
+// draw, revealed as always.
+TEST_F(Presentation, TheCalmPhotoDrawHoldsEachPhotoAndRevealsTheSameWinner) {
+    QTemporaryDir photos;
+    QStringList paths;
+    for (int i = 0; i < 4; ++i) {
+        const QString path = photos.filePath(QStringLiteral("%1.jpg").arg(i));
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(QColor::fromHsv(i * 90, 200, 220));
+        ASSERT_TRUE(image.save(path, "JPG"));
+        test::AddPhoto(db, {path, QStringLiteral("k%1").arg(i)});
+        paths << path;
+    }
+    WritePresentationSettings(db.connection(), {.calm = true});
+    fake.clock.setTime(QTime(12, 0, 9)); // nine steps: twelve frames, the fourth photo wins
+    TFVantaFoto w(nullptr, fake.context(db.connection()));
+    QTest::mouseClick(w.Button5, Qt::LeftButton);
+
+    // The normal draw shows b c d d a b c d d a b c; the calm one every fifth.
+    const QString b = paths[1], d = paths[3];
+    QStringList expected;
+    for (int frame = 0; frame < 12; ++frame)
+        expected << (frame % 5 == 0 ? QStringLiteral("Image1=%1@70").arg(b)
+                                    : QStringLiteral("=@70"));
+    expected << "Image1=:/pictures/teaser-photo.png@1500" << QStringLiteral("Image1=%1@100").arg(d);
+    EXPECT_EQ(fake.pause.summary(), expected);
+    EXPECT_EQ(w.Image1->pictureName(), d);
+    EXPECT_EQ(test::ColumnOf(db.connection(), "Ok", "TbFoto"),
+              QStringList({"True", "True", "True", "False"}));
+    EXPECT_TRUE(fake.dialogs.asked().isEmpty());
 }
 
 } // namespace
