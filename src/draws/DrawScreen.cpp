@@ -129,6 +129,7 @@ void DrawScreen::drawsFrom(TableView& pool, Query& winners, DrawStage& stage,
     auto* tips = new PrizeTips(this, winners, description);
     for (QWidget* list : winnersLists_)
         tips->watch(list);
+    prepareSound();
 }
 
 void DrawScreen::addWinnersMenu(const QList<QWidget*>& lists) {

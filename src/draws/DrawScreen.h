@@ -166,6 +166,9 @@ private:
     DrawStage& stageOfDraw();
     const DrawSettings& settingsOfDraw() const;
     void openPresentation();
+    // Gets the sounds ready when they are on, so that the first draw's drum
+    // starts with its first frame.
+    void prepareSound();
     // Whether the draw goes on: once every prize of the plan has a winner,
     // only when the operator says so.
     bool drawBeyondPlan(const PrizePlan& plan);

@@ -1,6 +1,8 @@
-// "Apresentação..." of the winners menu.
+// "Apresentação..." of the winners menu, and the sounds made ready ahead.
 #include "draws/Apresentacao.h"
 #include "draws/DrawScreen.h"
+#include "draws/model/PresentationSettings.h"
+#include "platform/Sound.h"
 
 namespace tiravo {
 
@@ -8,7 +10,18 @@ void DrawScreen::openPresentation() {
     if (drawing_)
         return;
     TFApresentacao window(this, context_);
-    window.exec();
+    if (window.exec() == QDialog::Accepted)
+        prepareSound();
+}
+
+void DrawScreen::prepareSound() {
+    try {
+        if (ReadPresentationSettings(context_.ADOConnection1).sound)
+            services_.sound.prepare();
+    } catch (...) {
+        // Only a head start: each draw reads the settings again, and says
+        // what keeps it from reading them.
+    }
 }
 
 } // namespace tiravo

@@ -90,6 +90,7 @@ TEST_F(Presentation, TheWindowComesLastInTheWinnersMenuAndStoresWhatItsControlsS
     });
     EXPECT_EQ(ReadPresentationSettings(db.connection()),
               PresentationSettings({.sound = true, .audienceMonitor = "Screen2"}));
+    EXPECT_EQ(fake.sound.heard, QStringList({"ready"}));
 
     // Enter confirms from a check box; the window shows what the file holds.
     openSettings(*w, [](TFApresentacao& window) {
@@ -158,6 +159,8 @@ TEST_F(Presentation, TheDrumRollsWithTheFramesAndTheFanfareComesWithTheWinner) {
     AddNumbers(db, 11);
     WritePresentationSettings(db.connection(), {.sound = true});
     auto w = open();
+    // Made ready as the screen opens, so that the first drum is not late.
+    EXPECT_EQ(fake.sound.heard, QStringList({"ready"}));
     Timeline timeline(fake);
     QTest::mouseClick(w->Button5, Qt::LeftButton);
 
