@@ -4,6 +4,7 @@
 #include "widgets/Resources.h"
 
 #include <QFile>
+#include <QTest>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -62,8 +63,12 @@ TEST(Sound, TheSystemsPlayerNeverFailsADraw) {
         sound.stop(Cue::DrumRoll); // before anything plays
         sound.prepare();
         sound.play(Cue::DrumRoll);
+        // Long enough for the sound's thread to take the calls in, device
+        // or no device.
+        QTest::qWait(200);
         sound.stop(Cue::DrumRoll);
         sound.play(Cue::Fanfare);
+        QTest::qWait(100);
     }
     NoSound().play(Cue::Fanfare);
     NoSound().stop(Cue::Fanfare);
