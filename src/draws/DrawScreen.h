@@ -169,6 +169,8 @@ private:
     // Gets the sounds ready when they are on, so that the first draw's drum
     // starts with its first frame.
     void prepareSound();
+    // The audience's monitor named in "Apresentação"; empty: automatic.
+    QString chosenAudienceMonitor();
     // Whether the draw goes on: once every prize of the plan has a winner,
     // only when the operator says so.
     bool drawBeyondPlan(const PrizePlan& plan);

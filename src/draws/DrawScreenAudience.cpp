@@ -57,7 +57,7 @@ bool DrawScreen::takeAudienceKey(QKeyEvent* key) {
             return true;
         }
         // With one monitor, F11 shows this screen full screen as ever.
-        QScreen* monitor = AudienceMonitor(this, QString());
+        QScreen* monitor = AudienceMonitor(this, chosenAudienceMonitor());
         if (!monitor || !isVisible())
             return false;
         startAudience(monitor);

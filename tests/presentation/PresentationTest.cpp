@@ -10,8 +10,10 @@
 #include "support/OffscreenScreens.h"
 #include "support/PoolRows.h"
 #include "support/TestServices.h"
+#include "widgets/AudienceScreen.h"
 #include "widgets/PictureBox.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
@@ -27,9 +29,11 @@
 namespace tiravo {
 namespace {
 
-// The operator's laptop and, to its right, the projector.
-[[maybe_unused]] const bool kScreens =
-    test::UseOffscreenScreens({QRect(0, 0, 1366, 768), QRect(1366, 0, 1920, 1080)});
+// The operator's laptop and, to its right, two projectors.
+const QRect kLaptop(0, 0, 1366, 768);
+const QRect kLeftWall(1366, 0, 1920, 1080);
+const QRect kRightWall(3286, 0, 1920, 1080);
+[[maybe_unused]] const bool kScreens = test::UseOffscreenScreens({kLaptop, kLeftWall, kRightWall});
 
 void AddNumbers(test::TempDatabase& db, int count) {
     for (int n = 1; n <= count; ++n)
@@ -82,7 +86,8 @@ TEST_F(Presentation, TheWindowComesLastInTheWinnersMenuAndStoresWhatItsControlsS
         EXPECT_EQ(window.windowTitle(), "Apresentação");
         EXPECT_FALSE(window.CheckSom->isChecked());
         EXPECT_FALSE(window.CheckCalmo->isChecked());
-        EXPECT_EQ(Items(window.ComboMonitor), QStringList({"Automático", "Screen1", "Screen2"}));
+        EXPECT_EQ(Items(window.ComboMonitor),
+                  QStringList({"Automático", "Screen1", "Screen2", "Screen3"}));
         EXPECT_EQ(window.ComboMonitor->currentIndex(), 0);
         QTest::mouseClick(window.CheckSom, Qt::LeftButton);
         window.ComboMonitor->setCurrentIndex(2);
@@ -130,14 +135,40 @@ TEST_F(Presentation, AMonitorNotConnectedStaysChosen) {
     WritePresentationSettings(db.connection(), {.audienceMonitor = "HDMI-2"});
     auto w = open();
     openSettings(*w, [](TFApresentacao& window) {
-        EXPECT_EQ(Items(window.ComboMonitor),
-                  QStringList({"Automático", "Screen1", "Screen2", "HDMI-2 (desconectado)"}));
-        EXPECT_EQ(window.ComboMonitor->currentIndex(), 3);
+        EXPECT_EQ(Items(window.ComboMonitor), QStringList({"Automático", "Screen1", "Screen2",
+                                                           "Screen3", "HDMI-2 (desconectado)"}));
+        EXPECT_EQ(window.ComboMonitor->currentIndex(), 4);
         QTest::mouseClick(window.CheckSom, Qt::LeftButton);
         QTest::keyClick(window.CheckSom, Qt::Key_Enter, Qt::KeypadModifier);
     });
     EXPECT_EQ(ReadPresentationSettings(db.connection()),
               PresentationSettings({.sound = true, .audienceMonitor = "HDMI-2"}));
+}
+
+// F11 puts the audience's screen on the monitor "Apresentação" names, read
+// each time; "Automático" leaves the choice to the program.
+TEST_F(Presentation, TheAudiencesScreenGoesToTheMonitorChosen) {
+    auto w = open();
+    w->show();
+    w->move(100, 60);
+    QApplication::setActiveWindow(w.get());
+    QApplication::processEvents();
+    const auto wallOfF11 = [&w] {
+        QTest::keyClick(w.get(), Qt::Key_F11);
+        QApplication::processEvents();
+        const QRect wall = w->audienceScreen() ? w->audienceScreen()->geometry() : QRect();
+        QTest::keyClick(w.get(), Qt::Key_F11);
+        QApplication::processEvents();
+        EXPECT_EQ(w->audienceScreen(), nullptr);
+        return wall;
+    };
+    EXPECT_EQ(wallOfF11(), kLeftWall);
+    WritePresentationSettings(db.connection(), {.audienceMonitor = "Screen3"});
+    EXPECT_EQ(wallOfF11(), kRightWall);
+    // A monitor that is not there: the program chooses.
+    WritePresentationSettings(db.connection(), {.audienceMonitor = "HDMI-9"});
+    EXPECT_EQ(wallOfF11(), kLeftWall);
+    EXPECT_TRUE(fake.dialogs.asked().isEmpty());
 }
 
 // The frames and the cues in one line, in the order they came: "frame
