@@ -1,16 +1,23 @@
-// How much the stage flashes while a number draw runs, normal and calm, as
-// WCAG's general flash definition counts it: a flash is a pair of opposing
-// changes of relative luminance of 10 % or more where the darker side is
-// below 0.80. Each frame of the draw is grabbed from the stage as it is
-// painted (the fake pause holds no time, so the time is the frames' own), the
-// luminance is followed per patch of 4 x 4 pixels, and the counters give the
-// most flashes in any one second at any patch and the share of the stage
-// that flashes more than three times in a second.
+// How much the audience's screen flashes while a number draw runs, normal and
+// calm, as WCAG's general flash definition counts it: a flash is a pair of
+// opposing changes of relative luminance of 10 % or more where the darker
+// side is below 0.80. The draw screen stands on a laptop and F11 puts the
+// audience's screen on a 1920 x 1080 projector; each frame of the draw is
+// grabbed from it as it is painted (the fake pause holds no time, so the time
+// is the frames' own), the luminance is followed per patch of 4 x 4 pixels,
+// and the counters give the most flashes in any one second at any patch and
+// the share of the screen that flashes more than three times in a second.
+// Without the audience's screen (audience = 0) the draw screen's stage is
+// measured instead.
 #include "draws/VantaNumero.h"
 #include "draws/model/PresentationSettings.h"
+#include "support/OffscreenScreens.h"
 #include "support/TempDatabase.h"
+#include "widgets/AudienceScreen.h"
 #include "widgets/PictureBox.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "BenchServices.h"
@@ -18,17 +25,29 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <cmath>
 #include <vector>
 
 namespace tiravo {
 namespace {
 
+[[maybe_unused]] const bool kScreens =
+    test::UseOffscreenScreens({QRect(0, 0, 1366, 768), QRect(1366, 0, 1920, 1080)});
+
 constexpr int kPatch = 4;
 
+// sRGB to linear light, per channel value.
 double Linear(int channel) {
-    const double c = channel / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> values{};
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const double c = double(i) / 255.0;
+            values[i] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        return values;
+    }();
+    return table[std::size_t(channel)];
 }
 
 // The relative luminance of each patch of the picture.
@@ -105,6 +124,7 @@ Flashes Count(const std::vector<Moment>& moments, int frames) {
 void BM_Flashes(benchmark::State& state) {
     const bool calm = state.range(1) != 0;
     Flashes flashes;
+    bool audienceShown = false;
     for (auto _ : state) {
         state.PauseTiming();
         test::TempDatabase db;
@@ -116,13 +136,22 @@ void BM_Flashes(benchmark::State& state) {
         WritePresentationSettings(db.connection(), {.calm = calm});
         BenchServices fake;
         TFVantaNumero w(nullptr, fake.context(db.connection()));
+        w.move(40, 40);
         w.show();
+        QApplication::setActiveWindow(&w);
+        QApplication::processEvents();
+        QKeyEvent f11(QEvent::KeyPress, Qt::Key_F11, Qt::NoModifier);
+        QApplication::sendEvent(&w, &f11);
+        QApplication::processEvents();
+        QWidget* audience = w.audienceScreen();
+        audienceShown = audience != nullptr;
         std::vector<Moment> moments;
         int at = 0;
         fake.pause.during = [&](const Frame& frame) {
             if (frame.widget) {
-                const QImage stage = w.grab(w.Image1->geometry()).toImage();
-                moments.push_back({at, Luminance(stage)});
+                const QImage shown =
+                    audience ? audience->grab().toImage() : w.grab(w.Image1->geometry()).toImage();
+                moments.push_back({at, Luminance(shown)});
             }
             at += frame.milliseconds;
         };
@@ -136,6 +165,7 @@ void BM_Flashes(benchmark::State& state) {
     state.counters["flashing_share"] = flashes.flashingShare;
     state.counters["frames"] = flashes.frames;
     state.counters["paints"] = flashes.paints;
+    state.counters["audience"] = audienceShown ? 1 : 0;
 }
 
 // Arguments: the pool's size, then 0 for the normal showing and 1 for the calm.
