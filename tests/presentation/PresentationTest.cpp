@@ -89,6 +89,17 @@ TEST_F(Presentation, TheWindowComesLastInTheWinnersMenuAndStoresWhatItsControlsS
         EXPECT_EQ(Items(window.ComboMonitor),
                   QStringList({"Automático", "Screen1", "Screen2", "Screen3"}));
         EXPECT_EQ(window.ComboMonitor->currentIndex(), 0);
+        // The arrows move among the controls as in every window; the list of
+        // monitors keeps them for itself.
+        EXPECT_EQ(QApplication::focusWidget(), window.CheckSom);
+        QTest::keyClick(window.CheckSom, Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), window.CheckCalmo);
+        QTest::keyClick(window.CheckCalmo, Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), window.ComboMonitor);
+        QTest::keyClick(window.ComboMonitor, Qt::Key_Down);
+        EXPECT_EQ(window.ComboMonitor->currentText(), "Screen1");
+        QTest::keyClick(window.ComboMonitor, Qt::Key_Up);
+        EXPECT_EQ(window.ComboMonitor->currentIndex(), 0);
         QTest::mouseClick(window.CheckSom, Qt::LeftButton);
         window.ComboMonitor->setCurrentIndex(2);
         QTest::mouseClick(window.ButtonOk, Qt::LeftButton);

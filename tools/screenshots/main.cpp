@@ -4,6 +4,7 @@
 #include "Audience.h"
 #include "branding/Korvane.h"
 #include "branding/Parceiros.h"
+#include "draws/Apresentacao.h"
 #include "draws/ColunaNomes.h"
 #include "draws/IncluirFoto.h"
 #include "draws/IncluirNomes.h"
@@ -231,6 +232,10 @@ int Run(const QDir& folder) {
         window.ListaPremios->setCurrentItem(window.ListaPremios->topLevelItem(1));
         Save(&window, folder, QStringLiteral("TFPremios"));
         sample.rollback();
+    }
+    {
+        TFApresentacao window(&menu, menu.context());
+        Save(&window, folder, QStringLiteral("TFApresentacao"));
     }
     return 0;
 }
