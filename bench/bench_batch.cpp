@@ -3,7 +3,7 @@
 // is the sum of the pauses the batch asked for. Resident memory is sampled
 // after the 10th and after the last draw: a batch must not grow with its
 // length.
-//   TIRAVO_BENCH_ROWS=2000 build/bench/BatchBench --benchmark_min_time=0
+//   TIRAVO_BENCH_ROWS=2000 build/bench/bench_batch --benchmark_min_time=0
 #include "draws/VantaNome.h"
 #include "draws/VantaNumero.h"
 #include "draws/model/DrawBatch.h"

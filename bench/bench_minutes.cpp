@@ -2,7 +2,7 @@
 // places of the name pool, filled by single draws and four batches, with 12
 // winners absent and their places drawn again (462 draws, 450 winners at the
 // end). Times the PDF of that day and counts its pages.
-//   build/bench/MinutesBench --benchmark_min_time=1x
+//   build/bench/bench_minutes --benchmark_min_time=1x
 // TIRAVO_KEEP_MINUTES=FILE.pdf keeps a copy of the PDF, to be looked at
 // (pdftoppm -png -r 80 FILE.pdf page); TIRAVO_BENCH_ROWS sets the number of
 // names in the pool (1,500).
