@@ -265,7 +265,8 @@ void DrawScreen::announcePrize(const PrizePlan& plan) {
 }
 
 DrawOutcome DrawScreen::drawWinner() {
-    if (prizeLabel_)
+    // A batch's winner keeps its band while it is held.
+    if (prizeLabel_ && !batchWinnerWaiting())
         prizeLabel_->hide();
     // Read at each draw: another copy of the program may have changed it.
     const PrizePlan plan = ReadPrizePlan(context_.ADOConnection1, *drawDescription_);

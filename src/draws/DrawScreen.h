@@ -161,6 +161,9 @@ private:
     void drawMany();
     // Ctrl+Enter, and the keys of the summary of a batch.
     bool takeBatchKey(QKeyEvent* event);
+    // Whether a batch's winner stands on the screen, to be held while the
+    // next draw begins.
+    bool batchWinnerWaiting() const;
     // The stage and the settings of the draw about to run: the screen's
     // own, or those of the batch that runs it.
     DrawStage& stageOfDraw();

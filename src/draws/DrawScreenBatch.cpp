@@ -117,22 +117,35 @@ std::vector<BatchLine> SummaryLines(const std::vector<RecordRow>& rows, const Pr
 
 class DrawScreen::Batch {
 public:
-    explicit Batch(const DrawSettings& screen) : settings(screen) {
+    explicit Batch(DrawScreen& screen)
+        : settings(screen.drawDescription_->draw),
+          // The band of the prize goes with the winner it names.
+          hold([this] { return watch && watch->escapePressed(); },
+               [&screen] {
+                   if (screen.prizeLabel_)
+                       screen.prizeLabel_->hide();
+               }) {
         settings.action = RecordAction::BatchDraw;
         settings.batch = &record;
     }
 
     DrawSettings settings;
     BatchRecord record;
+    WinnerHold hold;
+    EscapeWatch* watch = nullptr;
     std::optional<BatchStage> stage;
 };
+
+bool DrawScreen::batchWinnerWaiting() const {
+    return batch_ && batch_->hold.waiting();
+}
 
 DrawStage& DrawScreen::stageOfDraw() {
     if (!batch_)
         return *drawStage_;
     Batch& batch = *batch_;
     batch.record.beginDraw();
-    batch.stage.emplace(*drawStage_, batch.record.rows().empty(), [this, &batch] {
+    batch.stage.emplace(*drawStage_, batch.record.rows().empty(), batch.hold, [this, &batch] {
         batch.record.kept();
         QStringList lines;
         for (const RecordRow& row : batch.record.rows())
@@ -176,17 +189,25 @@ void DrawScreen::drawMany() {
         return;
 
     const QRect stage = stagePicture_ ? stagePicture_->geometry() : rect();
-    Batch batch(drawDescription_->draw);
+    Batch batch(*this);
     if (!batchBoard_)
         batchBoard_ = new BatchBoard(this, stage);
     const QScopedValueRollback<Batch*> running(batch_, &batch);
     const QScopedValueRollback<bool> drawing(drawing_, true);
     try {
         EscapeWatch watch(this);
+        batch.watch = &watch;
         fullScreen->hidePointerWhile([&] {
             for (int drawn = 0; drawn < *count; ++drawn) {
                 const std::size_t stored = batch.record.rows().size();
-                Button5Click();
+                try {
+                    Button5Click();
+                } catch (const BatchStopped&) {
+                    // Stopped behind the winner before it: nothing of this
+                    // draw was shown or stored.
+                    readViews({});
+                    break;
+                }
                 // A draw that stored nothing (the pool ran out, or another
                 // copy took the winner first) has said why; the batch ends.
                 if (batch.record.rows().size() == stored)
@@ -194,6 +215,7 @@ void DrawScreen::drawMany() {
                 if (drawn + 1 < *count && watch.escapePressed())
                     break;
             }
+            batch.hold.hold(drawStage_->pause(), false);
             // What was pressed during the last draw was meant for the batch:
             // an Esc must not close the summary, or the screen, after it.
             watch.escapePressed();

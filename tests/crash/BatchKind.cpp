@@ -105,15 +105,19 @@ CrashKind BatchKind() {
         SystemRandom random;
         BatchRecord record;
         const DrawSettings settings = BatchDraw(record);
+        // Each winner is held while the next draw writes its keys, as the
+        // screen's batch does: a kill then finds that draw's keys half written.
+        WinnerHold hold({}, {});
         ReadyForKills();
         for (int draw = 0; draw < kBatch; ++draw) {
             record.beginDraw();
-            BatchStage stage(blank, draw == 0, [&record] { record.kept(); });
+            BatchStage stage(blank, draw == 0, hold, [&record] { record.kept(); });
             if (RunDraw(pool, winners, stage, settings, clock, dialogs, random) !=
                 DrawOutcome::MultiEntry)
                 throw std::runtime_error("a draw of the batch did not store its winner");
             winners.requery();
         }
+        hold.hold(blank.pause(), false);
         if (record.rows().size() != std::size_t(kBatch))
             throw std::runtime_error("the batch did not keep its rows");
     };

@@ -2,6 +2,7 @@
 // asked, each draw of the batch is a draw of the screen in the file, the
 // record marks them as one batch, the show is shorter, Esc stops after the
 // draw that runs, and a summary follows.
+#include "draws/model/DrawBatch.h"
 #include "draws/BatchBoard.h"
 #include "draws/BatchSummary.h"
 #include "draws/VantaFoto.h"
@@ -208,6 +209,11 @@ TEST_P(EveryPool, ABatchStoresItsWinnersAtConsecutivePlacesUnderOneMark) {
     EXPECT_TRUE(summary->isHidden());
 }
 
+// The second a batch holds a winner for, while the next draw's work begins.
+bool IsWinnerHold(const Frame& frame) {
+    return !frame.widget && frame.milliseconds == kBatchWinnerMilliseconds;
+}
+
 INSTANTIATE_TEST_SUITE_P(Pools, EveryPool,
                          testing::Values(Pool::Numbers, Pool::Names, Pool::Photos));
 
@@ -222,7 +228,7 @@ TEST_F(Batch, WithAPlanThePlacesFollowItAndTheSummaryNamesThePrizes) {
     // without the suspense too.
     QStringList announced;
     fake.pause.during = [&](const Frame& frame) {
-        if (frame.control == "LabNome" && frame.milliseconds == 1000)
+        if (IsWinnerHold(frame))
             if (auto* band = w->findChild<QLabel*>("LabelPremio"); band && !band->isHidden())
                 announced << band->text();
     };
@@ -284,7 +290,7 @@ TEST_F(Batch, EscStopsItAfterTheDrawThatRuns) {
     int reveals = 0;
     bool pressed = false;
     const auto escapeInSecondDraw = [&](const Frame& frame) {
-        if (frame.milliseconds == 1000 && frame.control == "LabNome")
+        if (IsWinnerHold(frame))
             ++reveals;
         else if (reveals == 1 && !pressed) {
             pressed = true;
@@ -320,6 +326,40 @@ TEST_F(Batch, EscStopsItAfterTheDrawThatRuns) {
     EXPECT_TRUE(w->isVisible());
     ASSERT_FALSE(summaryOf(*w)->isHidden());
     EXPECT_TRUE(summaryOf(*w)->text().contains("Sorteio em lote: 2 ganhadores"));
+}
+
+TEST_F(Batch, EscWhileAWinnerIsHeldStopsBeforeTheNextDrawShowsAnything) {
+    const std::unique_ptr<DrawScreen> w = open(Pool::Numbers, 20);
+    w->show();
+    // The next draw's keys are being written behind the first winner when
+    // Esc comes: they are undone, and no frame of that draw is shown.
+    int holds = 0;
+    int framesAfterEsc = 0;
+    fake.pause.during = [&](const Frame& frame) {
+        if (holds > 0 && frame.widget)
+            ++framesAfterEsc;
+        if (IsWinnerHold(frame) && ++holds == 1) {
+            QCoreApplication::postEvent(
+                w.get(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+            QCoreApplication::postEvent(
+                w.get(), new QKeyEvent(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier));
+        }
+    };
+    drawMany(*w, 5);
+    fake.pause.during = nullptr;
+    QCoreApplication::processEvents();
+    EXPECT_EQ(holds, 1);
+    EXPECT_EQ(framesAfterEsc, 0);
+    EXPECT_EQ(places(), QList<int>({1}));
+    EXPECT_EQ(drawRows().size(), 1u);
+    EXPECT_EQ(w->Panel1->text(), "19");
+    EXPECT_TRUE(fake.dialogs.texts(DialogKind::Error).isEmpty());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(summaryOf(*w)->text().contains("Sorteio em lote: 1 ganhador"));
+    EXPECT_TRUE(CheckRecord(db.connection()).holds);
+    // The pool is whole: the next batch draws on from where this one stopped.
+    drawMany(*w, 3);
+    EXPECT_EQ(places(), QList<int>({1, 2, 3, 4}));
 }
 
 TEST_F(Batch, ACountItCannotDrawIsRefusedAndDrawsNothing) {

@@ -1,5 +1,7 @@
 #include "draws/model/DrawBatch.h"
 
+#include "platform/Pause.h"
+
 namespace tiravo {
 
 void BatchRecord::kept() {
@@ -11,24 +13,45 @@ void BatchRecord::kept() {
     appended_.reset();
 }
 
+void WinnerHold::hold(Pause& pause, bool mayStop) {
+    if (!waiting_)
+        return;
+    waiting_ = false;
+    pause.showFor(nullptr, kBatchWinnerMilliseconds);
+    if (held_)
+        held_();
+    if (mayStop && stopAsked_ && stopAsked_())
+        throw BatchStopped{};
+}
+
+void BatchStage::expectEntries(const std::vector<int>& places) {
+    hold_.hold(pause(), true);
+    inner().expectEntries(places);
+}
+
 void BatchStage::showTeaser(int milliseconds) {
+    hold_.hold(pause(), true);
     if (first_)
         inner().showTeaser(milliseconds);
 }
 
 void BatchStage::holdEntry(int place) {
+    hold_.hold(pause(), true);
     inner().holdEntry(place);
     winnerHeld_ = true;
 }
 
 void BatchStage::showEntry(int place, int milliseconds) {
     if (!winnerHeld_) {
+        hold_.hold(pause(), true);
         inner().showEntry(place, milliseconds);
         return;
     }
     if (revealed_)
         revealed_();
-    inner().showEntry(place, kBatchWinnerMilliseconds);
+    // Painted now, held by what follows it.
+    inner().showEntry(place, 0);
+    hold_.shown();
 }
 
 } // namespace tiravo
