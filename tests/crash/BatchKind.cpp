@@ -5,6 +5,7 @@
 //
 // Its own count of kills (3 by default):
 //   TIRAVO_CRASH_BATCH_KILLS=40 build/tests/test_crash --gtest_filter='*batch*'
+#include "BlankStage.h"
 #include "CrashKinds.h"
 
 #include "draws/model/DrawBatch.h"
@@ -40,22 +41,6 @@ public:
             work()->workUntil(end);
         std::this_thread::sleep_until(end);
     }
-};
-
-class BlankStage final : public DrawStage {
-public:
-    Pause& pause() override { return pause_; }
-    void showTeaser(int milliseconds) override { pause_.showFor(nullptr, milliseconds); }
-    void putPlainFrame(bool paint) override {
-        if (paint)
-            pause_.showFor(nullptr, 0);
-    }
-    void showEntry(int, int milliseconds) override { pause_.showFor(nullptr, milliseconds); }
-    void showPickTitle(int milliseconds) override { pause_.showFor(nullptr, milliseconds); }
-    void holdEntry(int) override {}
-
-private:
-    FastPause pause_;
 };
 
 // What a draw screen's batch hands each of its draws.
@@ -99,7 +84,7 @@ CrashKind BatchKind() {
                                    QStringLiteral("Order by Sorte Desc")});
         pool.open();
         winners.open();
-        BlankStage blank;
+        BlankStage<FastPause> blank;
         SystemClock clock;
         FakeDialogs dialogs;
         SystemRandom random;

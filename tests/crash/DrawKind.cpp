@@ -5,6 +5,7 @@
 // Each trial reads the million rows before it can be killed, so the kind has
 // its own count of kills (3 by default):
 //   TIRAVO_CRASH_DRAW_KILLS=40 build/tests/test_crash --gtest_filter='*draw*'
+#include "BlankStage.h"
 #include "CrashKinds.h"
 
 #include "draws/model/DrawSkeleton.h"
@@ -36,22 +37,6 @@ public:
             work()->workUntil(end - std::chrono::milliseconds(3));
         std::this_thread::sleep_until(end);
     }
-};
-
-class BlankStage final : public DrawStage {
-public:
-    Pause& pause() override { return pause_; }
-    void showTeaser(int milliseconds) override { pause_.showFor(nullptr, milliseconds); }
-    void putPlainFrame(bool paint) override {
-        if (paint)
-            pause_.showFor(nullptr, 0);
-    }
-    void showEntry(int, int milliseconds) override { pause_.showFor(nullptr, milliseconds); }
-    void showPickTitle(int milliseconds) override { pause_.showFor(nullptr, milliseconds); }
-    void holdEntry(int) override {}
-
-private:
-    SleepingPause pause_;
 };
 
 // The number screen's draw over more than ten numbers.
@@ -98,7 +83,7 @@ CrashKind DrawKind() {
                                    QStringLiteral("Order by Sorte Desc")});
         pool.open();
         winners.open();
-        BlankStage stage;
+        BlankStage<SleepingPause> stage;
         SystemClock clock;
         FakeDialogs dialogs;
         SystemRandom random;
