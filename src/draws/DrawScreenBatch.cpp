@@ -76,10 +76,6 @@ QString EntryShown(const PoolDescription& pool, const QString& entry) {
     return &pool == &PhotoPool() ? QFileInfo(entry).fileName() : entry;
 }
 
-QString PlaceText(const RecordRow& row) {
-    return row.place ? QStringLiteral("%1º").arg(*row.place) : QString();
-}
-
 // How many the operator asks for: from kBatchMinimum to `available`, the
 // places of the plan still without a winner proposed, else kUsualBatch.
 // None when cancelled, or refused with a message.
@@ -107,7 +103,8 @@ std::vector<BatchLine> SummaryLines(const std::vector<RecordRow>& rows, const Pr
     std::vector<BatchLine> lines;
     for (const RecordRow& row : rows) {
         const Prize* prize = row.place ? plan.prizeOfPlace(*row.place) : nullptr;
-        lines.push_back({PlaceText(row), EntryShown(pool, row.entry.value_or(QString())),
+        lines.push_back({PlaceText(row.place.value_or(0)),
+                         EntryShown(pool, row.entry.value_or(QString())),
                          prize ? prize->description : QString()});
     }
     return lines;
@@ -150,7 +147,8 @@ DrawStage& DrawScreen::stageOfDraw() {
         QStringList lines;
         for (const RecordRow& row : batch.record.rows())
             lines.append(QStringLiteral("%1  %2").arg(
-                PlaceText(row), EntryShown(*drawDescription_, row.entry.value_or(QString()))));
+                PlaceText(row.place.value_or(0)),
+                EntryShown(*drawDescription_, row.entry.value_or(QString()))));
         batchBoard_->showLines(lines);
     });
     return *batch.stage;

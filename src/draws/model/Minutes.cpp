@@ -63,8 +63,8 @@ QString TimeText(const RecordRow& row) {
         .arg(std::abs(minutes) % 60, 2, 10, QChar(u'0'));
 }
 
-QString PlaceText(const RecordRow& row) {
-    return row.place ? QStringLiteral("%1º").arg(*row.place) : QStringLiteral("—");
+QString PlaceCell(const RecordRow& row) {
+    return row.place ? PlaceText(*row.place) : QStringLiteral("—");
 }
 
 // What a row of a pool's table did. Only a row that names no entry tells a
@@ -131,11 +131,11 @@ void LayRow(MinutesLayout& layout, const RecordRow& row, const PrizePlan& plan, 
                             2 * layout.lineHeight(MinutesFont(7, false, true)));
     // Without a plan the pool's table keeps its three columns.
     if (plan.empty())
-        layout.row({TimeText(row), PlaceText(row), WhatText(row, absentLater)}, kLefts,
+        layout.row({TimeText(row), PlaceCell(row), WhatText(row, absentLater)}, kLefts,
                    MinutesFont(10), kUnit / 3);
     else
         layout.row(
-            {TimeText(row), PlaceText(row), WhatText(row, absentLater), PrizeText(plan, row)},
+            {TimeText(row), PlaceCell(row), WhatText(row, absentLater), PrizeText(plan, row)},
             kPrizeLefts, MinutesFont(10), kUnit / 3);
     if (row.fingerprint)
         layout.line(QStringLiteral("impressão das %1 disponíveis: %2")
@@ -176,7 +176,7 @@ void LayAbsences(MinutesLayout& layout, const MinutesPoolDay& day) {
     layout.row(header, lefts, MinutesFont(10, true), kUnit / 2);
     layout.rule(0);
     for (const MinutesAbsence& absence : day.absences) {
-        QStringList cells{TimeText(*absence.row), PlaceText(*absence.row), OnPaper(absence.who)};
+        QStringList cells{TimeText(*absence.row), PlaceCell(*absence.row), OnPaper(absence.who)};
         if (prizes)
             cells << OnPaper(absence.prize);
         layout.row(cells, lefts, MinutesFont(10), kUnit / 3);

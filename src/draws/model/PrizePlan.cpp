@@ -108,10 +108,14 @@ const Prize* PrizePlan::prizeOfPlace(std::int64_t place) const {
     return nullptr;
 }
 
+QString PlaceText(std::int64_t place) {
+    return QStringLiteral("%1º").arg(place);
+}
+
 QString PlacesText(const Prize& prize) {
     if (prize.firstPlace == prize.lastPlace)
-        return QStringLiteral("%1º").arg(prize.firstPlace);
-    return QStringLiteral("%1º a %2º").arg(prize.firstPlace).arg(prize.lastPlace);
+        return PlaceText(prize.firstPlace);
+    return QStringLiteral("%1 a %2").arg(PlaceText(prize.firstPlace), PlaceText(prize.lastPlace));
 }
 
 QString PlaceAndPrizeText(std::int64_t place, const Prize& prize) {

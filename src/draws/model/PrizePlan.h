@@ -37,6 +37,8 @@ struct PrizePlan {
     const Prize* prizeOfPlace(std::int64_t place) const;
 };
 
+// A place as the screens and the minutes write it: "3º".
+QString PlaceText(std::int64_t place);
 // "1º" or "1º a 3º".
 QString PlacesText(const Prize& prize);
 // What a stage shows while `place` is drawn: "3º prêmio — Bicicleta".
