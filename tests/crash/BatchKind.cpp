@@ -7,6 +7,7 @@
 //   TIRAVO_CRASH_BATCH_KILLS=40 build/tests/test_crash --gtest_filter='*batch*'
 #include "BlankStage.h"
 #include "CrashKinds.h"
+#include "NumberViews.h"
 
 #include "draws/model/DrawBatch.h"
 #include "draws/model/DrawSkeleton.h"
@@ -76,14 +77,9 @@ CrashKind BatchKind() {
         }
     };
     kind.work = [](Connection& connection) {
-        TableView pool(connection, {.table = QStringLiteral("TbNumero"),
-                                    .filter = QStringLiteral("Ok = True"),
-                                    .sortKey = QStringLiteral("Ordem")});
-        Query winners(connection, {QStringLiteral("Select *"), QStringLiteral("From TbNumero"),
-                                   QStringLiteral("Where Ativo=True and Ok=False"),
-                                   QStringLiteral("Order by Sorte Desc")});
-        pool.open();
-        winners.open();
+        NumberViews views(connection);
+        TableView& pool = views.pool;
+        Query& winners = views.winners;
         BlankStage<FastPause> blank;
         SystemClock clock;
         FakeDialogs dialogs;

@@ -7,6 +7,7 @@
 //   TIRAVO_CRASH_DRAW_KILLS=40 build/tests/test_crash --gtest_filter='*draw*'
 #include "BlankStage.h"
 #include "CrashKinds.h"
+#include "NumberViews.h"
 
 #include "draws/model/DrawSkeleton.h"
 #include "platform/Clock.h"
@@ -75,14 +76,9 @@ CrashKind DrawKind() {
         }
     };
     kind.work = [](Connection& connection) {
-        TableView pool(connection, {.table = QStringLiteral("TbNumero"),
-                                    .filter = QStringLiteral("Ok = True"),
-                                    .sortKey = QStringLiteral("Ordem")});
-        Query winners(connection, {QStringLiteral("Select *"), QStringLiteral("From TbNumero"),
-                                   QStringLiteral("Where Ativo=True and Ok=False"),
-                                   QStringLiteral("Order by Sorte Desc")});
-        pool.open();
-        winners.open();
+        NumberViews views(connection);
+        TableView& pool = views.pool;
+        Query& winners = views.winners;
         BlankStage<SleepingPause> stage;
         SystemClock clock;
         FakeDialogs dialogs;
